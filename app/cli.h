@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+// The command line without windows: --help, --version and the document export. Returns
+// the exit status when the arguments ask for one of these, nothing for the wizard.
+std::optional<int> runCommandLine(const QStringList& arguments);

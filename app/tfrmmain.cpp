@@ -1,0 +1,223 @@
+#include "app/tfrmmain.h"
+
+#include "app/filetype.h"
+#include "pages/memotext.h"
+#include "pages/step1.h"
+#include "pages/step2.h"
+#include "pages/step3owner.h"
+#include "pages/uiseam.h"
+#include "project/projectfile.h"
+#include "project/projectid.h"
+#include "project/projecttext.h"
+#include "structure/step5.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+
+namespace {
+
+// Removes the leading "." of every line of the memo in place, keeping the caret.
+void stripMemoLineDots(QPlainTextEdit* memo) {
+    const QString text = memo->toPlainText();
+    if (!text.startsWith(u'.') && !text.contains(QLatin1String("\n.")))
+        return;
+    QTextCursor cursor(memo->document());
+    cursor.beginEditBlock();
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        qsizetype dots = 0;
+        while (dots < line.size() && line.at(dots) == u'.')
+            ++dots;
+        if (dots == 0)
+            continue;
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + int(dots), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+}
+
+void centreOnDesktop(QWidget* window) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(UiSeam& seam) : m_seam(seam) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(tz::projectCaption(QString()));
+    TimerStart = new QTimer(this);
+    TimerStart->setInterval(1000);
+    connect(TimerStart, &QTimer::timeout, this, &TfrmMain::TimerStartTimer);
+}
+
+TfrmMain::~TfrmMain() {
+    while (!m_owned.empty())
+        m_owned.pop_back();
+}
+
+void TfrmMain::adopt(QWidget* window) { m_owned.emplace_back(window); }
+
+void TfrmMain::FormCreate(const QStringList& arguments) {
+    ProjectText.clear();
+    StructureLines.clear();
+    Loading = false;
+    // A registration that fails must not keep a project from opening.
+    registerFileType(QCoreApplication::applicationFilePath());
+    if (!arguments.isEmpty()) {
+        const QString& path = arguments.constFirst();
+        if (QFileInfo::exists(path)) {
+            QString error;
+            if (!readProject(path, &error))
+                m_startMessage = error;
+        }
+    }
+    TimerStart->start();
+}
+
+void TfrmMain::TimerStartTimer() {
+    TfrmStep1* step1 = m_windows.step1;
+    TfrmStep2* step2 = m_windows.step2;
+    if (!step1 || !step2)
+        return;
+    TimerStart->stop();
+    if (ProjectText.size() < 2) {
+        centreOnDesktop(step1);
+        step1->show();
+    } else {
+        step1->prFilename->setText(FileName);
+        step1->btnOldTZ->setChecked(true);
+        centreOnDesktop(step2);
+        step2->show();
+    }
+    if (!m_startMessage.isEmpty())
+        m_seam.message(QApplication::activeWindow(), std::exchange(m_startMessage, QString()));
+}
+
+bool TfrmMain::readProject(const QString& path, QString* error) {
+    tz::LoadResult loaded = tz::loadProjectFile(path);
+    if (!loaded.ok) {
+        *error = QStringLiteral("Не удается открыть файл ") + path;
+        return false;
+    }
+    if (!tz::looksLikeProject(loaded.text)) {
+        *error = QStringLiteral("Файл ") + path + QStringLiteral(" не является техническим заданием");
+        return false;
+    }
+    FileName = path;
+    ProjectText = std::move(loaded.text);
+    ProjectUID = tz::singleValue(ProjectText, u".ProjectUID");
+    m_reportedUnencodable.clear();
+    TZread();
+    Q_EMIT projectReplaced();
+    return true;
+}
+
+bool TfrmMain::openProject(const QString& path) {
+    QString error;
+    if (readProject(path, &error))
+        return true;
+    m_seam.message(QApplication::activeWindow(), error);
+    return false;
+}
+
+void TfrmMain::TZnew() {
+    ProjectUID = tz::makeProjectId(QDate::currentDate(), tz::processRandom());
+    ProjectText = tz::newProjectText(ProjectUID);
+    m_reportedUnencodable.clear();
+    Q_EMIT projectReplaced();
+}
+
+void TfrmMain::TZread() {
+    setWindowTitle(tz::projectCaption(m_windows.step2 ? m_windows.step2->PrTitle->text() : QString()));
+}
+
+void TfrmMain::TZrenew() {
+    // The controls changed below fire their change handlers; those inner calls have nothing
+    // to add to the outer one.
+    if (Loading || m_renewing)
+        return;
+    m_renewing = true;
+    tz::PageValues values;
+    if (TfrmStep2* step2 = m_windows.step2) {
+        stripMemoLineDots(step2->PrDescription);
+        const QString title = step2->PrTitle->text();
+        const QString stripped = tz::stripLeadingDots(title);
+        if (stripped != title)
+            step2->PrTitle->setText(stripped);
+        values.title = stripped;
+        values.description = memoText(step2->PrDescription);
+    }
+    if (TfrmStep3owner* owner = m_windows.step3owner) {
+        values.companyName = owner->prCompanyName->text();
+        values.companyURL = owner->prCompanyURL->text();
+        values.companyEMail = owner->prCompanyEMail->text();
+        values.companyPhone = owner->prCompanyPhone->text();
+        values.companyInfo = memoText(owner->prCompanyInfo);
+    }
+    tz::MenuRecords menu;
+    if (TfrmStep5* step5 = m_windows.step5)
+        menu = step5->menuRecords();
+    tz::renewProjectText(ProjectText, values, StructureLines, menu);
+    setWindowTitle(tz::projectCaption(values.title));
+    m_renewing = false;
+}
+
+bool TfrmMain::TZSave() {
+    if (FileName.isEmpty())
+        return true;
+    const tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+    QWidget* parent = QApplication::activeWindow();
+    if (!saved.ok) {
+        m_seam.message(parent,
+                       QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") + FileName);
+        return false;
+    }
+    if (!saved.unencodable.isEmpty() && saved.unencodable != m_reportedUnencodable) {
+        m_seam.message(parent, QStringLiteral("Эти символы нельзя сохранить в кодировке "
+                                              "Windows-1251, в файле они заменены знаком «?»: ") +
+                                   saved.unencodable);
+    }
+    m_reportedUnencodable = saved.unencodable;
+    return true;
+}
+
+void TfrmMain::Restructure() {
+    StructureLines.clear();
+    if (TfrmStep5* step5 = m_windows.step5)
+        StructureLines = step5->structureLines();
+}
+
+void TfrmMain::DoStep(QWidget* from, QWidget* to) {
+    TZSave();
+    to->move(from->pos());
+    to->show();
+    from->hide();
+}
+
+bool TfrmMain::requestQuit(QWidget*) {
+    if (!FileName.isEmpty() && !TZSave())
+        return false;
+    Q_EMIT quitRequested();
+    return true;
+}
+
+void TfrmMain::minimizeApplication(QWidget* page) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != page && window->isVisible() && !window->isMinimized())
+            window->showMinimized();
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+class TfrmMain;
+class UiSeam;
+
+// Creates the controller and then every window, hidden, in the program's fixed order;
+// the controller owns them all. The first page is shown by the controller's start timer.
+std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& arguments);

@@ -1,0 +1,120 @@
+#include "pages/step1.h"
+
+#include "app/tfrmmain.h"
+#include "pages/richmemo.h"
+#include "pages/step2.h"
+#include "project/addresses.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kProjectFilter =
+    QStringLiteral("Техническое задание (*.tz)|*.tz|Все файлы (*.*)|*.*");
+}
+
+QStringList TfrmStep1::introductionLines() {
+    return {QString(),
+            QStringLiteral("   Данный Мастер предназначен для упрощения подготовки технических "
+                           "заданий к программному обеспечению."),
+            QStringLiteral("   "),
+            QStringLiteral("   Данное программное обеспечение является бесплатным и проходит "
+                           "значительные доработки."),
+            QStringLiteral("   При регулярном пользовании рекомендуется проверять новые версии ПО "
+                           "на ") +
+                tz::addresses::publisherSite(),
+            QStringLiteral("   Все замечания и пожелания присылайте на ") +
+                tz::addresses::supportEmail()};
+}
+
+TfrmStep1::TfrmStep1(TfrmMain& main)
+    : WizardPage(main, {QStringLiteral("Мастер Технических Заданий - Выбор проекта"),
+                        Size::Fixed700x500, false, true}) {
+    setObjectName(QStringLiteral("frmStep1"));
+    Memos = new RichMemo(QStringLiteral("Memos"), this);
+    Memos->setLines(introductionLines(), {tz::addresses::publisherSite()},
+                    {tz::addresses::supportEmail()});
+    body()->addWidget(Memos, 1);
+
+    GroupProject = new QGroupBox(QStringLiteral(" Проект "), this);
+    GroupProject->setObjectName(QStringLiteral("GroupProject"));
+    GroupProject->setFixedHeight(150);
+    auto* group = new QVBoxLayout(GroupProject);
+    btnNewTZ = new QRadioButton(QStringLiteral("Создать новое задание"), GroupProject);
+    btnNewTZ->setObjectName(QStringLiteral("btnNewTZ"));
+    btnNewTZ->setChecked(true);
+    btnOldTZ = new QRadioButton(QStringLiteral("Выбрать существующее задание"), GroupProject);
+    btnOldTZ->setObjectName(QStringLiteral("btnOldTZ"));
+    prFilename = new QLineEdit(GroupProject);
+    prFilename->setObjectName(QStringLiteral("prFilename"));
+    prFilename->setAccessibleName(QStringLiteral("Путь к файлу задания"));
+    btnSelect = new QPushButton(QStringLiteral("..."), GroupProject);
+    btnSelect->setObjectName(QStringLiteral("btnSelect"));
+    btnSelect->setAutoDefault(false);
+    btnSelect->setFixedWidth(30);
+    btnSelect->setAccessibleName(QStringLiteral("Выбрать файл задания"));
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(prFilename, 1);
+    fileRow->addWidget(btnSelect);
+    group->addWidget(btnNewTZ);
+    group->addWidget(btnOldTZ);
+    group->addLayout(fileRow);
+    group->addStretch(1);
+    body()->addWidget(GroupProject);
+
+    setStatusPanelText(0, QStringLiteral("Мастер ТЗ (v.1.03 от 13.11.2006)"));
+
+    OpenDialog.filter = kProjectFilter;
+    SaveDialog.filter = kProjectFilter;
+    SaveDialog.defaultSuffix = QStringLiteral("tz");
+    SaveDialog.confirmOverwrite = true;
+
+    connect(btnSelect, &QPushButton::clicked, this, &TfrmStep1::btnSelectClick);
+    connect(btnNext, &QPushButton::clicked, this, &TfrmStep1::btnNextClick);
+    connect(Memos, &RichMemo::urlClicked, this, &TfrmStep1::MemosURLClick);
+}
+
+void TfrmStep1::btnSelectClick() {
+    const QString path = main().seam().openFile(this, OpenDialog);
+    if (path.isEmpty())
+        return;
+    prFilename->setText(path);
+    btnOldTZ->setChecked(true);
+}
+
+void TfrmStep1::btnNextClick() {
+    if (btnNewTZ->isChecked()) {
+        const QString path = withDefaultSuffix(main().seam().saveFile(this, SaveDialog),
+                                               SaveDialog.defaultSuffix);
+        if (path.isEmpty())
+            return;
+        TfrmStep2* step2 = main().windows().step2;
+        step2->PrTitle->clear();
+        step2->PrDescription->clear();
+        main().TZnew();
+        main().FileName = path;
+        btnOldTZ->setChecked(true);
+        prFilename->setText(main().FileName);
+        GoNext();
+        return;
+    }
+    const QString path = prFilename->text();
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        if (main().openProject(path))
+            GoNext();
+        return;
+    }
+    const QString chosen = main().seam().openFile(this, OpenDialog);
+    if (!chosen.isEmpty())
+        prFilename->setText(chosen);
+}
+
+void TfrmStep1::MemosURLClick(const QString& url) { main().seam().openUrl(QUrl(url)); }
+
+void TfrmStep1::GoNext() { main().DoStep(this, main().windows().step2); }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "pages/uiseam.h"
+#include "pages/wizardpage.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class RichMemo;
+
+// Project choice: create a new project file or open an existing one.
+class TfrmStep1 : public WizardPage {
+    Q_OBJECT
+public:
+    explicit TfrmStep1(TfrmMain& main);
+
+    RichMemo* Memos = nullptr;
+    QGroupBox* GroupProject = nullptr;
+    QRadioButton* btnNewTZ = nullptr;
+    QRadioButton* btnOldTZ = nullptr;
+    QLineEdit* prFilename = nullptr;
+    QPushButton* btnSelect = nullptr;
+    UiSeam::FileRequest OpenDialog;
+    UiSeam::FileRequest SaveDialog;
+
+    // The introduction text, line by line.
+    static QStringList introductionLines();
+
+    void btnSelectClick();
+    void btnNextClick();
+    void MemosURLClick(const QString& url);
+
+private:
+    void GoNext();
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "pages/wizardpage.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The program's title and purpose, both required.
+class TfrmStep2 : public WizardPage {
+    Q_OBJECT
+public:
+    explicit TfrmStep2(TfrmMain& main);
+
+    QLabel* Label3 = nullptr;
+    QLineEdit* PrTitle = nullptr;
+    QLabel* Label4 = nullptr;
+    QPlainTextEdit* PrDescription = nullptr;
+
+    void FormShow();
+    void PrTitleChange();
+    void PrDescriptionChange();
+    void btnNextClick();
+    void btnPrevClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void GoNext();
+    void GoBack();
+};

@@ -1,0 +1,104 @@
+#include "pages/step3owner.h"
+
+#include "app/tfrmmain.h"
+#include "pages/pageloader.h"
+#include "pages/step2.h"
+#include "pages/step4.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(const char* name, const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setBuddy(buddy);
+    return l;
+}
+
+QLineEdit* edit(const char* name, int width, QWidget* parent) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setFixedWidth(width);
+    return e;
+}
+
+} // namespace
+
+TfrmStep3owner::TfrmStep3owner(TfrmMain& main)
+    : WizardPage(main, {QStringLiteral("Информация о компании правообладателе конечного продукта")}) {
+    setObjectName(QStringLiteral("frmStep3owner"));
+    prCompanyName = edit("prCompanyName", 532, this);
+    prCompanyURL = edit("prCompanyURL", 255, this);
+    prCompanyEMail = edit("prCompanyEMail", 255, this);
+    prCompanyPhone = edit("prCompanyPhone", 255, this);
+    prCompanyInfo = new QPlainTextEdit(this);
+    prCompanyInfo->setObjectName(QStringLiteral("prCompanyInfo"));
+    prCompanyInfo->setTabChangesFocus(true);
+    Label5 = label("Label5", QStringLiteral("Компания правообладатель (необязательно)"),
+                   prCompanyName, this);
+    Label2 = label("Label2", QStringLiteral("URL Вебсайта (необязательно)"), prCompanyURL, this);
+    Label1 = label("Label1", QStringLiteral("EMail (необязательно)"), prCompanyEMail, this);
+    Label3 = label("Label3", QStringLiteral("Телефон (необязательно)"), prCompanyPhone, this);
+    Label6 = label("Label6", QStringLiteral("Дополнительные сведения о компании (необязательно)"),
+                   prCompanyInfo, this);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label5, 0, 0, 1, 2);
+    grid->addWidget(prCompanyName, 1, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(Label1, 2, 1);
+    grid->addWidget(prCompanyURL, 3, 0, Qt::AlignLeft);
+    grid->addWidget(prCompanyEMail, 3, 1, Qt::AlignLeft);
+    grid->addWidget(Label3, 4, 0);
+    grid->addWidget(prCompanyPhone, 5, 0, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+    body()->addLayout(grid);
+    body()->addWidget(Label6);
+    body()->addWidget(prCompanyInfo, 1);
+
+    setTabOrder(prCompanyName, prCompanyURL);
+    setTabOrder(prCompanyURL, prCompanyEMail);
+    setTabOrder(prCompanyEMail, prCompanyPhone);
+    setTabOrder(prCompanyPhone, prCompanyInfo);
+
+    for (QLineEdit* e : {prCompanyName, prCompanyURL, prCompanyEMail, prCompanyPhone})
+        connect(e, &QLineEdit::textChanged, this, &TfrmStep3owner::prCompanyNameChange);
+    connect(prCompanyInfo, &QPlainTextEdit::textChanged, this,
+            &TfrmStep3owner::prCompanyInfoChange);
+    connect(btnNext, &QPushButton::clicked, this, &TfrmStep3owner::btnNextClick);
+    connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3owner::btnPrevClick);
+    connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep3owner::FormShow);
+}
+
+void TfrmStep3owner::showEvent(QShowEvent* event) {
+    WizardPage::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmStep3owner::FormShow() {
+    loadFields(main(), {{QStringLiteral(".CompanyName"), prCompanyName},
+                        {QStringLiteral(".CompanyURL"), prCompanyURL},
+                        {QStringLiteral(".CompanyEMail"), prCompanyEMail},
+                        {QStringLiteral(".CompanyPhone"), prCompanyPhone},
+                        {QStringLiteral(".CompanyInfo"), prCompanyInfo}});
+}
+
+void TfrmStep3owner::prCompanyNameChange() { main().TZrenew(); }
+
+void TfrmStep3owner::prCompanyInfoChange() { main().TZrenew(); }
+
+void TfrmStep3owner::btnNextClick() { GoNext(); }
+
+void TfrmStep3owner::btnPrevClick() { GoBack(); }
+
+void TfrmStep3owner::GoNext() { main().DoStep(this, main().windows().step4); }
+
+void TfrmStep3owner::GoBack() { main().DoStep(this, main().windows().step2); }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "pages/wizardpage.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The rights-holder company's details, all optional.
+class TfrmStep3owner : public WizardPage {
+    Q_OBJECT
+public:
+    explicit TfrmStep3owner(TfrmMain& main);
+
+    QLabel* Label5 = nullptr;
+    QLineEdit* prCompanyName = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* prCompanyURL = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* prCompanyEMail = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* prCompanyPhone = nullptr;
+    QLabel* Label6 = nullptr;
+    QPlainTextEdit* prCompanyInfo = nullptr;
+
+    void FormShow();
+    void prCompanyNameChange();
+    void prCompanyInfoChange();
+    void btnNextClick();
+    void btnPrevClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void GoNext();
+    void GoBack();
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "pages/wizardpage.h"
+
+class QCheckBox;
+class QRadioButton;
+
+// The program type; only "Типовая программа" can be chosen.
+class TfrmStep4 : public WizardPage {
+    Q_OBJECT
+public:
+    explicit TfrmStep4(TfrmMain& main);
+
+    QRadioButton* RadioButton1 = nullptr;
+    QCheckBox* checkMenu = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QRadioButton* RadioButton4 = nullptr;
+    QRadioButton* RadioButton5 = nullptr;
+
+    void btnNextClick();
+    void btnPrevClick();
+
+private:
+    void GoNext();
+    void GoBack();
+};

@@ -1,0 +1,111 @@
+#include "pages/wizardpage.h"
+
+#include "app/tfrmmain.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+WizardPage::WizardPage(TfrmMain& main, const Frame& frame) : QDialog(nullptr), m_main(main) {
+    setWindowTitle(frame.caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    if (frame.size == Size::Fixed700x500) {
+        setFixedSize(694, 475);
+    } else {
+        setMinimumSize(594, 425);
+        resize(594, 425);
+    }
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    m_body = new QVBoxLayout;
+    m_body->setContentsMargins(10, 10, 10, 10);
+    outer->addLayout(m_body, 1);
+
+    navPanel = new QWidget(this);
+    navPanel->setObjectName(QStringLiteral("navPanel"));
+    navPanel->setFixedHeight(36);
+    auto* nav = new QHBoxLayout(navPanel);
+    nav->setContentsMargins(8, 4, 8, 4);
+    PrevPanel = new QWidget(navPanel);
+    PrevPanel->setObjectName(QStringLiteral("PrevPanel"));
+    auto* prevLayout = new QHBoxLayout(PrevPanel);
+    prevLayout->setContentsMargins(0, 0, 0, 0);
+    NextPanel = new QWidget(navPanel);
+    NextPanel->setObjectName(QStringLiteral("NextPanel"));
+    auto* nextLayout = new QHBoxLayout(NextPanel);
+    nextLayout->setContentsMargins(0, 0, 0, 0);
+    nav->addWidget(PrevPanel);
+    nav->addStretch(1);
+    nav->addWidget(NextPanel);
+    outer->addWidget(navPanel);
+
+    if (frame.hasPrev) {
+        btnPrev = new QPushButton(QStringLiteral("<<  Вернуться"), PrevPanel);
+        btnPrev->setObjectName(QStringLiteral("btnPrev"));
+        btnPrev->setAutoDefault(false);
+        prevLayout->addWidget(btnPrev);
+    }
+    if (frame.hasNext) {
+        btnNext = new QPushButton(QStringLiteral("Далее >>"), NextPanel);
+        btnNext->setObjectName(QStringLiteral("btnNext"));
+        btnNext->setDefault(true);
+        nextLayout->addWidget(btnNext);
+    }
+
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    const int widths[2] = {180, 50};
+    for (int i = 0; i < 2; ++i) {
+        m_panels[i] = new QLabel(StatusBar);
+        m_panels[i]->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));
+        m_panels[i]->setFixedWidth(widths[i]);
+        StatusBar->addWidget(m_panels[i]);
+    }
+    outer->addWidget(StatusBar);
+}
+
+QString WizardPage::statusPanelText(int panel) const { return m_panels[panel]->text(); }
+
+void WizardPage::setStatusPanelText(int panel, const QString& text) {
+    m_panels[panel]->setText(text);
+}
+
+QLayout* WizardPage::nextPanelLayout() const { return NextPanel->layout(); }
+
+void WizardPage::closeEvent(QCloseEvent* event) {
+    if (m_main.requestQuit(this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void WizardPage::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        m_main.minimizeApplication(this);
+}
+
+bool WizardPage::event(QEvent* event) {
+    // The title-bar help button asks for help; it is taken as handled and shows nothing.
+    if (event->type() == QEvent::EnterWhatsThisMode || event->type() == QEvent::WhatsThis)
+        return true;
+    return QDialog::event(event);
+}
+
+void WizardPage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QVBoxLayout;
+class TfrmMain;
+
+// What every wizard page shares: a fixed dialog window with a system menu and a help
+// button, the navigation strip navPanel with btnPrev and btnNext, and a two-panel status
+// bar. Closing the window ends the program; minimising it minimises the application.
+class WizardPage : public QDialog {
+    Q_OBJECT
+public:
+    enum class Size { Fixed700x500, AtLeast600x450 };
+    struct Frame {
+        QString caption;
+        Size size = Size::Fixed700x500;
+        bool hasPrev = true;
+        bool hasNext = true;
+    };
+
+    WizardPage(TfrmMain& main, const Frame& frame);
+
+    QWidget* navPanel = nullptr;
+    QWidget* PrevPanel = nullptr;
+    QWidget* NextPanel = nullptr;
+    QPushButton* btnPrev = nullptr;
+    QPushButton* btnNext = nullptr;
+    QStatusBar* StatusBar = nullptr;
+
+    QString statusPanelText(int panel) const;
+    void setStatusPanelText(int panel, const QString& text);
+
+protected:
+    TfrmMain& main() const { return m_main; }
+    // The area above the navigation strip, for the page's own controls.
+    QVBoxLayout* body() const { return m_body; }
+    // The layout of NextPanel, for pages that put another button in place of btnNext.
+    QLayout* nextPanelLayout() const;
+
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Escape does not close a wizard page.
+    void reject() override {}
+
+private:
+    TfrmMain& m_main;
+    QVBoxLayout* m_body = nullptr;
+    QLabel* m_panels[2] = {nullptr, nullptr};
+};

@@ -1,0 +1,103 @@
+#include "project/projectfile.h"
+
+#include "project/codec1251.h"
+#include "project/projecttext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tz {
+
+QStringList parseProjectBytes(QByteArrayView bytes) {
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes = bytes.first(nul);
+    const QString all = decode1251(bytes);
+    QStringList lines;
+    lines.reserve(bytes.size() / 16 + 1);
+    const QChar* data = all.constData();
+    const qsizetype size = all.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = data[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(all.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(all.mid(start));
+    return lines;
+}
+
+ProjectBytes serializeProject(const QStringList& text) {
+    qsizetype total = 0;
+    for (const QString& entry : text)
+        total += entry.size() + 2;
+    QString all;
+    all.reserve(total);
+    for (const QString& entry : text) {
+        const QChar* data = entry.constData();
+        const qsizetype size = entry.size();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            const QChar c = data[i];
+            if (c != u'\r' && c != u'\n')
+                continue;
+            all.append(QStringView(data + start, i - start));
+            all.append(u"\r\n");
+            if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+        all.append(QStringView(data + start, size - start));
+        all.append(u"\r\n");
+    }
+    Encoded1251 encoded = encode1251(all);
+    return {std::move(encoded.bytes), std::move(encoded.unencodable)};
+}
+
+LoadResult loadProjectFile(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+    return {true, parseProjectBytes(bytes)};
+}
+
+SaveResult saveProjectFile(const QString& path, const QStringList& text) {
+    ProjectBytes out = serializeProject(text);
+    SaveResult result;
+    result.unencodable = out.unencodable;
+    // QSaveFile would replace a device or a link target's directory entry; only regular
+    // files (or new names) are written.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return result;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return result;
+    if (file.write(out.bytes) != out.bytes.size()) {
+        file.cancelWriting();
+        return result;
+    }
+    result.ok = file.commit();
+    return result;
+}
+
+bool looksLikeProject(const QStringList& text) {
+    if (text.isEmpty())
+        return true;
+    for (const QString& line : text) {
+        if (isProjectKey(line))
+            return true;
+    }
+    return false;
+}
+
+} // namespace tz

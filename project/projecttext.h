@@ -1,0 +1,57 @@
+#pragma once
+
+#include "project/menurecord.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace tz {
+
+// The values of the pages' project fields at the moment of a rewrite. Multi-line values
+// hold CR LF between their lines.
+struct PageValues {
+    QString title;
+    QString description;
+    QString companyName;
+    QString companyURL;
+    QString companyEMail;
+    QString companyPhone;
+    QString companyInfo;
+};
+
+// The structure tree as the rewrite needs it: the records of the items in tree order
+// (a node before its children), root excluded.
+using MenuRecords = QList<TMyMenuData>;
+
+// True when the line is one of the project's key lines (letter case ignored).
+bool isProjectKey(QStringView line);
+// Position of the first line equal to the key, letter case ignored; -1 when there is none.
+qsizetype findKey(const QStringList& text, QStringView key);
+
+// The 18 lines of a new project with the given identifier.
+QStringList newProjectText(const QString& projectUid);
+
+// Makes sure a key line exists (before ".Finish", or appended with a new ".Finish").
+void ensureKey(QStringList& text, QString key);
+
+// Rewrites every block of the project text from the values given. Runs in time linear in
+// the size of the text and of the values.
+void renewProjectText(QStringList& text, const PageValues& values,
+                      const QStringList& structureLines, const MenuRecords& menu);
+
+// Removes every leading "." of the text, or of each of its lines.
+QString stripLeadingDots(const QString& text);
+QString stripLeadingDotsPerLine(const QString& text);
+
+// The value lines of a key under the pages' reading rule: after a key found at a position
+// greater than 0, lines up to the next one beginning with "." and never the last line.
+QStringList valueLines(const QStringList& text, QStringView key);
+// The last value line (one-line fields); empty when there is none.
+QString singleValue(const QStringList& text, QStringView key);
+
+// "Техническое Задание к Программе "title"", or "Техническое Задание" for an empty title.
+QString projectCaption(const QString& title);
+
+} // namespace tz

@@ -1,0 +1,6 @@
+#include "structure/addmenuitem.h"
+
+TfrmAddMenuItem::TfrmAddMenuItem() {
+    setObjectName(QStringLiteral("frmAddMenuItem"));
+    setWindowTitle(QStringLiteral("Готовые Решения"));
+}

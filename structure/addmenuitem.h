@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The catalogue of ready-made standard functions.
+class TfrmAddMenuItem : public QDialog {
+    Q_OBJECT
+public:
+    TfrmAddMenuItem();
+};
