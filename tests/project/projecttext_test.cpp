@@ -1,0 +1,221 @@
+#include "project/projectfile.h"
+#include "project/projecttext.h"
+#include "renewreference.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+using namespace tz;
+
+namespace {
+
+const QStringList kHeader = {
+    QString(50, u'#'),
+    QStringLiteral("# Не рекомендуется изменять напрямую этот файл   #"),
+    QStringLiteral("# Используйте ПО с сайта http://www.example.org  #"),
+    QString(50, u'#'),
+    QString(),
+    QStringLiteral("# PROJECT INFO ###############################"),
+};
+
+PageValues sampleValues() {
+    PageValues v;
+    v.title = QStringLiteral("Учёт склада");
+    v.description = QStringLiteral("Первая строка\r\nВторая строка");
+    v.companyName = QStringLiteral("ООО \"Ромашка\"");
+    v.companyURL = QStringLiteral("http://romashka.example.org");
+    v.companyEMail = QStringLiteral("info@romashka.example.org");
+    v.companyPhone = QStringLiteral("+7 495 000-00-00");
+    v.companyInfo = QStringLiteral("Строка 1\r\nСтрока 2\r\nСтрока 3");
+    return v;
+}
+
+} // namespace
+
+TEST(NewProject, IsExactlyTheEighteenLines) {
+    const QStringList text = newProjectText(QStringLiteral("20261208100000128241"));
+    QStringList expected = kHeader;
+    expected << ".ProjectUID" << "20261208100000128241" << ".Title" << ".Description"
+             << ".CompanyName" << ".CompanyURL" << ".CompanyEMail" << ".CompanyPhone"
+             << ".CompanyInfo" << ".Structure" << ".Menu" << ".Finish";
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text.at(1).size(), 50);
+    EXPECT_EQ(text.at(2).size(), 50);
+    EXPECT_EQ(text.at(5).size(), 46);
+    const QByteArray bytes = serializeProject(text).bytes;
+    EXPECT_TRUE(bytes.endsWith(".Menu\r\n.Finish\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 18);
+}
+
+TEST(EnsureKey, InsertsBeforeFinishOrAppendsWithANewFinish) {
+    QStringList text{"a", ".Finish"};
+    ensureKey(text, QStringLiteral("Title"));
+    EXPECT_EQ(text, (QStringList{"a", ".Title", ".Finish"}));
+    ensureKey(text, QStringLiteral(".TITLE"));
+    EXPECT_EQ(text.size(), 3);
+
+    QStringList finishFirst{".Finish", "x"};
+    ensureKey(finishFirst, QStringLiteral("Menu"));
+    EXPECT_EQ(finishFirst, (QStringList{".Finish", "x", ".Menu", ".Finish"}));
+
+    QStringList empty;
+    ensureKey(empty, QStringLiteral("Menu"));
+    EXPECT_EQ(empty, (QStringList{".Menu", ".Finish"}));
+}
+
+TEST(Renew, FirstRewriteOfANewProject) {
+    QStringList text = newProjectText(QStringLiteral("1"));
+    renewProjectText(text, sampleValues(), {}, {});
+    QStringList expected = kHeader;
+    expected << ".ProjectUID" << "1" << ".Title" << "Учёт склада" << ".Description"
+             << "Первая строка\r\nВторая строка" << ".CompanyName" << "ООО \"Ромашка\""
+             << ".CompanyURL" << "http://romashka.example.org" << ".CompanyEMail"
+             << "info@romashka.example.org" << ".CompanyPhone" << "+7 495 000-00-00"
+             << ".CompanyInfo" << "Строка 1\r\nСтрока 2\r\nСтрока 3" << ".Structure" << ".Menu"
+             << ".NewTitle" << ".Finish";
+    EXPECT_EQ(text, expected);
+}
+
+TEST(Renew, EmptyValuesGiveOneEmptyLineEach) {
+    QStringList text = newProjectText(QStringLiteral("1"));
+    renewProjectText(text, {}, {}, {});
+    EXPECT_EQ(text.mid(8), (QStringList{".Title", "", ".Description", "", ".CompanyName", "",
+                                        ".CompanyURL", "", ".CompanyEMail", "", ".CompanyPhone",
+                                        "", ".CompanyInfo", "", ".Structure", ".Menu", ".NewTitle",
+                                        ".Finish"}));
+}
+
+TEST(Renew, AnEmptyTextGetsEveryKeyInOrder) {
+    QStringList text;
+    renewProjectText(text, {}, {}, {});
+    EXPECT_EQ(text, (QStringList{".NewTitle", ".Title", "", ".Description", "", ".CompanyName", "",
+                                 ".CompanyURL", "", ".CompanyEMail", "", ".CompanyPhone", "",
+                                 ".CompanyInfo", "", ".Structure", ".Menu", ".Finish"}));
+}
+
+TEST(Renew, ReplacesEveryOldValueLineWithOneEntry) {
+    QStringList text{"#", ".title", "one", "two", ".Description", "a", "b", "c", ".Finish"};
+    PageValues v;
+    v.title = QStringLiteral("new");
+    v.description = QStringLiteral("d");
+    renewProjectText(text, v, {}, {});
+    EXPECT_EQ(text.mid(0, 5), (QStringList{"#", ".title", "new", ".Description", "d"}));
+}
+
+TEST(Renew, NeverRemovesTheLastLineOfTheText) {
+    // ".CompanyInfo" stands after ".Finish", so the old value is the text's last line.
+    QStringList text{"#", ".Finish", ".CompanyInfo", "old"};
+    PageValues v;
+    v.companyInfo = QStringLiteral("new");
+    renewProjectText(text, v, {}, {});
+    EXPECT_EQ(text.mid(text.size() - 3), (QStringList{".CompanyInfo", "new", "old"}));
+}
+
+TEST(Renew, KeepsAStrayDotLineAndStopsBeforeIt) {
+    QStringList text{"#", ".Title", "t", ".remark", "kept", ".Finish"};
+    PageValues v;
+    v.title = QStringLiteral("x");
+    renewProjectText(text, v, {}, {});
+    EXPECT_EQ(text.mid(0, 5), (QStringList{"#", ".Title", "x", ".remark", "kept"}));
+}
+
+TEST(Renew, WritesStructureInTreeOrderAndMenuRecordsInReverse) {
+    QStringList text = newProjectText(QStringLiteral("1"));
+    const QStringList structure{"1:12", "2:11", "1:10", "0:Главное Меню Программы"};
+    const MenuRecords menu{{"A", "описание A", 0, 10},
+                           {"A1", "строка 1\r\nстрока 2", 0, 11},
+                           {"B", "", 7, 12}};
+    renewProjectText(text, {}, structure, menu);
+    const qsizetype s = findKey(text, u".Structure");
+    EXPECT_EQ(text.mid(s, 5), (QStringList{".Structure", "0:Главное Меню Программы", "1:10",
+                                           "2:11", "1:12"}));
+    const qsizetype m = findKey(text, u".Menu");
+    EXPECT_EQ(text.mid(m, 26),
+              (QStringList{".Menu", ".u", "12", ".c", "B", ".d", "", ".l", "7",
+                           ".u", "11", ".c", "A1", ".d", "строка 1\r\nстрока 2", ".l", "0",
+                           ".u", "10", ".c", "A", ".d", "описание A", ".l", "0", ".NewTitle"}));
+}
+
+TEST(Renew, ValuesBeginningWithADotDoNotPileUp) {
+    QStringList text = newProjectText(QStringLiteral("1"));
+    PageValues v;
+    v.companyName = QStringLiteral(".abc");
+    v.companyInfo = QStringLiteral("x\r\n.y");
+    const MenuRecords menu{{".Пункт", ".Описание", 0, 10000000}};
+    for (int i = 0; i < 3; ++i)
+        renewProjectText(text, v, {}, menu);
+    EXPECT_EQ(valueLines(text, u".CompanyName"), QStringList{"abc"});
+    const QStringList saved = parseProjectBytes(serializeProject(text).bytes);
+    EXPECT_EQ(valueLines(saved, u".CompanyInfo"), (QStringList{"x", "y"}));
+    EXPECT_EQ(saved.count(QStringLiteral("Пункт")), 1);
+    EXPECT_EQ(saved.count(QStringLiteral(".u")), 1);
+}
+
+TEST(Renew, TwiceGivesTheSameTextAsOnce) {
+    QStringList text = newProjectText(QStringLiteral("1"));
+    const MenuRecords menu{{"A", "x\r\ny", 0, 10}};
+    renewProjectText(text, sampleValues(), {"1:10", "0:R"}, menu);
+    const QStringList once = text;
+    renewProjectText(text, sampleValues(), {"1:10", "0:R"}, menu);
+    EXPECT_EQ(text, once);
+    // After a save and a load the multi-line entries are single lines, and the rewrite
+    // still gives the same file.
+    QStringList reloaded = parseProjectBytes(serializeProject(text).bytes);
+    renewProjectText(reloaded, sampleValues(), {"1:10", "0:R"}, menu);
+    EXPECT_EQ(serializeProject(reloaded).bytes, serializeProject(once).bytes);
+}
+
+TEST(Renew, MatchesTheLiteralRewriteOnHandEditedTexts) {
+    // Random texts made of keys in any order and case, record tags, stray dot lines and
+    // plain lines, with and without ".Finish".
+    const QStringList pieces{".Title",     ".TITLE",    ".Description", ".CompanyName",
+                             ".CompanyURL", ".CompanyEMail", ".companyphone", ".CompanyInfo",
+                             ".Structure", ".Menu",     ".NewTitle",    ".Finish",
+                             ".u",         ".c",        ".d",           ".l",
+                             ".stray",     "plain",     "",             "1:123",
+                             "x\r\ny",     ".ab\r\nc"};
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 3000; ++round) {
+        QStringList text;
+        const int length = random.bounded(0, 16);
+        for (int i = 0; i < length; ++i)
+            text.append(pieces.at(random.bounded(pieces.size())));
+        PageValues v = sampleValues();
+        if (random.bounded(2))
+            v.companyName = QStringLiteral(".lead");
+        const QStringList structure = random.bounded(2) ? QStringList{"1:5", "0:R"} : QStringList{};
+        const MenuRecords menu =
+            random.bounded(2) ? MenuRecords{{"c", "d", 0, 5}, {".e", "f\r\ng", 3, 6}} : MenuRecords{};
+        QStringList expected = text;
+        referenceRenew(expected, v, structure, menu);
+        QStringList actual = text;
+        renewProjectText(actual, v, structure, menu);
+        ASSERT_EQ(actual, expected) << "input: " << text.join(u'|').toStdString();
+    }
+}
+
+TEST(ReadingRule, FollowsTheKeyToTheNextDotLineButNeverReadsTheLastLine) {
+    const QStringList text{"#", ".title", "first", "second", ".Description", "a", "b", ".Finish"};
+    EXPECT_EQ(valueLines(text, u".Title"), (QStringList{"first", "second"}));
+    EXPECT_EQ(singleValue(text, u".Title"), QStringLiteral("second"));
+    EXPECT_EQ(valueLines(text, u".Description"), (QStringList{"a", "b"}));
+    EXPECT_TRUE(valueLines(text, u".CompanyPhone").isEmpty());
+    // A key on the first line counts as missing.
+    EXPECT_TRUE(valueLines({".Title", "x", ".Finish"}, u".Title").isEmpty());
+    // The value is the last line of the text: not read.
+    EXPECT_TRUE(valueLines({"#", ".Title", "x"}, u".Title").isEmpty());
+    EXPECT_EQ(valueLines({"#", ".Title", "x", "y"}, u".Title"), QStringList{"x"});
+}
+
+TEST(Caption, NamesTheProgramWhenATitleIsGiven) {
+    EXPECT_EQ(projectCaption(QString()), QStringLiteral("Техническое Задание"));
+    EXPECT_EQ(projectCaption(QStringLiteral("Склад")),
+              QStringLiteral("Техническое Задание к Программе \"Склад\""));
+}
+
+TEST(LeadingDots, AreRemovedFromTheTextOrFromEveryLine) {
+    EXPECT_EQ(stripLeadingDots(QStringLiteral("..a.b")), QStringLiteral("a.b"));
+    EXPECT_EQ(stripLeadingDots(QStringLiteral(".")), QString());
+    EXPECT_EQ(stripLeadingDotsPerLine(QStringLiteral(".a\r\n..b\nc.\r.d")),
+              QStringLiteral("a\r\nb\nc.\rd"));
+}
