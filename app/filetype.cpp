@@ -78,10 +78,15 @@ bool registerXdg(const QString& programPath) {
     const QString mimeapps = config + QStringLiteral("/mimeapps.list");
     const QByteArray list = withDefaultApplication(QString::fromUtf8(readAll(mimeapps))).toUtf8();
     ok = writeIfChanged(mimeapps, list, &changed) && ok;
-    // The MIME database is refreshed in the background, and only when the package changed.
+    // The MIME database is refreshed only when the package changed, so normally once.
     const QString update = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
-    if (mimeChanged && !update.isEmpty())
-        QProcess::startDetached(update, {data + QStringLiteral("/mime")});
+    if (mimeChanged && !update.isEmpty()) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(update, {data + QStringLiteral("/mime")});
+        process.waitForFinished(5000);
+    }
     return ok;
 }
 

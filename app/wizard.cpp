@@ -44,8 +44,8 @@ std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& argument
     // A project from the command line was read before the pages existed; they fill
     // themselves from it now.
     if (!main->ProjectText.isEmpty()) {
-        main->TZread();
         Q_EMIT main->projectReplaced();
+        main->TZread();
     }
     return main;
 }

@@ -1,0 +1,220 @@
+#include "app/tfrmmain.h"
+#include "docgen/step7.h"
+#include "online/step9.h"
+#include "pages/step1.h"
+#include "pages/step2.h"
+#include "pages/step3os.h"
+#include "pages/step3owner.h"
+#include "pages/step4.h"
+#include "pages/step8.h"
+#include "project/projecttext.h"
+#include "structure/step5.h"
+#include "structure/step6.h"
+#include "wizardfixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Lets every write beyond a few bytes fail, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+
+    // Opens a project in a fresh fixture and shows the given page directly.
+    void openAt(WizardFixture& f, QWidget* page) {
+        const QString path = f.path(QStringLiteral("nav.tz"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
+        QVERIFY(f.main().openProject(path));
+        page->show();
+    }
+
+    // Presses a button and checks that exactly the target is visible afterwards and that
+    // the project file was written by the change.
+    void press(WizardFixture& f, QPushButton* button, QWidget* target) {
+        QFile::remove(f.main().FileName);
+        QWidget* from = button->window();
+        from->move(123, 45);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(f.visiblePage(), target);
+        QCOMPARE(target->pos(), QPoint(123, 45));
+        QVERIFY2(QFile::exists(f.main().FileName), "the page change saves the project");
+    }
+
+private Q_SLOTS:
+    void everyPageLeadsWhereTheTableSays() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step2);
+        w.step2->PrTitle->setText(QStringLiteral("T"));
+        w.step2->PrDescription->setPlainText(QStringLiteral("D"));
+        press(f, w.step2->btnNext, w.step3os);
+        press(f, w.step3os->btnPrev, w.step2);
+        press(f, w.step2->btnNext, w.step3os);
+        press(f, w.step3os->btnNext, w.step3owner);
+        press(f, w.step3owner->btnPrev, w.step2);
+        press(f, w.step2->btnNext, w.step3os);
+        press(f, w.step3os->btnNext, w.step3owner);
+        press(f, w.step3owner->btnNext, w.step4);
+        press(f, w.step4->btnPrev, w.step3owner);
+        press(f, w.step3owner->btnNext, w.step4);
+        press(f, w.step4->btnNext, w.step7);
+        press(f, w.step7->btnPrev, w.step4);
+        press(f, w.step4->btnPrev, w.step3owner);
+        press(f, w.step3owner->btnPrev, w.step2);
+        press(f, w.step2->btnPrev, w.step1);
+    }
+
+    void theOnlineAndStructurePagesLeadWhereTheTableSays() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step8);
+        press(f, w.step8->btnNext, w.step9);
+        press(f, w.step9->btnPrev, w.step8);
+        press(f, w.step8->btnPrev, w.step7);
+        w.step7->hide();
+        w.step5->show();
+        press(f, w.step5->btnPrev, w.step4);
+        w.step4->hide();
+        w.step5->show();
+        press(f, w.step5->btnNext, w.step6);
+        press(f, w.step6->btnNext, w.step7);
+        w.step7->hide();
+        w.step6->show();
+        press(f, w.step6->btnPrev, w.step4);
+        w.step4->hide();
+        w.step6->show();
+        w.step4->checkMenu->setChecked(true);
+        press(f, w.step6->btnPrev, w.step5);
+    }
+
+    void aFailedSaveKeepsTheOldFileTellsTheUserAndStillChangesThePage() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step2);
+        const QByteArray before = readFileBytes(f.main().FileName);
+        w.step2->PrTitle->setText(QString(20000, u'я'));
+        w.step2->PrDescription->setPlainText(QStringLiteral("D"));
+        {
+            FileSizeLimit limit(4096);
+            QTest::mouseClick(w.step2->btnNext, Qt::LeftButton);
+        }
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step3os));
+        QCOMPARE(readFileBytes(f.main().FileName), before);
+        QCOMPARE(f.seam.messages,
+                 QStringList{QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
+                             f.main().FileName});
+        QVERIFY(f.main().ProjectText.contains(QString(20000, u'я')));
+    }
+
+    void withoutAFileNothingIsSavedOrShown() {
+        WizardFixture f;
+        f.main().ProjectText = tz::newProjectText(QStringLiteral("1"));
+        QVERIFY(f.main().TZSave());
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    void charactersWindows1251CannotHoldAreNamedOnce() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step2);
+        w.step2->PrTitle->setText(QStringLiteral("Склад 😀 \u4E2D"));
+        w.step2->PrDescription->setPlainText(QStringLiteral("D"));
+        QTest::mouseClick(w.step2->btnNext, Qt::LeftButton);
+        QCOMPARE(f.seam.messages.size(), 1);
+        QVERIFY(f.seam.messages.constFirst().contains(QStringLiteral("😀\u4E2D")));
+        QVERIFY(readFileBytes(f.main().FileName).contains("\xD1\xEA\xEB\xE0\xE4 ? ?"));
+        // The same characters are not reported again at every page change.
+        QTest::mouseClick(w.step3os->btnNext, Qt::LeftButton);
+        QCOMPARE(f.seam.messages.size(), 1);
+    }
+
+    void closingAPageSavesFirstAndEndsTheProgram() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step2);
+        QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
+        w.step2->PrTitle->setText(QStringLiteral("Последняя правка"));
+        w.step2->close();
+        QCOMPARE(quit.count(), 1);
+        QVERIFY(readFileBytes(f.main().FileName).contains("\xCF\xEE\xF1\xEB\xE5\xE4\xED\xFF\xFF"));
+    }
+
+    void aCloseWhoseSaveFailsKeepsTheProgramOpen() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step3os);
+        f.main().FileName = f.dir.path();
+        QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
+        w.step3os->close();
+        QCOMPARE(quit.count(), 0);
+        QVERIFY(w.step3os->isVisible());
+        QCOMPARE(f.seam.messages.size(), 1);
+    }
+
+    void closingWithoutAProjectJustEnds() {
+        WizardFixture f;
+        f.start();
+        QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
+        f.w().step1->close();
+        QCOMPARE(quit.count(), 1);
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    void aRewriteWhileLoadingChangesNothing() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step2);
+        const QStringList before = f.main().ProjectText;
+        f.main().Loading = true;
+        w.step2->PrTitle->setText(QStringLiteral("..abc"));
+        f.main().TZrenew();
+        f.main().Loading = false;
+        QCOMPARE(f.main().ProjectText, before);
+        QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("..abc"));
+    }
+
+    void leadingDotsAreRemovedFromTheTitleAndPurposeAsTheyAreTyped() {
+        WizardFixture f;
+        Windows& w = f.w();
+        openAt(f, w.step2);
+        w.step2->PrTitle->setFocus();
+        typeText(w.step2->PrTitle, QStringLiteral("."));
+        QCOMPARE(w.step2->PrTitle->text(), QString());
+        w.step2->PrTitle->setText(QStringLiteral("..Склад"));
+        QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("Склад"));
+        QCOMPARE(tz::valueLines(f.main().ProjectText, u".Title"), QStringList{"Склад"});
+        typeText(w.step2->PrDescription, QStringLiteral("Первая\n..вторая"));
+        QCOMPARE(w.step2->PrDescription->toPlainText(), QStringLiteral("Первая\nвторая"));
+        QCOMPARE(tz::valueLines(f.main().ProjectText, u".Description"),
+                 QStringList{"Первая\r\nвторая"});
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "navigation_test.moc"

@@ -1,0 +1,140 @@
+#include "app/tfrmmain.h"
+#include "app/wizard.h"
+#include "pages/step1.h"
+#include "pages/step2.h"
+#include "pages/step3owner.h"
+#include "project/projectfile.h"
+#include "wizardfixture.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    QStringList sampleProject() const {
+        return {"#", ".ProjectUID", "20061113123456654321", ".Title", "Склад", ".Description",
+                "Учёт", "товаров", ".CompanyName", "ООО Ромашка", ".Finish"};
+    }
+
+private Q_SLOTS:
+    void withoutArgumentsTheFirstPageComesAfterTheTimer() {
+        WizardFixture f;
+        QVERIFY(f.main().TimerStart->isActive());
+        QCOMPARE(f.main().TimerStart->interval(), 1000);
+        QVERIFY(f.visiblePage() == nullptr);
+        f.start();
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
+        QVERIFY(!f.main().TimerStart->isActive());
+        QVERIFY(f.main().ProjectText.isEmpty());
+        QVERIFY(f.main().FileName.isEmpty());
+        QVERIFY(f.w().step1->btnNewTZ->isChecked());
+    }
+
+    void theTimerWaitsUntilTheFirstPagesExist() {
+        ScriptedSeam seam;
+        TfrmMain alone(seam);
+        alone.TimerStart->start();
+        QMetaObject::invokeMethod(alone.TimerStart, "timeout", Qt::DirectConnection);
+        QVERIFY(alone.TimerStart->isActive());
+    }
+
+    void aProjectOnTheCommandLineOpensOnTheTitlePage() {
+        QTemporaryDir dir;
+        // Upper-case Latin letters stay as they are: lowering them would miss the file on a
+        // case-sensitive file system.
+        const QString path = dir.filePath(QStringLiteral("Проект-ABC.tz"));
+        writeFileBytes(path, projectBytes(sampleProject()));
+        WizardFixture f({path, QStringLiteral("/second/is/ignored.tz")});
+        QCOMPARE(f.main().FileName, path);
+        f.start();
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step2));
+        QCOMPARE(f.w().step2->PrTitle->text(), QStringLiteral("Склад"));
+        QCOMPARE(f.w().step2->PrDescription->toPlainText(), QStringLiteral("Учёт\nтоваров"));
+        QCOMPARE(f.w().step1->prFilename->text(), path);
+        QVERIFY(f.w().step1->btnOldTZ->isChecked());
+        QCOMPARE(f.main().ProjectUID, QStringLiteral("20061113123456654321"));
+        QCOMPARE(f.main().windowTitle(),
+                 QStringLiteral("Техническое Задание к Программе \"Склад\""));
+        // Every page that shows project values was filled at once.
+        QCOMPARE(f.w().step3owner->prCompanyName->text(), QStringLiteral("ООО Ромашка"));
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    void aShortOrMissingCommandLineFileStartsOnTheFirstPage() {
+        QTemporaryDir dir;
+        const QString shortFile = dir.filePath(QStringLiteral("short.tz"));
+        writeFileBytes(shortFile, ".Finish\r\n");
+        {
+            WizardFixture f({shortFile});
+            f.start();
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
+            QCOMPARE(f.main().FileName, shortFile);
+        }
+
+        WizardFixture missing({dir.filePath(QStringLiteral("missing.tz"))});
+        missing.start();
+        QCOMPARE(missing.visiblePage(), static_cast<QWidget*>(missing.w().step1));
+        QVERIFY(missing.main().FileName.isEmpty());
+        QVERIFY(missing.seam.messages.isEmpty());
+    }
+
+    void aForeignFileOnTheCommandLineIsRefusedWithAMessage() {
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("picture.tz"));
+        writeFileBytes(image, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        WizardFixture f({image});
+        f.start();
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
+        QVERIFY(f.main().FileName.isEmpty());
+        QCOMPARE(f.seam.messages,
+                 QStringList{QStringLiteral("Файл ") + image +
+                             QStringLiteral(" не является техническим заданием")});
+    }
+
+    void startUpRegistersTheProjectFileType() {
+        WizardFixture f;
+        const QString data = f.path(QStringLiteral("xdg-data"));
+        const QString desktop =
+            QString::fromUtf8(readFileBytes(data + "/applications/org.example.tzwizard.desktop"));
+        QVERIFY(desktop.contains(QStringLiteral("MimeType=application/x-tzwizard-project;")));
+        QVERIFY(desktop.contains(QStringLiteral("Exec=\"") +
+                                 QCoreApplication::applicationFilePath() +
+                                 QStringLiteral("\" %f")));
+        const QString mime =
+            QString::fromUtf8(readFileBytes(data + "/mime/packages/org.example.tzwizard.xml"));
+        QVERIFY(mime.contains(QStringLiteral("<glob pattern=\"*.tz\"/>")));
+        QVERIFY(mime.contains(QStringLiteral("type=\"application/x-tzwizard-project\"")));
+        const QString apps = QString::fromUtf8(
+            readFileBytes(f.path(QStringLiteral("xdg-config")) + "/mimeapps.list"));
+        QVERIFY(apps.contains(QStringLiteral(
+            "[Default Applications]\napplication/x-tzwizard-project=org.example.tzwizard.desktop")));
+    }
+
+    void aFailedRegistrationStillOpensTheProject() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.tz"));
+        writeFileBytes(path, projectBytes(sampleProject()));
+        // The data home is a file, so nothing can be written below it.
+        const QString blocked = dir.filePath(QStringLiteral("blocked"));
+        writeFileBytes(blocked, "x");
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_DATA_HOME", blocked.toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", blocked.toLocal8Bit());
+        ScriptedSeam seam;
+        auto main = createWizard(seam, {path});
+        qputenv("XDG_DATA_HOME", oldData);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(main->FileName, path);
+        QMetaObject::invokeMethod(main->TimerStart, "timeout", Qt::DirectConnection);
+        QVERIFY(main->windows().step2->isVisible());
+        QCOMPARE(main->windows().step2->PrTitle->text(), QStringLiteral("Склад"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
