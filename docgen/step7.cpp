@@ -1,19 +1,88 @@
 #include "docgen/step7.h"
 
 #include "app/tfrmmain.h"
+#include "docgen/docwriter.h"
+#include "pages/memotext.h"
+#include "pages/step2.h"
 #include "pages/step4.h"
+#include "pages/step8.h"
+#include "project/addresses.h"
 
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 TfrmStep7::TfrmStep7(TfrmMain& main)
     : WizardPage(main, {QStringLiteral("Формирование Документации")}) {
     setObjectName(QStringLiteral("frmStep7"));
+    const auto choice = [this](const char* name, const QString& text) {
+        auto* button = new QRadioButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        body()->addWidget(button);
+        return button;
+    };
+    selectDOC = choice(
+        "selectDOC", QStringLiteral("Создать техническое задание в формате DOC (Microsoft Word)"));
+    selectHTML = choice("selectHTML", QStringLiteral("Создать техническое задание в формате HTML"));
+    selectRTF = choice("selectRTF", QStringLiteral("Создать техническое задание в формате RTF"));
+    selectEXE =
+        choice("selectEXE", QStringLiteral("Создать программу (данная функция проходит отладку, "
+                                           "подробнее на ") +
+                                tz::addresses::publisherSite() + u')');
+    selectDOC->setChecked(true);
+    selectEXE->setEnabled(false);
+    body()->addStretch(1);
+
+    SaveDocument.confirmOverwrite = true;
+
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep7::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep7::btnPrevClick);
 }
 
-void TfrmStep7::btnNextClick() {}
+void TfrmStep7::btnNextClick() {
+    tz::DocMode = tz::DocModeNone;
+    if (selectHTML->isChecked())
+        saveDocument(tz::DocFormat::Html);
+    else if (selectRTF->isChecked())
+        saveDocument(tz::DocFormat::Rtf);
+    else if (selectDOC->isChecked())
+        saveDocument(tz::DocFormat::Doc);
+    if (selectEXE->isChecked())
+        GoNext();
+}
 
-void TfrmStep7::btnPrevClick() { GoBack(); }
+void TfrmStep7::saveDocument(tz::DocFormat format) {
+    if (SaveDocument.fileName.isEmpty()) {
+        const QString name = QFileInfo(main().FileName).fileName();
+        SaveDocument.fileName = name.left(name.indexOf(u'.'));
+    }
+    SaveDocument.defaultSuffix = tz::docSuffix(format);
+    SaveDocument.filter = tz::docFilter(format);
+    const QString chosen = main().seam().saveFile(this, SaveDocument);
+    if (chosen.isEmpty())
+        return;
+    const QString path = withDefaultSuffix(chosen, SaveDocument.defaultSuffix);
+    SaveDocument.fileName = path;
+    const QByteArray bytes = tz::renderDocument(Doc, format, documentInputs());
+    if (!tz::saveDocumentFile(path, bytes))
+        main().seam().message(this, tz::documentSaveError(path));
+}
 
-void TfrmStep7::GoBack() { main().DoStep(this, main().windows().step4); }
+tz::DocumentInputs TfrmStep7::documentInputs() const {
+    const TfrmStep2* step2 = main().windows().step2;
+    return {step2->PrTitle->text(), memoText(step2->PrDescription), main().ProjectUID};
+}
+
+void TfrmStep7::btnPrevClick() {
+    GoBack();
+}
+
+void TfrmStep7::GoNext() {
+    main().DoStep(this, main().windows().step8);
+}
+
+void TfrmStep7::GoBack() {
+    main().DoStep(this, main().windows().step4);
+}

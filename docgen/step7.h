@@ -1,6 +1,12 @@
 #pragma once
 
+#include "docgen/docbuffer.h"
+#include "docgen/docformat.h"
+#include "docgen/documentcontent.h"
+#include "pages/uiseam.h"
 #include "pages/wizardpage.h"
+
+class QRadioButton;
 
 // Document generation: the specification saved as DOC, HTML or RTF.
 class TfrmStep7 : public WizardPage {
@@ -8,9 +14,21 @@ class TfrmStep7 : public WizardPage {
 public:
     explicit TfrmStep7(TfrmMain& main);
 
+    QRadioButton* selectDOC = nullptr;
+    QRadioButton* selectHTML = nullptr;
+    QRadioButton* selectRTF = nullptr;
+    QRadioButton* selectEXE = nullptr;
+    // The last document built; never shown.
+    tz::DocBuffer Doc;
+    // The save dialog's settings; its file name is kept for the whole run.
+    UiSeam::FileRequest SaveDocument;
+
     void btnNextClick();
     void btnPrevClick();
 
 private:
+    void GoNext();
     void GoBack();
+    void saveDocument(tz::DocFormat format);
+    tz::DocumentInputs documentInputs() const;
 };

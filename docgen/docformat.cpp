@@ -1,0 +1,76 @@
+#include "docgen/docformat.h"
+
+#include "docgen/docwriter.h"
+#include "docgen/htmloutput.h"
+#include "docgen/rtfoutput.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tz {
+
+int docModeOf(DocFormat format) {
+    return format == DocFormat::Html ? DocModeHtml : DocModeRichText;
+}
+
+QString docFilter(DocFormat format) {
+    return QStringLiteral("Документы %1|*.%1|Все файлы (*.*)|*.*").arg(docSuffix(format));
+}
+
+QString docSuffix(DocFormat format) {
+    switch (format) {
+    case DocFormat::Html:
+        return QStringLiteral("html");
+    case DocFormat::Rtf:
+        return QStringLiteral("rtf");
+    case DocFormat::Doc:
+        break;
+    }
+    return QStringLiteral("doc");
+}
+
+std::optional<DocFormat> docFormatNamed(const QString& name) {
+    for (const DocFormat format : {DocFormat::Html, DocFormat::Rtf, DocFormat::Doc}) {
+        if (name.compare(docSuffix(format), Qt::CaseInsensitive) == 0)
+            return format;
+    }
+    return std::nullopt;
+}
+
+std::optional<DocFormat> docFormatOfPath(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0)
+        return std::nullopt;
+    const QString suffix = name.mid(dot + 1);
+    if (suffix.compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0)
+        return DocFormat::Html;
+    return docFormatNamed(suffix);
+}
+
+QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs) {
+    DocMode = docModeOf(format);
+    BuildDocument(doc, inputs);
+    return format == DocFormat::Html ? htmlBytes(doc) : rtfBytes(doc);
+}
+
+bool saveDocumentFile(const QString& path, const QByteArray& bytes) {
+    // QSaveFile would replace a device or a directory entry that is not a regular file.
+    const QFileInfo info(path);
+    if (path.isEmpty() || (info.exists() && !info.isFile()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString documentSaveError(const QString& path) {
+    return QStringLiteral("Не удается сохранить документ в файл ") + path;
+}
+
+} // namespace tz

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "docgen/docbuffer.h"
+#include "docgen/documentcontent.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace tz {
+
+// DOC is the RTF document under another name.
+enum class DocFormat { Html, Rtf, Doc };
+
+// The writer's mode for a format.
+int docModeOf(DocFormat format);
+// The save dialog's filter ("description|pattern|...") and default extension.
+QString docFilter(DocFormat format);
+QString docSuffix(DocFormat format);
+
+// "html", "rtf" or "doc", in any letter case.
+std::optional<DocFormat> docFormatNamed(const QString& name);
+// From a file name ending in ".html", ".htm", ".rtf" or ".doc", in any letter case.
+std::optional<DocFormat> docFormatOfPath(const QString& path);
+
+// Sets DocMode for the format, builds the document into the buffer and returns the
+// file's bytes.
+QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs);
+
+// Replaces the file's content atomically: when writing fails, an earlier file stays as
+// it was. False on failure.
+bool saveDocumentFile(const QString& path, const QByteArray& bytes);
+
+// The message for a document that could not be written.
+QString documentSaveError(const QString& path);
+
+} // namespace tz

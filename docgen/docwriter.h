@@ -1,0 +1,51 @@
+#pragma once
+
+#include "docgen/docbuffer.h"
+
+#include <QString>
+
+namespace tz {
+
+inline constexpr int DocModeNone = 0;
+inline constexpr int DocModeRichText = 1; // RTF and DOC
+inline constexpr int DocModeHtml = 2;
+
+// What the document operations write, one value for the whole run; any value other than
+// the rich-text and HTML ones writes nothing.
+extern int DocMode;
+
+inline constexpr quint32 ColourBlack = 0x000000;
+inline QString docFontName() {
+    return QStringLiteral("Times New Roman");
+}
+
+// The document operations. Each appends to the buffer what the current DocMode asks for:
+// HTML source lines, or rich-text paragraphs with the attributes the operation sets first.
+class DocWriter {
+public:
+    explicit DocWriter(DocBuffer& doc) : m_doc(doc) {}
+
+    // The title block; in HTML also the head with the project identifier.
+    void AddHeader(const QString& title, const QString& projectUid);
+    void AddH1(const QString& text);
+    void AddH2(const QString& text);
+    void AddH3(const QString& text);
+    void AddLine(const QString& text);
+    void AddParaStart(const QString& text);
+    void AddParaEnd(const QString& text);
+    void AddPara(const QString& text);
+
+    // A text the user typed, made safe for the current mode: in HTML its markup characters
+    // and the characters Windows-1251 cannot hold become references; rich text takes it as
+    // it is.
+    static QString userText(const QString& text);
+
+private:
+    void heading(const QString& tag, int sizePt, const QString& text);
+    void body(const QString& open, const QString& text, const QString& close);
+    void setAttributes(int sizePt);
+
+    DocBuffer& m_doc;
+};
+
+} // namespace tz
