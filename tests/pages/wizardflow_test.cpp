@@ -1,0 +1,294 @@
+#include "docgen/step7.h"
+#include "pages/step1.h"
+#include "pages/step2.h"
+#include "pages/step3os.h"
+#include "pages/step3owner.h"
+#include "pages/step4.h"
+#include "project/codec1251.h"
+#include "project/projectfile.h"
+#include "project/projecttext.h"
+#include "project/random32.h"
+#include "wizardfixture.h"
+
+#include <QDate>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QStringList fileLines(const QString& path) { return tz::parseProjectBytes(readFileBytes(path)); }
+
+QStringList newProjectLines(const QString& uid) { return tz::newProjectText(uid); }
+
+QString todayUid() {
+    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
+           QStringLiteral("100000128241");
+}
+
+} // namespace
+
+class WizardFlowTest : public QObject {
+    Q_OBJECT
+
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+private Q_SLOTS:
+    void init() { tz::processRandom() = tz::Random32(0); }
+
+    void aNewProjectFromTheFirstPageToTheDocumentPage() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        const QString typed = f.path(QStringLiteral("Новый проект"));
+        const QString path = typed + QStringLiteral(".tz");
+        f.seam.fileAnswers = {typed};
+        click(w.step1->btnNext);
+
+        QCOMPARE(f.seam.fileRequests.size(), 1);
+        const ScriptedSeam::Request& dialog = f.seam.fileRequests.constFirst();
+        QVERIFY(dialog.save);
+        QCOMPARE(dialog.file.filter,
+                 QStringLiteral("Техническое задание (*.tz)|*.tz|Все файлы (*.*)|*.*"));
+        QCOMPARE(dialog.file.defaultSuffix, QStringLiteral("tz"));
+        QVERIFY(dialog.file.confirmOverwrite);
+
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        QCOMPARE(f.main().FileName, path);
+        QCOMPARE(readFileBytes(path), projectBytes(newProjectLines(todayUid())));
+        QCOMPARE(w.step1->prFilename->text(), path);
+        QVERIFY(w.step1->btnOldTZ->isChecked());
+
+        typeText(w.step2->PrTitle, QStringLiteral("Учёт товаров"));
+        typeText(w.step2->PrDescription, QStringLiteral("Склад\nи магазин"));
+        click(w.step2->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step3os));
+        QStringList lines = fileLines(path);
+        QCOMPARE(tz::valueLines(lines, u".Title"), QStringList{"Учёт товаров"});
+        QCOMPARE(tz::valueLines(lines, u".Description"), (QStringList{"Склад", "и магазин"}));
+        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{".NewTitle", ".Finish"}));
+
+        click(w.step3os->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step3owner));
+        typeText(w.step3owner->prCompanyName, QStringLiteral("ООО Ромашка"));
+        typeText(w.step3owner->prCompanyInfo, QStringLiteral("а\nб\nв"));
+        click(w.step3owner->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step4));
+        lines = fileLines(path);
+        QCOMPARE(tz::valueLines(lines, u".CompanyName"), QStringList{"ООО Ромашка"});
+        QCOMPARE(tz::valueLines(lines, u".CompanyInfo"), (QStringList{"а", "б", "в"}));
+        QCOMPARE(tz::valueLines(lines, u".CompanyPhone"), QStringList{""});
+
+        click(w.step4->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step7));
+        QCOMPARE(fileLines(path), lines);
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    void theTitlePageAsksForTitleThenPurpose() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.main().ProjectText = newProjectLines(QStringLiteral("1"));
+        w.step2->show();
+        click(w.step2->btnNext);
+        click(w.step2->btnNext);
+        w.step2->PrTitle->setText(QStringLiteral(" "));
+        click(w.step2->btnNext);
+        QCOMPARE(f.seam.messages, (QStringList{"Заполните поле с названием программы",
+                                               "Заполните поле с названием программы",
+                                               "Заполните поле с описанием программы"}));
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        w.step2->PrDescription->setPlainText(QStringLiteral("\n"));
+        click(w.step2->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step3os));
+    }
+
+    void companyDataOfAnOpenedProjectSurvivesAnEarlyTitleEdit() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("firm.tz"));
+        const QStringList project{"#", ".ProjectUID", "20060101111111222222", ".Title", "Старое",
+                                  ".Description", "Назначение", ".CompanyName", "ЗАО Вектор",
+                                  ".CompanyURL", "http://vector.example.org", ".CompanyEMail",
+                                  "mail@vector.example.org", ".CompanyPhone", "123",
+                                  ".CompanyInfo", "строка 1", "строка 2", ".Structure", ".Menu",
+                                  ".NewTitle", ".Finish"};
+        writeFileBytes(path, projectBytes(project));
+        WizardFixture f({path});
+        f.start();
+        Windows& w = f.w();
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        typeText(w.step2->PrTitle, QStringLiteral("!"));
+        click(w.step2->btnNext);
+        QStringList expected = project;
+        expected[4] = QStringLiteral("Старое!");
+        QCOMPARE(fileLines(path), expected);
+    }
+
+    void backToTheFirstPageAndAnotherNewProject() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        f.seam.fileAnswers = {f.path(QStringLiteral("one.tz"))};
+        click(w.step1->btnNext);
+        w.step2->PrTitle->setText(QStringLiteral("Первый"));
+        w.step2->PrDescription->setPlainText(QStringLiteral("Первое назначение"));
+        click(w.step2->btnPrev);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step1));
+        // Old project is selected now; choosing "new" again makes a second file.
+        w.step1->btnNewTZ->setChecked(true);
+        f.seam.fileAnswers = {f.path(QStringLiteral("two.tz"))};
+        click(w.step1->btnNext);
+        QCOMPARE(f.main().FileName, f.path(QStringLiteral("two.tz")));
+        QCOMPARE(w.step2->PrTitle->text(), QString());
+        QCOMPARE(w.step2->PrDescription->toPlainText(), QString());
+        QCOMPARE(tz::valueLines(fileLines(f.path(QStringLiteral("one.tz"))), u".Title"),
+                 QStringList{"Первый"});
+        QCOMPARE(fileLines(f.path(QStringLiteral("two.tz"))).size(), 18);
+    }
+
+    void backAndNextOnTheFirstPageReloadsTheSameProject() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        f.seam.fileAnswers = {f.path(QStringLiteral("same.tz"))};
+        click(w.step1->btnNext);
+        w.step2->PrTitle->setText(QStringLiteral("Заголовок"));
+        click(w.step2->btnPrev);
+        w.step2->PrTitle->clear();
+        click(w.step1->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("Заголовок"));
+        QCOMPARE(f.seam.fileRequests.size(), 1);
+    }
+
+    void aCancelledSaveDialogChangesNothing() {
+        WizardFixture f;
+        f.start();
+        QTest::mouseClick(f.w().step1->btnNext, Qt::LeftButton);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
+        QVERIFY(f.main().FileName.isEmpty());
+        QVERIFY(f.main().ProjectText.isEmpty());
+    }
+
+    void openingAnExistingProject() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        const QString path = f.path(QStringLiteral("old.tz"));
+        writeFileBytes(path, projectBytes({"#", ".ProjectUID", "20050505123123456456", ".Title",
+                                           "Есть", ".Description", "Текст", ".Finish"}));
+        // Old project with no path: the open dialog is offered and the page stays.
+        w.step1->btnOldTZ->setChecked(true);
+        f.seam.fileAnswers = {path};
+        click(w.step1->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step1));
+        QCOMPARE(w.step1->prFilename->text(), path);
+        QVERIFY(!f.seam.fileRequests.constFirst().save);
+        click(w.step1->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("Есть"));
+        QCOMPARE(f.main().ProjectUID, QStringLiteral("20050505123123456456"));
+        // The page change wrote the text just loaded back to the file, unchanged.
+        QCOMPARE(fileLines(path), (QStringList{"#", ".ProjectUID", "20050505123123456456",
+                                               ".Title", "Есть", ".Description", "Текст",
+                                               ".Finish"}));
+    }
+
+    void theSelectButtonFillsThePathOrChangesNothing() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        click(w.step1->btnSelect);
+        QVERIFY(w.step1->btnNewTZ->isChecked());
+        QVERIFY(w.step1->prFilename->text().isEmpty());
+        f.seam.fileAnswers = {QStringLiteral("/some/where.tz")};
+        click(w.step1->btnSelect);
+        QVERIFY(w.step1->btnOldTZ->isChecked());
+        QCOMPARE(w.step1->prFilename->text(), QStringLiteral("/some/where.tz"));
+        QCOMPARE(f.seam.fileRequests.at(1).file.filter,
+                 QStringLiteral("Техническое задание (*.tz)|*.tz|Все файлы (*.*)|*.*"));
+    }
+
+    void unreadableAndForeignFilesAreRefusedAndTheOpenProjectKept() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        f.seam.fileAnswers = {f.path(QStringLiteral("mine.tz"))};
+        click(w.step1->btnNext);
+        w.step2->PrTitle->setText(QStringLiteral("Моё"));
+        click(w.step2->btnPrev);
+
+        const QString folder = f.path(QStringLiteral("folder.tz"));
+        QDir().mkpath(folder);
+        w.step1->prFilename->setText(folder);
+        click(w.step1->btnNext);
+        const QString image = f.path(QStringLiteral("image.tz"));
+        writeFileBytes(image, QByteArray("\x89PNG\r\n\x1a\n\0\0IHDR", 14));
+        w.step1->prFilename->setText(image);
+        click(w.step1->btnNext);
+        QCOMPARE(f.seam.messages,
+                 (QStringList{QStringLiteral("Не удается открыть файл ") + folder,
+                              QStringLiteral("Файл ") + image +
+                                  QStringLiteral(" не является техническим заданием")}));
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step1));
+        QCOMPARE(f.main().FileName, f.path(QStringLiteral("mine.tz")));
+        QCOMPARE(readFileBytes(image), QByteArray("\x89PNG\r\n\x1a\n\0\0IHDR", 14));
+        QCOMPARE(tz::valueLines(f.main().ProjectText, u".Title"), QStringList{"Моё"});
+    }
+
+    void anEmptyFileAndATruncatedProjectStillOpen() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        const QString empty = f.path(QStringLiteral("empty.tz"));
+        writeFileBytes(empty, QByteArray());
+        w.step1->btnOldTZ->setChecked(true);
+        w.step1->prFilename->setText(empty);
+        click(w.step1->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        QCOMPARE(f.main().FileName, empty);
+
+        const QString cut = f.path(QStringLiteral("cut.tz"));
+        writeFileBytes(cut, QByteArray("#\r\n.Title\r\nНачало\r\n.Finish\r\n\0\0\0garbage", 40));
+        click(w.step2->btnPrev);
+        w.step1->prFilename->setText(cut);
+        click(w.step1->btnNext);
+        QCOMPARE(f.main().FileName, cut);
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    void operatingSystemChoicesLiveOnlyInTheControls() {
+        WizardFixture f;
+        Windows& w = f.w();
+        f.start();
+        f.seam.fileAnswers = {f.path(QStringLiteral("os.tz"))};
+        click(w.step1->btnNext);
+        w.step2->PrTitle->setText(QStringLiteral("T"));
+        w.step2->PrDescription->setPlainText(QStringLiteral("D"));
+        click(w.step2->btnNext);
+        QTest::mouseClick(w.step3os->CheckBoxServer, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(6, w.step3os->CheckBoxServer->height() / 2));
+        w.step3os->EditOS->setText(QStringLiteral("Linux"));
+        click(w.step3os->btnNext);
+        click(w.step3owner->btnNext);
+        click(w.step4->btnPrev);
+        click(w.step3owner->btnPrev);
+        click(w.step2->btnPrev);
+        w.step1->btnNewTZ->setChecked(true);
+        f.seam.fileAnswers = {f.path(QStringLiteral("other.tz"))};
+        click(w.step1->btnNext);
+        QVERIFY(w.step3os->CheckBoxServer->isChecked());
+        QVERIFY(w.step3os->CheckBoxServer2003->isChecked());
+        QCOMPARE(w.step3os->EditOS->text(), QStringLiteral("Linux"));
+        for (const QString& file : {QStringLiteral("os.tz"), QStringLiteral("other.tz")}) {
+            const QByteArray bytes = readFileBytes(f.path(file));
+            QVERIFY(!bytes.contains("Linux"));
+            QVERIFY(!bytes.contains("Windows 2003"));
+        }
+    }
+};
+
+QTEST_MAIN(WizardFlowTest)
+#include "wizardflow_test.moc"
