@@ -1,23 +1,52 @@
 #pragma once
 
-#include "pages/wizardpage.h"
 #include "project/projecttext.h"
+#include "structure/menutree.h"
+#include "structure/structurepage.h"
 
-// The structure of the future program as a tree of menu items.
-class TfrmStep5 : public WizardPage {
+class MenuTreeView;
+class QStyleOptionViewItem;
+class QTreeWidgetItem;
+
+// The structure of the future program as a tree of menu items. The tree model holds the
+// items and their records; the view mirrors it item for item.
+class TfrmStep5 : public StructurePage {
     Q_OBJECT
 public:
     explicit TfrmStep5(TfrmMain& main);
+    ~TfrmStep5() override;
 
     // The items' records in tree order, root excluded.
-    tz::MenuRecords menuRecords() const;
+    tz::MenuRecords menuRecords() const { return m_tree.records(); }
     // One structure line per node, in reverse tree order (the root's line last).
-    QStringList structureLines() const;
+    QStringList structureLines() const { return m_tree.structureLines(); }
+    // The record of an item of uMenu; null for the root.
+    const tz::TMyMenuData* recordOf(const QTreeWidgetItem* item) const;
 
+    void btnAddMenuClick();
+    void btnDeleteMenuClick();
+    void uMenuChange();
+    void uMenuCustomDrawItem(QStyleOptionViewItem& option) const;
+    bool uMenuDragOver(const QPoint& point) const;
+    void uMenuDragDrop(const QPoint& point);
+    void MenuCaptionChange();
+    void MenuDescriptionChange();
+    void Button3Click();
+    void FormShow();
     void btnNextClick();
     void btnPrevClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void GoNext();
     void GoBack();
+    void loadFromProject();
+    QTreeWidgetItem* mirror(QTreeWidgetItem* parent, tz::MenuNode* node);
+    QTreeWidgetItem* CopySubtree(QTreeWidgetItem* target, QTreeWidgetItem* source);
+    tz::MenuNode* selectedNode() const;
+
+    MenuTreeView* m_view;
+    tz::MenuTree m_tree;
 };

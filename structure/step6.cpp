@@ -7,19 +7,29 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTreeWidget>
 
 TfrmStep6::TfrmStep6(TfrmMain& main)
-    : WizardPage(main, {QStringLiteral("Дополнительные Требования")}) {
+    : StructurePage(main, QStringLiteral("Дополнительные Требования"), 337, new QTreeWidget) {
     setObjectName(QStringLiteral("frmStep6"));
+    for (const char* text : {"Требования к составу и параметрам технических средств",
+                             "Требования к квалификации и численности персонала"})
+        uMenu->addTopLevelItem(new QTreeWidgetItem(QStringList{QString::fromUtf8(text)}));
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep6::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep6::btnPrevClick);
 }
 
-void TfrmStep6::btnNextClick() { GoNext(); }
+void TfrmStep6::btnNextClick() {
+    GoNext();
+}
 
-void TfrmStep6::btnPrevClick() { GoBack(); }
+void TfrmStep6::btnPrevClick() {
+    GoBack();
+}
 
-void TfrmStep6::GoNext() { main().DoStep(this, main().windows().step7); }
+void TfrmStep6::GoNext() {
+    main().DoStep(this, main().windows().step7);
+}
 
 void TfrmStep6::GoBack() {
     Windows& w = main().windows();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "pages/wizardpage.h"
+#include "structure/structurepage.h"
 
 // Additional requirements: a read-only tree beside the structure page.
-class TfrmStep6 : public WizardPage {
+class TfrmStep6 : public StructurePage {
     Q_OBJECT
 public:
     explicit TfrmStep6(TfrmMain& main);

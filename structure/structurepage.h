@@ -1,0 +1,39 @@
+#pragma once
+
+#include "pages/wizardpage.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+
+// The layout that the structure page and the additional-requirements page share: a tree
+// with two buttons on the left, the item's kind and texts on the right, and the
+// instructions in place of the texts while no item is chosen.
+class StructurePage : public WizardPage {
+    Q_OBJECT
+public:
+    QTreeWidget* uMenu = nullptr;
+    QPushButton* btnAddMenu = nullptr;
+    QPushButton* btnDeleteMenu = nullptr;
+    QWidget* PanelMenu = nullptr;
+    QGroupBox* GroupMenu = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QLineEdit* EditStandart = nullptr;
+    QPushButton* Button3 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* MenuCaption = nullptr;
+    QLabel* Label2 = nullptr;
+    QWidget* PanelMenu2 = nullptr;
+    QPlainTextEdit* MenuDescription = nullptr;
+    QPlainTextEdit* Hint1 = nullptr;
+
+protected:
+    // The page takes the tree, which it may have made of its own kind.
+    StructurePage(TfrmMain& main, const QString& caption, int leftWidth, QTreeWidget* tree);
+};
