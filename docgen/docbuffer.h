@@ -40,8 +40,6 @@ public:
     // One paragraph per line of the text (CR LF, lone CR or lone LF end a line).
     void appendParagraphs(const QString& text);
 
-    friend bool operator==(const DocBuffer&, const DocBuffer&) = default;
-
 private:
     QList<DocLine> m_lines;
 };

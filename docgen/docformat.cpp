@@ -60,7 +60,9 @@ bool saveDocumentFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty() || (info.exists() && !info.isFile()))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // A buffered write that falls short (a full disk, a size limit) goes unreported, and the
+    // commit would put a truncated document in place of the earlier one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
