@@ -47,6 +47,10 @@ TfrmStep5::TfrmStep5(TfrmMain& main)
     m_view->acceptsDropAt = [this](const QPoint& point) { return uMenuDragOver(point); };
     m_view->dropAt = [this](const QPoint& point) { uMenuDragDrop(point); };
     m_view->customDraw = [this](QStyleOptionViewItem& option) { uMenuCustomDrawItem(option); };
+    // The style paints the selected row's indentation itself, in the view's highlight.
+    QPalette palette = uMenu->palette();
+    palette.setColor(QPalette::Highlight, palette.color(QPalette::Link));
+    uMenu->setPalette(palette);
     QTreeWidgetItem* root = mirror(nullptr, m_tree.root());
     uMenu->setCurrentItem(root);
     uMenuChange();
@@ -153,8 +157,8 @@ void TfrmStep5::uMenuCustomDrawItem(QStyleOptionViewItem& option) const {
     if (!(option.state & QStyle::State_Selected))
         return;
     // Qt has no hot-light role; the link colour is the same system colour.
-    option.palette.setColor(QPalette::Highlight, uMenu->palette().color(QPalette::Link));
-    option.palette.setColor(QPalette::HighlightedText, uMenu->palette().color(QPalette::Base));
+    option.palette.setColor(QPalette::Highlight, palette().color(QPalette::Link));
+    option.palette.setColor(QPalette::HighlightedText, palette().color(QPalette::Base));
 }
 
 bool TfrmStep5::uMenuDragOver(const QPoint& point) const {

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -57,6 +58,9 @@ StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWid
     uMenu->setIndentation(19);
     uMenu->setEditTriggers(QAbstractItemView::NoEditTriggers);
     uMenu->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Long labels get a horizontal scroll bar instead of being cut short.
+    uMenu->header()->setStretchLastSection(false);
+    uMenu->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     btnAddMenu = named<QPushButton>("btnAddMenu", QStringLiteral("Новый пункт"));
     btnDeleteMenu = named<QPushButton>("btnDeleteMenu", QStringLiteral("Удалить"));
     for (QPushButton* button : {btnAddMenu, btnDeleteMenu})
