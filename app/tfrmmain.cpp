@@ -27,8 +27,7 @@ namespace {
 
 // Removes the leading "." of every line of the memo in place, keeping the caret.
 void stripMemoLineDots(QPlainTextEdit* memo) {
-    const QString text = memo->toPlainText();
-    if (!text.startsWith(u'.') && !text.contains(QLatin1String("\n.")))
+    if (!tz::anyLineBeginsWithDot(memo->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n')))
         return;
     QTextCursor cursor(memo->document());
     cursor.beginEditBlock();

@@ -71,6 +71,12 @@ std::size_t keyIndex(const QString* key) {
     return std::find(kAllKeys.begin(), kAllKeys.end(), key) - kAllKeys.begin();
 }
 
+bool isRewrittenKey(const QString& line) {
+    return line != kNewTitle && std::any_of(kEnsured.begin(), kEnsured.end(), [&](const QString* key) {
+               return sameKey(line, *key);
+           });
+}
+
 struct Block {
     qsizetype key;  // position of the key line
     qsizetype end;  // first position after the old value lines
@@ -140,10 +146,19 @@ QString stripLeadingDots(const QString& text) {
     return n == 0 ? text : text.mid(n);
 }
 
+bool anyLineBeginsWithDot(QStringView text) {
+    if (text.startsWith(u'.'))
+        return true;
+    // Searching for the point alone is vectorised; long texts have few points.
+    for (qsizetype i = text.indexOf(u'.', 1); i >= 0; i = text.indexOf(u'.', i + 1)) {
+        if (text[i - 1] == u'\n' || text[i - 1] == u'\r')
+            return true;
+    }
+    return false;
+}
+
 QString stripLeadingDotsPerLine(const QString& text) {
-    const bool anyDot = text.startsWith(u'.') || text.contains(QLatin1String("\n.")) ||
-                        text.contains(QLatin1String("\r."));
-    if (!anyDot)
+    if (!anyLineBeginsWithDot(text))
         return text;
     QString out;
     out.reserve(text.size());
@@ -166,6 +181,12 @@ void renewProjectText(QStringList& text, const PageValues& values,
     if (!allPresent) {
         for (const QString* key : kEnsured)
             ensureKey(text, *key);
+        found = findAllKeys(text);
+    }
+    // The last line is never removed, so a block whose key is the last line would keep its
+    // previous value there and grow by a line at every rewrite; a closing ".Finish" stops it.
+    if (isRewrittenKey(text.constLast())) {
+        text.append(kFinish);
         found = findAllKeys(text);
     }
 

@@ -44,6 +44,7 @@ void renewProjectText(QStringList& text, const PageValues& values,
 // Removes every leading "." of the text, or of each of its lines.
 QString stripLeadingDots(const QString& text);
 QString stripLeadingDotsPerLine(const QString& text);
+bool anyLineBeginsWithDot(QStringView text);
 
 // The value lines of a key under the pages' reading rule: after a key found at a position
 // greater than 0, lines up to the next one beginning with "." and never the last line.

@@ -151,6 +151,18 @@ TEST(Renew, ValuesBeginningWithADotDoNotPileUp) {
     EXPECT_EQ(saved.count(QStringLiteral(".u")), 1);
 }
 
+TEST(Renew, ABlockWhoseKeyIsTheLastLineDoesNotGrow) {
+    for (const char* last : {".Title", ".Menu", ".CompanyInfo", ".structure"}) {
+        QStringList text{"#", ".Finish", QString::fromLatin1(last)};
+        const MenuRecords menu{{"c", "d", 0, 10}};
+        renewProjectText(text, sampleValues(), {"1:10", "0:R"}, menu);
+        const QStringList once = text;
+        renewProjectText(text, sampleValues(), {"1:10", "0:R"}, menu);
+        EXPECT_EQ(text, once) << last;
+        EXPECT_EQ(text.constLast(), QStringLiteral(".Finish"));
+    }
+}
+
 TEST(Renew, TwiceGivesTheSameTextAsOnce) {
     QStringList text = newProjectText(QStringLiteral("1"));
     const MenuRecords menu{{"A", "x\r\ny", 0, 10}};

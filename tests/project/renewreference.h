@@ -9,6 +9,11 @@ inline void referenceRenew(QStringList& t, const tz::PageValues& v, const QStrin
     for (const char* key : {"NewTitle", "Title", "Description", "CompanyName", "CompanyURL",
                             "CompanyEMail", "CompanyPhone", "CompanyInfo", "Structure", "Menu"})
         tz::ensureKey(t, QString::fromLatin1(key));
+    if (tz::isProjectKey(t.constLast()) &&
+        t.constLast().compare(u".NewTitle", Qt::CaseInsensitive) != 0 &&
+        t.constLast().compare(u".Finish", Qt::CaseInsensitive) != 0 &&
+        t.constLast().compare(u".ProjectUID", Qt::CaseInsensitive) != 0)
+        t.append(QStringLiteral(".Finish"));
     auto dot = [](const QString& s) { return s.startsWith(u'.'); };
     auto firstLineLength = [](const QString& s) {
         const qsizetype cr = s.indexOf(u'\r'), lf = s.indexOf(u'\n');
