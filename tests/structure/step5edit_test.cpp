@@ -1,0 +1,251 @@
+#include "structuretestsupport.h"
+
+#include "project/projecttext.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+// Adding, deleting, selecting, editing and moving items on the structure page.
+class Step5EditTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void addsUpToLevelSixAndRefusesDeeper() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* item = itemAt(page, {});
+        for (int level = 1; level <= 6; ++level) {
+            QVERIFY2(page->btnAddMenu->isEnabled(), qPrintable(QString::number(level)));
+            QTest::mouseClick(page->btnAddMenu, Qt::LeftButton);
+            QTreeWidgetItem* added = page->uMenu->currentItem();
+            QCOMPARE(added->parent(), item);
+            QVERIFY(item->isExpanded());
+            item = added;
+        }
+        QCOMPARE(page->btnAddMenu->isEnabled(), false);
+        QVERIFY(f.seam.messages.isEmpty());
+
+        const tz::TMyMenuData* record = page->recordOf(item);
+        QCOMPARE(item->text(0), QStringLiteral("Новый пункт меню"));
+        QCOMPARE(page->MenuCaption->text(), QStringLiteral("Новый пункт меню"));
+        QCOMPARE(page->MenuDescription->toPlainText(), QStringLiteral("Описание не готово"));
+        QCOMPARE(record->Tag, 0);
+        QVERIFY(record->Uid >= 10000000 && record->Uid <= 19999998);
+        // Every add rewrote both blocks.
+        const QStringList structure = blockLines(f.main().ProjectText, ".Structure");
+        QCOMPARE(structure.size(), 7);
+        QCOMPARE(structure.constLast(), "6:" + uidOf(page, item));
+        QCOMPARE(blockLines(f.main().ProjectText, ".Menu").size(), 6 * 8);
+
+        const QStringList before = f.main().ProjectText;
+        page->btnAddMenuClick();
+        QCOMPARE(f.seam.messages, QStringList{QStringLiteral("Превышен лимит вложенности.")});
+        QCOMPARE(item->childCount(), 0);
+        QCOMPARE(f.main().ProjectText, before);
+    }
+
+    void deletesOnlyItemsWithoutChildren() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "A");
+        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+        QStringList& text = f.main().ProjectText;
+
+        // The root: silently nothing, not even a rewrite.
+        page->uMenu->setCurrentItem(itemAt(page, {}));
+        QVERIFY(!page->btnDeleteMenu->isEnabled());
+        text.insert(tz::findKey(text, u".Structure") + 1, "stale");
+        const QStringList before = text;
+        page->btnDeleteMenuClick();
+        QCOMPARE(text, before);
+        QVERIFY(f.seam.messages.isEmpty());
+
+        // An item with children stays, and the text is rewritten all the same.
+        page->uMenu->setCurrentItem(a);
+        page->btnDeleteMenuClick();
+        QCOMPARE(f.seam.messages, QStringList{QStringLiteral(
+                                      "Вначале необходимо удалить вложенные пункты подменю")});
+        QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 A", "2 A1"}));
+        QVERIFY(!blockLines(text, ".Structure").contains("stale"));
+
+        page->uMenu->setCurrentItem(a1);
+        QTest::mouseClick(page->btnDeleteMenu, Qt::LeftButton);
+        QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 A"}));
+        QCOMPARE(page->menuRecords().size(), 1);
+        QCOMPARE(blockLines(text, ".Structure"),
+                 (QStringList{"0:Главное Меню Программы", "1:" + uidOf(page, a)}));
+        page->uMenu->setCurrentItem(a);
+        page->btnDeleteMenuClick();
+        QCOMPARE(outline(page), QStringList{"0 Главное Меню Программы"});
+        QVERIFY(blockLines(text, ".Menu").isEmpty());
+        QCOMPARE(f.seam.messages.size(), 1);
+    }
+
+    void selectionShowsTheInstructionsOrTheItem() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "A");
+        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+        page->MenuDescription->setPlainText("Про A1");
+        QTreeWidgetItem* b = addUnder(page, itemAt(page, {}), "B");
+
+        page->uMenu->setCurrentItem(itemAt(page, {}));
+        QVERIFY(page->PanelMenu->isHidden() && page->PanelMenu2->isHidden());
+        QVERIFY(!page->Hint1->isHidden());
+        QVERIFY(!page->btnDeleteMenu->isEnabled() && page->btnAddMenu->isEnabled());
+        QVERIFY(page->RadioButton3->isChecked());
+
+        page->RadioButton1->setChecked(true);
+        page->uMenu->setCurrentItem(a1);
+        QVERIFY(!page->PanelMenu->isHidden() && !page->PanelMenu2->isHidden());
+        QVERIFY(page->Hint1->isHidden());
+        QVERIFY(page->btnDeleteMenu->isEnabled());
+        QCOMPARE(page->MenuCaption->text(), QStringLiteral("A1"));
+        QCOMPARE(page->MenuDescription->toPlainText(), QStringLiteral("Про A1"));
+        QVERIFY2(page->RadioButton1->isChecked(), "a leaf leaves the kind as it was");
+        page->uMenu->setCurrentItem(a);
+        QVERIFY(page->RadioButton3->isChecked());
+        page->uMenu->setCurrentItem(b);
+        QVERIFY2(page->RadioButton3->isChecked(), "nothing checks the user function again");
+        QCOMPARE(page->MenuDescription->toPlainText(), QStringLiteral("Описание не готово"));
+    }
+
+    void captionIsWrittenAtEveryKeystroke() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* item = addUnder(page, itemAt(page, {}), QString());
+        page->MenuCaption->selectAll();
+        QTest::keyClick(page->MenuCaption, Qt::Key_Delete);
+        QCOMPARE(item->text(0), QString());
+        QCOMPARE(page->recordOf(item)->Caption, QString());
+        QCOMPARE(blockLines(f.main().ProjectText, ".Menu").at(3), QString());
+
+        const QString typed = QStringLiteral("Файл.");
+        for (qsizetype n = 1; n <= typed.size(); ++n) {
+            typeText(page->MenuCaption, typed.mid(n - 1, 1));
+            const QString expected = typed.left(n);
+            QCOMPARE(item->text(0), expected);
+            QCOMPARE(page->recordOf(item)->Caption, expected);
+            QCOMPARE(page->menuRecords().constFirst().Caption, expected);
+            QCOMPARE(blockLines(f.main().ProjectText, ".Menu").at(3), expected);
+        }
+
+        page->MenuDescription->setFocus();
+        page->MenuDescription->moveCursor(QTextCursor::End);
+        typeText(page->MenuDescription, QStringLiteral("\nвторая"));
+        QCOMPARE(page->recordOf(item)->Description, QStringLiteral("Описание не готово\r\nвторая"));
+        QCOMPARE(blockLines(f.main().ProjectText, ".Menu").mid(5, 2),
+                 (QStringList{"Описание не готово", "вторая"}));
+    }
+
+    void refusedDropsChangeNothing() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* root = itemAt(page, {});
+        QTreeWidgetItem* a = addUnder(page, root, "A");
+        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+        QTreeWidgetItem* b = addUnder(page, root, "B");
+        const QStringList tree = outline(page);
+        const QStringList text = f.main().ProjectText;
+        const QPoint empty(5, page->uMenu->viewport()->height() - 5);
+        QVERIFY(!page->uMenu->itemAt(empty));
+
+        const QList<std::tuple<const char*, QTreeWidgetItem*, QPoint>> refused{
+            {"on itself", a, pointOf(page, a)},
+            {"on its child", a, pointOf(page, a1)},
+            {"on empty space", a, empty},
+            {"the root", root, pointOf(page, b)},
+        };
+        for (const auto& [name, dragged, point] : refused) {
+            page->uMenu->setCurrentItem(dragged);
+            QVERIFY2(!page->uMenuDragOver(point), name);
+            page->uMenuDragDrop(point);
+            QCOMPARE(outline(page), tree);
+            QCOMPARE(f.main().ProjectText, text);
+        }
+        page->uMenu->setCurrentItem(a1);
+        QVERIFY(page->uMenuDragOver(pointOf(page, b)));
+        QVERIFY(page->uMenuDragOver(pointOf(page, a)));
+    }
+
+    void dropOnTheParentMovesTheItemToTheEnd() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* root = itemAt(page, {});
+        QTreeWidgetItem* a = addUnder(page, root, "A");
+        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+        page->MenuDescription->setPlainText("Про A1");
+        addUnder(page, root, "B");
+        const QString uidA = uidOf(page, a), uidA1 = uidOf(page, a1);
+
+        page->uMenu->setCurrentItem(a);
+        page->uMenuDragDrop(pointOf(page, root));
+        QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 B", "1 A", "2 A1"}));
+        QTreeWidgetItem* moved = itemAt(page, {1});
+        QCOMPARE(uidOf(page, moved), uidA);
+        QCOMPARE(uidOf(page, moved->child(0)), uidA1);
+        QCOMPARE(page->recordOf(moved->child(0))->Description, QStringLiteral("Про A1"));
+        QVERIFY(root->isExpanded());
+        // The structure block follows the move at once.
+        const QStringList structure = blockLines(f.main().ProjectText, ".Structure");
+        QCOMPARE(structure.mid(2), (QStringList{"1:" + uidA, "2:" + uidA1}));
+        QCOMPARE(f.main().StructureLines, page->structureLines());
+        QCOMPARE(blockLines(f.main().ProjectText, ".Menu").at(1), uidA1);
+    }
+
+    void dropCanMakeALevelSevenItemThatTakesNoChildren() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* item = itemAt(page, {});
+        for (int level = 1; level <= 5; ++level)
+            item = addUnder(page, item, QString::number(level));
+        QTreeWidgetItem* six = addUnder(page, item, "6");
+        QTreeWidgetItem* other = addUnder(page, item, "other");
+        page->uMenu->setCurrentItem(other);
+        page->uMenuDragDrop(pointOf(page, six));
+        QTreeWidgetItem* seven = six->child(0);
+        QVERIFY(seven);
+        QCOMPARE(seven->text(0), QStringLiteral("other"));
+        QVERIFY(six->isExpanded());
+        page->uMenu->setCurrentItem(seven);
+        QVERIFY(!page->btnAddMenu->isEnabled());
+        QCOMPARE(blockLines(f.main().ProjectText, ".Structure").constLast(),
+                 "7:" + uidOf(page, seven));
+    }
+
+    void selectedItemIsDrawnInHotLight() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "НИП");
+        // Colours that the default drawing of a selected item would not use.
+        QPalette palette = page->palette();
+        palette.setColor(QPalette::Link, QColor(200, 0, 0));
+        palette.setColor(QPalette::Base, QColor(255, 255, 160));
+        palette.setColor(QPalette::Highlight, QColor(0, 160, 0));
+        palette.setColor(QPalette::HighlightedText, QColor(0, 0, 0));
+        page->setPalette(palette);
+        const QRect rect = page->uMenu->visualItemRect(a);
+        const QRect root = page->uMenu->visualItemRect(itemAt(page, {}));
+        const QImage image = page->uMenu->viewport()->grab().toImage();
+        QCOMPARE(image.pixelColor(rect.topLeft() + QPoint(1, 1)), QColor(200, 0, 0));
+        QVERIFY(image.pixelColor(root.topLeft() + QPoint(1, 1)) != QColor(200, 0, 0));
+        // Glyph edges are blended; the stems of these letters are solid.
+        auto near = [](QColor c, QColor d) {
+            return qAbs(c.red() - d.red()) + qAbs(c.green() - d.green()) +
+                       qAbs(c.blue() - d.blue()) <
+                   24;
+        };
+        bool windowText = false;
+        for (int x = rect.left(); x <= rect.right() && !windowText; ++x) {
+            for (int y = rect.top(); y <= rect.bottom() && !windowText; ++y)
+                windowText = near(image.pixelColor(x, y), QColor(255, 255, 160));
+        }
+        QVERIFY2(windowText, "the selected item's text is in the window background colour");
+    }
+};
+
+QTEST_MAIN(Step5EditTest)
+#include "step5edit_test.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "structure/step5.h"
+#include "wizardfixture.h"
+
+#include <QStringList>
+
+class QTreeWidgetItem;
+
+// A new project in the fixture, saved to a file in its directory, with the structure page
+// shown.
+TfrmStep5* openNewProject(WizardFixture& f, const QString& name = QStringLiteral("p.tz"));
+
+// The item reached from the root by child positions: {} is the root, {0, 1} the second
+// child of the root's first child.
+QTreeWidgetItem* itemAt(TfrmStep5* page, const QList<int>& path);
+// Selects the item and adds a new one under it; returns the new item.
+QTreeWidgetItem* addUnder(TfrmStep5* page, QTreeWidgetItem* parent, const QString& caption);
+// Each node as "level caption", in tree order.
+QStringList outline(TfrmStep5* page);
+// A point on the item, where a drop would land.
+QPoint pointOf(TfrmStep5* page, QTreeWidgetItem* item);
+QString uidOf(TfrmStep5* page, QTreeWidgetItem* item);
+
+// The file lines of a block of the project text: the lines after its key line up to the
+// next key line, multi-line entries split.
+QStringList blockLines(const QStringList& projectText, const QString& key);
