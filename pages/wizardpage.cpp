@@ -68,7 +68,8 @@ WizardPage::WizardPage(TfrmMain& main, const Frame& frame) : QDialog(nullptr), m
     for (int i = 0; i < 2; ++i) {
         m_panels[i] = new QLabel(StatusBar);
         m_panels[i]->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));
-        m_panels[i]->setFixedWidth(widths[i]);
+        // At least the given width, wider when the text would not fit in the substituted font.
+        m_panels[i]->setMinimumWidth(widths[i]);
         StatusBar->addWidget(m_panels[i]);
     }
     outer->addWidget(StatusBar);

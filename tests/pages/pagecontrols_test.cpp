@@ -58,8 +58,8 @@ private Q_SLOTS:
             QVERIFY(page->windowFlags() & Qt::WindowContextHelpButtonHint);
             QCOMPARE(page->font().family(), QStringLiteral("Tahoma"));
             QCOMPARE(page->font().pointSize(), 8);
-            QCOMPARE(page->StatusBar->findChild<QLabel*>("StatusBarPanel0")->width(), 180);
-            QCOMPARE(page->StatusBar->findChild<QLabel*>("StatusBarPanel1")->width(), 50);
+            QCOMPARE(page->StatusBar->findChild<QLabel*>("StatusBarPanel0")->minimumWidth(), 180);
+            QCOMPARE(page->StatusBar->findChild<QLabel*>("StatusBarPanel1")->minimumWidth(), 50);
             if (page != w.step9) {
                 QCOMPARE(page->btnNext->text(), QStringLiteral("Далее >>"));
                 QVERIFY(page->btnNext->isDefault());
