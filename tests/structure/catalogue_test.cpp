@@ -1,0 +1,147 @@
+#include "structure/addmenuitem.h"
+#include "structure/step6.h"
+#include "structuretestsupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+// Once the catalogue is open: selects the node at the path (none for an empty path), then
+// closes the dialog the given way.
+enum class Close { Ok, Cancel, Window };
+void answerCatalogue(const QList<int>& path, Close how, bool* opened) {
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<TfrmAddMenuItem*>(QApplication::activeModalWidget());
+        *opened = dialog != nullptr;
+        if (!dialog)
+            return;
+        dialog->mMenu->clearSelection();
+        if (!path.isEmpty()) {
+            QTreeWidgetItem* item = dialog->mMenu->topLevelItem(path.at(0));
+            if (path.size() > 1)
+                item = item->child(path.at(1));
+            dialog->mMenu->setCurrentItem(item);
+        }
+        if (how == Close::Ok)
+            QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
+        else if (how == Close::Cancel)
+            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+        else
+            dialog->close();
+    });
+}
+
+} // namespace
+
+// The catalogue dialog, the choice it puts on the structure page, and the read-only
+// requirements page beside it.
+class CatalogueTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void catalogueHoldsThreeCollapsedEditableGroups() {
+        WizardFixture f;
+        TfrmAddMenuItem* dialog = f.w().addMenuItem;
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Готовые Решения"));
+        QCOMPARE(dialog->size(), QSize(503, 346));
+        QCOMPARE(dialog->Panel1->height(), 289);
+        QCOMPARE(dialog->mMenu->indentation(), 19);
+        QCOMPARE(dialog->btnOk->text(), QStringLiteral("OK"));
+        QVERIFY(dialog->btnOk->isDefault());
+        QCOMPARE(dialog->Button1->text(), QStringLiteral("Отмена"));
+        QVERIFY(dialog->StatusBar1->currentMessage().isEmpty());
+        const QList<std::pair<QString, QString>> catalogue{{"Основные функции", "Выход"},
+                                                           {"Внешние программы", "Калькулятор"},
+                                                           {"Базы Данных", "Настройка"}};
+        QCOMPARE(dialog->mMenu->topLevelItemCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QTreeWidgetItem* group = dialog->mMenu->topLevelItem(i);
+            QCOMPARE(group->text(0), catalogue.at(i).first);
+            QCOMPARE(group->childCount(), 1);
+            QCOMPARE(group->child(0)->text(0), catalogue.at(i).second);
+            QVERIFY(!group->isExpanded());
+            QVERIFY(group->flags() & Qt::ItemIsEditable);
+            QVERIFY(group->child(0)->flags() & Qt::ItemIsEditable);
+        }
+        QVERIFY(dialog->mMenu->editTriggers() & QAbstractItemView::DoubleClicked);
+    }
+
+    void okPutsTheChosenNodeOnThePage() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "A");
+        QTreeWidgetItem* b = addUnder(page, itemAt(page, {}), "B");
+        const QStringList text = f.main().ProjectText;
+        const tz::TMyMenuData before = *page->recordOf(b);
+        bool opened = false;
+
+        answerCatalogue({1, 0}, Close::Ok, &opened);
+        page->Button3Click();
+        QVERIFY(opened);
+        QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Калькулятор"));
+        QVERIFY(page->RadioButton2->isChecked());
+        QVERIFY(!page->RadioButton1->isChecked() && !page->RadioButton3->isChecked());
+        QCOMPARE(f.main().ProjectText, text);
+        QCOMPARE(page->recordOf(b)->Caption, before.Caption);
+        QCOMPARE(page->recordOf(b)->Description, before.Description);
+
+        answerCatalogue({0}, Close::Ok, &opened);
+        page->Button3Click();
+        QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Основные функции"));
+
+        page->uMenu->setCurrentItem(a);
+        QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Основные функции"));
+    }
+
+    void cancelCloseAndNoChoiceChangeNothing() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        addUnder(page, itemAt(page, {}), "A");
+        for (auto [path, how] : QList<std::pair<QList<int>, Close>>{
+                 {{2, 0}, Close::Cancel}, {{2, 0}, Close::Window}, {{}, Close::Ok}}) {
+            bool opened = false;
+            answerCatalogue(path, how, &opened);
+            page->Button3Click();
+            QVERIFY(opened);
+            QVERIFY(page->EditStandart->text().isEmpty());
+            QVERIFY(page->RadioButton1->isChecked());
+        }
+    }
+
+    void requirementsPageShowsItsFixedTreeOnly() {
+        WizardFixture f;
+        TfrmStep6* page = f.w().step6;
+        page->show();
+        QCOMPARE(page->windowTitle(), QStringLiteral("Дополнительные Требования"));
+        QCOMPARE(page->uMenu->parentWidget()->width(), 337);
+        QCOMPARE(f.w().step5->uMenu->parentWidget()->width(), 317);
+        QCOMPARE(page->uMenu->topLevelItemCount(), 2);
+        QCOMPARE(page->uMenu->topLevelItem(0)->text(0),
+                 QStringLiteral("Требования к составу и параметрам технических средств"));
+        QCOMPARE(page->uMenu->topLevelItem(1)->text(0),
+                 QStringLiteral("Требования к квалификации и численности персонала"));
+        QCOMPARE(page->uMenu->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(page->PanelMenu->isHidden() && page->PanelMenu2->isHidden());
+        QCOMPARE(page->Hint1->toPlainText(), f.w().step5->Hint1->toPlainText());
+
+        f.main().TZnew();
+        const QStringList text = f.main().ProjectText;
+        page->uMenu->setCurrentItem(page->uMenu->topLevelItem(1));
+        QTest::mouseClick(page->btnAddMenu, Qt::LeftButton);
+        QTest::mouseClick(page->btnDeleteMenu, Qt::LeftButton);
+        page->MenuCaption->setText("x");
+        QCOMPARE(page->uMenu->topLevelItemCount(), 2);
+        QCOMPARE(f.main().ProjectText, text);
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(CatalogueTest)
+#include "catalogue_test.moc"

@@ -1,0 +1,163 @@
+#include "structuretestsupport.h"
+
+#include "pages/step2.h"
+#include "project/projectfile.h"
+#include "project/projecttext.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+// Root R with A (A1 (A11)) and B; A1 has a two-line description.
+void buildTree(TfrmStep5* page) {
+    QTreeWidgetItem* root = itemAt(page, {});
+    QTreeWidgetItem* a = addUnder(page, root, "A");
+    QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+    page->MenuDescription->setPlainText("Первая\nВторая");
+    addUnder(page, a1, "A11");
+    addUnder(page, root, "B");
+}
+
+QByteArray block(const QByteArray& file, const QByteArray& key, const QByteArray& next) {
+    const qsizetype from = file.indexOf("\r\n" + key + "\r\n");
+    const qsizetype to = file.indexOf("\r\n" + next + "\r\n");
+    return from >= 0 && to > from ? file.mid(from, to - from) : QByteArray();
+}
+
+} // namespace
+
+// The tree in the project text: the blocks the rewrite writes, and the tree that an
+// opened project brings back.
+class Step5ProjectTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void blocksHoldTheTreeLineByLine() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f);
+        buildTree(page);
+        f.main().TZrenew();
+        auto uid = [&](const QList<int>& path) { return uidOf(page, itemAt(page, path)); };
+        QCOMPARE(blockLines(f.main().ProjectText, ".Structure"),
+                 (QStringList{"0:Главное Меню Программы", "1:" + uid({0}), "2:" + uid({0, 0}),
+                              "3:" + uid({0, 0, 0}), "1:" + uid({1})}));
+        QCOMPARE(blockLines(f.main().ProjectText, ".Menu"), (QStringList{".u",
+                                                                         uid({1}),
+                                                                         ".c",
+                                                                         "B",
+                                                                         ".d",
+                                                                         "Описание не готово",
+                                                                         ".l",
+                                                                         "0",
+                                                                         ".u",
+                                                                         uid({0, 0, 0}),
+                                                                         ".c",
+                                                                         "A11",
+                                                                         ".d",
+                                                                         "Описание не готово",
+                                                                         ".l",
+                                                                         "0",
+                                                                         ".u",
+                                                                         uid({0, 0}),
+                                                                         ".c",
+                                                                         "A1",
+                                                                         ".d",
+                                                                         "Первая",
+                                                                         "Вторая",
+                                                                         ".l",
+                                                                         "0",
+                                                                         ".u",
+                                                                         uid({0}),
+                                                                         ".c",
+                                                                         "A",
+                                                                         ".d",
+                                                                         "Описание не готово",
+                                                                         ".l",
+                                                                         "0"}));
+        const QStringList& text = f.main().ProjectText;
+        QCOMPARE(text.mid(text.size() - 2), (QStringList{".NewTitle", ".Finish"}));
+    }
+
+    void reopenedProjectRewritesTheSameBlocks() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("p.tz");
+        QByteArray saved;
+        QStringList tree;
+        {
+            WizardFixture f;
+            TfrmStep5* page = openNewProject(f);
+            f.main().FileName = path;
+            buildTree(page);
+            QVERIFY(f.main().TZSave());
+            saved = readFileBytes(path);
+            tree = outline(page);
+        }
+        WizardFixture g({path});
+        TfrmStep5* page = g.w().step5;
+        QCOMPARE(outline(page), tree);
+        QCOMPARE(page->recordOf(itemAt(page, {0, 0}))->Description,
+                 QStringLiteral("Первая\r\nВторая"));
+        QCOMPARE(g.main().StructureLines, page->structureLines());
+        QCOMPARE(tz::serializeProject(g.main().ProjectText).bytes, saved);
+
+        // The first keystroke anywhere rewrites every block from the controls.
+        g.start();
+        typeText(g.w().step2->PrTitle, "!");
+        QVERIFY(g.main().TZSave());
+        const QByteArray rewritten = readFileBytes(path);
+        QCOMPARE(block(rewritten, ".Structure", ".Menu"), block(saved, ".Structure", ".Menu"));
+        QCOMPARE(block(rewritten, ".Menu", ".NewTitle"), block(saved, ".Menu", ".NewTitle"));
+        QVERIFY(!block(saved, ".Menu", ".NewTitle").isEmpty());
+        QVERIFY(g.seam.messages.isEmpty());
+    }
+
+    void openingAndCreatingReplaceTheTree() {
+        WizardFixture f;
+        TfrmStep5* page = openNewProject(f, "first.tz");
+        buildTree(page);
+        QVERIFY(f.main().TZSave());
+        openNewProject(f, "second.tz");
+        QCOMPARE(outline(page), QStringList{"0 Главное Меню Программы"});
+        QVERIFY(f.main().StructureLines.isEmpty());
+        QVERIFY(!page->Hint1->isHidden());
+        f.main().TZrenew();
+        QVERIFY2(blockLines(f.main().ProjectText, ".Structure").isEmpty(),
+                 "an untouched tree leaves the block empty");
+        QVERIFY(blockLines(f.main().ProjectText, ".Menu").isEmpty());
+
+        const QStringList before = f.main().ProjectText;
+        QVERIFY(f.main().openProject(f.path("first.tz")));
+        QCOMPARE(outline(page).size(), 5);
+        QCOMPARE(itemAt(page, {0, 0})->text(0), QStringLiteral("A1"));
+        QVERIFY(itemAt(page, {0, 0})->isExpanded());
+        QCOMPARE(page->uMenu->currentItem(), itemAt(page, {}));
+        QCOMPARE(f.main().StructureLines, page->structureLines());
+        QVERIFY(f.main().ProjectText != before);
+        QCOMPARE(f.main().ProjectText, tz::parseProjectBytes(readFileBytes(f.path("first.tz"))));
+    }
+
+    void damagedBlocksAreReportedAndKept() {
+        WizardFixture f;
+        QStringList text = tz::newProjectText("1");
+        const qsizetype menu = tz::findKey(text, u".Menu");
+        text.insert(menu + 1, "мусор");
+        for (const char* line : {".u", "12345678", ".c", "Пункт", ".d", "Текст", ".l", "0"})
+            text.insert(menu + 2, QString::fromUtf8(line));
+        std::reverse(text.begin() + menu + 2, text.begin() + menu + 10);
+        const QString path = f.path("damaged.tz");
+        writeFileBytes(path, projectBytes(text));
+        QVERIFY(f.main().openProject(path));
+        TfrmStep5* page = f.w().step5;
+        QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 Пункт"}));
+        QCOMPARE(f.seam.messages.size(), 1);
+        QVERIFY(f.seam.messages.constFirst().startsWith(
+            QStringLiteral("Структура программы в задании записана с ошибками.")));
+        QCOMPARE(f.main().ProjectText, text);
+    }
+};
+
+QTEST_MAIN(Step5ProjectTest)
+#include "step5project_test.moc"
