@@ -7,8 +7,14 @@ namespace {
 
 void appendText(QByteArray& out, const QString& text) {
     static const char hex[] = "0123456789abcdef";
+    char16_t previous = 0;
     for (const QChar qc : text) {
         const char16_t ch = qc.unicode();
+        // LibreOffice reads a run of spaces as pairs of thin and normal spaces; an empty
+        // group between them keeps each one a plain space, and other readers ignore it.
+        if (ch == u' ' && previous == u' ')
+            out += "{}";
+        previous = ch;
         if (ch == u'\\' || ch == u'{' || ch == u'}') {
             out += '\\';
             out += char(ch);

@@ -167,14 +167,14 @@ TEST(HtmlOutput, EscapesMarkupAndCharactersOutsideTheCodePage) {
 TEST(RtfOutput, EveryByteIsSevenBitAndEscaped) {
     DocBuffer doc;
     doc.current = {QStringLiteral("Times New Roman"), ColourBlack, 12, false};
-    doc.append(QStringLiteral("Яб \\ {x} Ω😀\tё"));
+    doc.append(QStringLiteral("Яб \\ {x}   Ω😀\tё"));
     const QByteArray rtf = rtfBytes(doc);
     for (const char c : rtf)
         ASSERT_LT(static_cast<unsigned char>(c), 0x80);
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1251"));
     EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset204 Times New Roman;}}"));
     EXPECT_TRUE(rtf.contains("{\\colortbl;\\red0\\green0\\blue0;}"));
-    EXPECT_TRUE(rtf.contains("\\pard\\f0\\cf1\\fs24\\b0 \\'df\\'e1 \\\\ \\{x\\} "
+    EXPECT_TRUE(rtf.contains("\\pard\\f0\\cf1\\fs24\\b0 \\'df\\'e1 \\\\ \\{x\\} {} {} "
                              "\\u937?\\u-10179?\\u-8704?\\tab \\'b8\\par"));
     EXPECT_TRUE(rtf.endsWith("}\r\n"));
 }

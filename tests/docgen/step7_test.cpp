@@ -1,0 +1,227 @@
+#include "docgen/docformat.h"
+#include "docgen/docwriter.h"
+#include "docgen/step7.h"
+#include "pages/step2.h"
+#include "pages/step3os.h"
+#include "pages/step3owner.h"
+#include "pages/step4.h"
+#include "pages/step8.h"
+#include "project/addresses.h"
+#include "wizardfixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Lets every write beyond a few bytes fail, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class Step7Test : public QObject {
+    Q_OBJECT
+
+    // A fixture showing the document page for a project of the given file name.
+    void prepare(WizardFixture& f, const QString& projectFile) {
+        f.main().FileName = projectFile;
+        f.main().ProjectUID = QStringLiteral("20260108123456654321");
+        f.w().step7->show();
+    }
+
+    void press(WizardFixture& f) { QTest::mouseClick(f.w().step7->btnNext, Qt::LeftButton); }
+
+    // The document the writer makes for the page's current values.
+    QByteArray expected(WizardFixture& f, tz::DocFormat format) {
+        const TfrmStep2* step2 = f.w().step2;
+        tz::DocBuffer doc;
+        const QByteArray bytes = tz::renderDocument(
+            doc, format,
+            {step2->PrTitle->text(),
+             step2->PrDescription->toPlainText().replace(u'\n', QStringLiteral("\r\n")),
+             f.main().ProjectUID});
+        tz::DocMode = tz::DocModeNone;
+        return bytes;
+    }
+
+private Q_SLOTS:
+    void init() { tz::DocMode = tz::DocModeNone; }
+
+    void thePageOffersTheThreeFormatsAndADisabledBuild() {
+        WizardFixture f;
+        TfrmStep7* page = f.w().step7;
+        QCOMPARE(page->windowTitle(), QStringLiteral("Формирование Документации"));
+        QCOMPARE(page->selectDOC->text(),
+                 QStringLiteral("Создать техническое задание в формате DOC (Microsoft Word)"));
+        QCOMPARE(page->selectHTML->text(),
+                 QStringLiteral("Создать техническое задание в формате HTML"));
+        QCOMPARE(page->selectRTF->text(),
+                 QStringLiteral("Создать техническое задание в формате RTF"));
+        QCOMPARE(
+            page->selectEXE->text(),
+            QStringLiteral("Создать программу (данная функция проходит отладку, подробнее на ") +
+                tz::addresses::publisherSite() + u')');
+        QVERIFY(page->selectDOC->isChecked());
+        QVERIFY(!page->selectEXE->isEnabled());
+        page->selectRTF->setChecked(true);
+        QVERIFY(!page->selectDOC->isChecked() && !page->selectHTML->isChecked());
+    }
+
+    void eachFormatAsksForItsFileAndWritesTheDocument() {
+        WizardFixture f;
+        prepare(f, f.path(QStringLiteral("Мой.проект.v2.tz")));
+        typeText(f.w().step2->PrTitle, QStringLiteral("Учёт <склада>"));
+        typeText(f.w().step2->PrDescription, QStringLiteral("Приход\nи расход"));
+        TfrmStep7* page = f.w().step7;
+        const QString typed = f.path(QStringLiteral("документ"));
+        f.seam.fileAnswers = {typed};
+        page->selectHTML->setChecked(true);
+        press(f);
+
+        QCOMPARE(f.seam.fileRequests.size(), 1);
+        const UiSeam::FileRequest& first = f.seam.fileRequests.at(0).file;
+        QVERIFY(f.seam.fileRequests.at(0).save);
+        QCOMPARE(first.fileName, QStringLiteral("Мой"));
+        QCOMPARE(first.defaultSuffix, QStringLiteral("html"));
+        QCOMPARE(first.filter, QStringLiteral("Документы html|*.html|Все файлы (*.*)|*.*"));
+        QVERIFY(first.confirmOverwrite);
+        QCOMPARE(tz::DocMode, tz::DocModeHtml);
+        const QByteArray html = readFileBytes(typed + QStringLiteral(".html"));
+        QVERIFY(html.startsWith("<HTML>\r\n"));
+        QCOMPARE(html, expected(f, tz::DocFormat::Html));
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(page));
+        QVERIFY(page->selectHTML->isChecked());
+        QVERIFY(f.seam.messages.isEmpty());
+
+        // Later saves propose the path chosen last, whatever the format.
+        const QString rtf = f.path(QStringLiteral("a.rtf"));
+        const QString doc = f.path(QStringLiteral("a.doc"));
+        f.seam.fileAnswers = {rtf, doc};
+        page->selectRTF->setChecked(true);
+        press(f);
+        page->selectDOC->setChecked(true);
+        press(f);
+        QCOMPARE(tz::DocMode, tz::DocModeRichText);
+        QCOMPARE(f.seam.fileRequests.size(), 3);
+        QCOMPARE(f.seam.fileRequests.at(1).file.fileName, typed + QStringLiteral(".html"));
+        QCOMPARE(f.seam.fileRequests.at(1).file.filter,
+                 QStringLiteral("Документы rtf|*.rtf|Все файлы (*.*)|*.*"));
+        QCOMPARE(f.seam.fileRequests.at(2).file.fileName, rtf);
+        QCOMPARE(f.seam.fileRequests.at(2).file.defaultSuffix, QStringLiteral("doc"));
+        QCOMPARE(readFileBytes(rtf), expected(f, tz::DocFormat::Rtf));
+        QCOMPARE(readFileBytes(doc), readFileBytes(rtf));
+    }
+
+    void aNameIsProposedOnlyFromAProjectFile() {
+        WizardFixture f;
+        prepare(f, QString());
+        f.seam.fileAnswers = {QString()};
+        press(f);
+        QCOMPARE(f.seam.fileRequests.at(0).file.fileName, QString());
+        QCOMPARE(f.seam.fileRequests.at(0).file.defaultSuffix, QStringLiteral("doc"));
+
+        WizardFixture g;
+        prepare(g, QStringLiteral("/x/y.z/plain"));
+        press(g);
+        QCOMPARE(g.seam.fileRequests.at(0).file.fileName, QStringLiteral("plain"));
+    }
+
+    void cancellingBuildsAndWritesNothing() {
+        WizardFixture f;
+        prepare(f, f.path(QStringLiteral("p.tz")));
+        TfrmStep7* page = f.w().step7;
+        const QString path = f.path(QStringLiteral("p.doc"));
+        f.seam.fileAnswers = {path};
+        press(f);
+        const QByteArray saved = readFileBytes(path);
+        QVERIFY(!saved.isEmpty());
+        const QStringList built = page->Doc.texts();
+
+        typeText(f.w().step2->PrTitle, QStringLiteral("другое"));
+        f.seam.fileAnswers = {QString()};
+        press(f);
+        QCOMPARE(tz::DocMode, tz::DocModeNone);
+        QCOMPARE(page->Doc.texts(), built);
+        QCOMPARE(readFileBytes(path), saved);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(page));
+    }
+
+    void aDocumentThatCannotBeWrittenIsReportedAndTheOldFileKept() {
+        WizardFixture f;
+        prepare(f, f.path(QStringLiteral("p.tz")));
+        const QString path = f.path(QStringLiteral("old.html"));
+        writeFileBytes(path, "earlier document");
+        f.w().step7->selectHTML->setChecked(true);
+        f.seam.fileAnswers = {path, f.path(QStringLiteral("no/such/folder/x.html"))};
+        {
+            FileSizeLimit limit(200);
+            press(f);
+        }
+        press(f);
+        QCOMPARE(f.seam.messages,
+                 (QStringList{QStringLiteral("Не удается сохранить документ в файл ") + path,
+                              QStringLiteral("Не удается сохранить документ в файл ") +
+                                  f.path(QStringLiteral("no/such/folder/x.html"))}));
+        QCOMPARE(readFileBytes(path), QByteArray("earlier document"));
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step7));
+    }
+
+    void theOtherPagesDoNotChangeTheDocument() {
+        WizardFixture f;
+        prepare(f, f.path(QStringLiteral("p.tz")));
+        f.w().step2->PrTitle->setText(QStringLiteral("Т"));
+        const QByteArray before = expected(f, tz::DocFormat::Html);
+        f.seam.fileAnswers = {f.path(QStringLiteral("a.html"))};
+        f.w().step7->selectHTML->setChecked(true);
+        typeText(f.w().step3owner->prCompanyName, QStringLiteral("ООО Ромашка"));
+        f.w().step4->checkMenu->setChecked(true);
+        for (QCheckBox* box : f.w().step3os->findChildren<QCheckBox*>())
+            box->setChecked(!box->isChecked());
+        press(f);
+        QCOMPARE(readFileBytes(f.path(QStringLiteral("a.html"))), before);
+    }
+
+    void theBuildChoiceGoesToTheOnlinePageAndBackLeadsToTheProgramType() {
+        WizardFixture f;
+        prepare(f, f.path(QStringLiteral("p.tz")));
+        TfrmStep7* page = f.w().step7;
+        page->selectEXE->setEnabled(true);
+        page->selectEXE->setChecked(true);
+        press(f);
+        QVERIFY(f.seam.fileRequests.isEmpty());
+        QVERIFY(page->Doc.isEmpty());
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step8));
+
+        f.w().step8->hide();
+        page->show();
+        QTest::mouseClick(page->btnPrev, Qt::LeftButton);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step4));
+    }
+};
+
+QTEST_MAIN(Step7Test)
+#include "step7_test.moc"
