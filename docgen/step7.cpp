@@ -17,6 +17,8 @@
 TfrmStep7::TfrmStep7(TfrmMain& main)
     : WizardPage(main, {QStringLiteral("Формирование Документации")}) {
     setObjectName(QStringLiteral("frmStep7"));
+    body()->setContentsMargins(24, 24, 24, 10);
+    body()->setSpacing(14);
     const auto choice = [this](const char* name, const QString& text) {
         auto* button = new QRadioButton(text, this);
         button->setObjectName(QLatin1String(name));
