@@ -106,7 +106,8 @@ void BuildTransport::readBody() {
 }
 
 void BuildTransport::replyFinished() {
-    if (!m_truncated)
+    // An aborted reply is closed and has nothing more to give.
+    if (!m_truncated && m_reply->isOpen())
         takeBody();
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool complete = m_truncated || m_reply->error() == QNetworkReply::NoError;
