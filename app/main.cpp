@@ -1,3 +1,4 @@
+#include "app/appicon.h"
 #include "app/application.h"
 #include "app/cli.h"
 #include "app/tfrmmain.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     TzApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tzwizard"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.tzwizard"));
+    QApplication::setWindowIcon(applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     QtUiSeam seam;
     auto wizard = createWizard(seam, arguments);
