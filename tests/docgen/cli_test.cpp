@@ -43,6 +43,7 @@ QByteArray projectWith(const QString& title, const QStringList& description) {
                          QStringLiteral(".ProjectUID"),
                          QStringLiteral("20260108123456654321"),
                          QStringLiteral(".Title"),
+                         QStringLiteral("Прежнее название"),
                          title,
                          QStringLiteral(".Description")};
     lines += description;
@@ -87,9 +88,8 @@ private Q_SLOTS:
         const struct {
             QRadioButton* choice;
             const char* suffix;
-        } formats[] = {{w.step7->selectHTML, "html"},
-                       {w.step7->selectRTF, "rtf"},
-                       {w.step7->selectDOC, "doc"}};
+        } formats[] = {
+            {w.step7->selectHTML, "HTM"}, {w.step7->selectRTF, "rtf"}, {w.step7->selectDOC, "doc"}};
         for (const auto& format : formats) {
             const QString fromWindow = dir.filePath(QStringLiteral("window.") + format.suffix);
             const QString fromCli = dir.filePath(QStringLiteral("cli.") + format.suffix);

@@ -15,32 +15,23 @@ public:
     ~Mode() { DocMode = DocModeNone; }
 };
 
-using Operation = std::function<void(DocWriter&, const QString&)>;
-
 struct OperationCase {
     const char* name;
-    Operation call;
+    std::function<void(DocWriter&, const QString&)> call;
     QStringList html; // "%" stands for the text
     int richSizePt;
-    int richEmptyLines; // lines around the text in rich text, on each side
+    bool richEmptyLinesAround;
 };
 
 const OperationCase kOperations[] = {
-    {"AddH1", &DocWriter::AddH1, {"<H1>", "%", "</H1>"}, 20, 1},
-    {"AddH2", &DocWriter::AddH2, {"<H2>", "%", "</H2>"}, 18, 1},
-    {"AddH3", &DocWriter::AddH3, {"<H3>", "%", "</H3>"}, 16, 1},
-    {"AddLine", &DocWriter::AddLine, {"%", "<BR>"}, 12, 0},
-    {"AddParaStart", &DocWriter::AddParaStart, {"<P>", "%", "<BR>"}, 12, 0},
-    {"AddParaEnd", &DocWriter::AddParaEnd, {"%", "</P>"}, 12, 0},
-    {"AddPara", &DocWriter::AddPara, {"<P>", "%", "</P>"}, 12, 0},
+    {"AddH1", &DocWriter::AddH1, {"<H1>", "%", "</H1>"}, 20, true},
+    {"AddH2", &DocWriter::AddH2, {"<H2>", "%", "</H2>"}, 18, true},
+    {"AddH3", &DocWriter::AddH3, {"<H3>", "%", "</H3>"}, 16, true},
+    {"AddLine", &DocWriter::AddLine, {"%", "<BR>"}, 12, false},
+    {"AddParaStart", &DocWriter::AddParaStart, {"<P>", "%", "<BR>"}, 12, false},
+    {"AddParaEnd", &DocWriter::AddParaEnd, {"%", "</P>"}, 12, false},
+    {"AddPara", &DocWriter::AddPara, {"<P>", "%", "</P>"}, 12, false},
 };
-
-QStringList expand(const QStringList& pattern, const QString& text) {
-    QStringList out;
-    for (const QString& line : pattern)
-        out.append(line == u"%" ? text : line);
-    return out;
-}
 
 TextAttributes attributes(int sizePt, bool bold = false) {
     return {QStringLiteral("Times New Roman"), ColourBlack, sizePt, bold};
@@ -61,57 +52,32 @@ TEST(DocWriter, WritesNothingOutsideTheTwoModes) {
     }
 }
 
-TEST(DocWriter, HtmlOperationsPutEveryTagOnALineOfItsOwn) {
-    Mode m(DocModeHtml);
-    for (const QString& text : {QString(), QStringLiteral("Строка <b>&amp;</b> \"как есть\"")}) {
-        for (const OperationCase& op : kOperations) {
-            DocBuffer doc;
-            DocWriter writer(doc);
-            op.call(writer, text);
-            EXPECT_EQ(doc.texts(), expand(op.html, text)) << op.name;
-        }
-    }
-    // A text with line breaks stays one line of source between the element's tags.
-    DocBuffer doc;
-    DocWriter(doc).AddPara(QStringLiteral("один\r\nдва"));
-    EXPECT_EQ(doc.texts(), (QStringList{"<P>", QStringLiteral("один\r\nдва"), "</P>"}));
-}
-
-TEST(DocWriter, RichTextOperationsSetTheirAttributesAndSplitLines) {
-    Mode m(DocModeRichText);
+// A text with line breaks is one element: one line of HTML source between the tags, or
+// several paragraphs with the element's attributes.
+TEST(DocWriter, EachOperationWritesItsLinesInBothModes) {
     for (const OperationCase& op : kOperations) {
-        for (const QString& text : {QString(), QStringLiteral("раз\r\nдва\nтри")}) {
+        for (const QString& text : {QString(), QStringLiteral("раз\r\nдва\nтри <b>&amp;")}) {
+            Mode html(DocModeHtml);
             DocBuffer doc;
-            doc.current = {QStringLiteral("Arial"), 0xff0000, 7, false};
             DocWriter writer(doc);
             op.call(writer, text);
-            QStringList expected =
-                text.isEmpty() ? QStringList{QString()} : QStringList{"раз", "два", "три"};
-            for (int i = 0; i < op.richEmptyLines; ++i) {
-                expected.prepend(QString());
-                expected.append(QString());
-            }
+            QStringList expected = op.html;
+            expected.replaceInStrings(QStringLiteral("%"), text);
+            EXPECT_EQ(doc.texts(), expected) << op.name;
+
+            DocMode = DocModeRichText;
+            doc.clear();
+            doc.current = {QStringLiteral("Arial"), 0xff0000, 7, true};
+            op.call(writer, text);
+            expected = text.isEmpty() ? QStringList{QString()}
+                                      : QStringList{"раз", "два", QStringLiteral("три <b>&amp;")};
+            if (op.richEmptyLinesAround)
+                expected = QStringList{QString()} + expected + QStringList{QString()};
             EXPECT_EQ(doc.texts(), expected) << op.name;
             for (const DocLine& line : doc.lines())
-                EXPECT_EQ(line.attributes, attributes(op.richSizePt)) << op.name;
+                EXPECT_EQ(line.attributes, attributes(op.richSizePt, true)) << op.name;
         }
     }
-}
-
-TEST(DocWriter, HtmlHeaderHasElevenLines) {
-    Mode m(DocModeHtml);
-    DocBuffer doc;
-    DocWriter(doc).AddHeader(QStringLiteral("Учёт"), QString());
-    EXPECT_EQ(
-        doc.texts(),
-        (QStringList{"<HTML>", "<HEAD>",
-                     "<META HTTP-EQUIV=Content-Type CONTENT=\"text/html; charset=windows-1251\">",
-                     "<META NAME=\"TZ\" CONTENT=\"\">",
-                     "<META NAME=\"generator\" CONTENT=\"http://www.example.org\">",
-                     QStringLiteral("<TITLE>Техническое задание к программе \"Учёт\"</TITLE>"),
-                     "</HEAD>", "<body>", "<P><BR><BR></P>",
-                     QStringLiteral("<H1>Техническое задание к программе \"Учёт\"</H1>"),
-                     "<P><BR><BR></P>"}));
 }
 
 TEST(DocWriter, HtmlHeaderEscapesTheUsersTexts) {
@@ -119,6 +85,7 @@ TEST(DocWriter, HtmlHeaderEscapesTheUsersTexts) {
     DocBuffer doc;
     DocWriter(doc).AddHeader(QStringLiteral("Калькулятор <Про> & \"Ко\" Ω 😀"),
                              QStringLiteral("1\"><script>"));
+    ASSERT_EQ(doc.lines().size(), 11);
     const QString title =
         QStringLiteral("Калькулятор &lt;Про&gt; &amp; &quot;Ко&quot; &#937; &#128512;");
     EXPECT_EQ(doc.lines().at(3).text,
@@ -138,11 +105,8 @@ TEST(DocWriter, RichTextHeaderIsABoldTitleAndBoldEndsWithIt) {
     ASSERT_EQ(doc.lines().size(), 7);
     EXPECT_EQ(doc.lines().at(0).text,
               QStringLiteral("Техническое задание к программе \"<Про> & \"Ко\"\""));
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(doc.lines().at(i).attributes, attributes(20, true)) << i;
-    for (int i = 1; i < 4; ++i)
-        EXPECT_TRUE(doc.lines().at(i).text.isEmpty());
-    for (int i = 4; i < 7; ++i)
-        EXPECT_EQ(doc.lines().at(i).attributes, attributes(18)) << i;
-    EXPECT_FALSE(doc.current.bold);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(doc.lines().at(i).attributes, i < 4 ? attributes(20, true) : attributes(18));
+        EXPECT_EQ(doc.lines().at(i).text.isEmpty(), i != 0 && i != 5) << i;
+    }
 }
