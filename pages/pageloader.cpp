@@ -1,6 +1,7 @@
 #include "pages/pageloader.h"
 
 #include "app/tfrmmain.h"
+#include "pages/projectmemo.h"
 #include "project/projecttext.h"
 
 #include <QLineEdit>
@@ -18,7 +19,11 @@ void loadFields(TfrmMain& main, const QList<FieldBinding>& bindings) {
         } else if (!lines.isEmpty()) {
             QString text = lines.join(u'\n');
             text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            std::get<QPlainTextEdit*>(binding.field)->setPlainText(text);
+            auto* memo = std::get<QPlainTextEdit*>(binding.field);
+            if (auto* projectMemo = qobject_cast<ProjectMemo*>(memo))
+                projectMemo->setProjectText(text);
+            else
+                memo->setPlainText(text);
         }
     }
     main.Loading = false;

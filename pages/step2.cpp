@@ -2,6 +2,7 @@
 
 #include "app/tfrmmain.h"
 #include "pages/pageloader.h"
+#include "pages/projectmemo.h"
 #include "pages/step1.h"
 #include "pages/step3os.h"
 #include "pages/uiseam.h"
@@ -24,7 +25,7 @@ TfrmStep2::TfrmStep2(TfrmMain& main)
     Label3->setBuddy(PrTitle);
     Label4 = new QLabel(QStringLiteral("Целевое назначение"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    PrDescription = new QPlainTextEdit(this);
+    PrDescription = new ProjectMemo(this);
     PrDescription->setObjectName(QStringLiteral("PrDescription"));
     PrDescription->setTabChangesFocus(true);
     Label4->setBuddy(PrDescription);

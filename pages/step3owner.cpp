@@ -2,6 +2,7 @@
 
 #include "app/tfrmmain.h"
 #include "pages/pageloader.h"
+#include "pages/projectmemo.h"
 #include "pages/step2.h"
 #include "pages/step4.h"
 
@@ -38,7 +39,7 @@ TfrmStep3owner::TfrmStep3owner(TfrmMain& main)
     prCompanyURL = edit("prCompanyURL", 255, this);
     prCompanyEMail = edit("prCompanyEMail", 255, this);
     prCompanyPhone = edit("prCompanyPhone", 255, this);
-    prCompanyInfo = new QPlainTextEdit(this);
+    prCompanyInfo = new ProjectMemo(this);
     prCompanyInfo->setObjectName(QStringLiteral("prCompanyInfo"));
     prCompanyInfo->setTabChangesFocus(true);
     Label5 = label("Label5", QStringLiteral("Компания правообладатель (необязательно)"),

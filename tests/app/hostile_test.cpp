@@ -1,0 +1,113 @@
+#include "app/tfrmmain.h"
+#include "pages/step2.h"
+#include "pages/step3owner.h"
+#include "project/projectfile.h"
+#include "project/projecttext.h"
+#include "wizardfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+// Broken, foreign and huge files, and places that cannot be written: the wizard keeps
+// running, tells the user where it must, and loses nothing the user made.
+class HostileTest : public QObject {
+    Q_OBJECT
+
+    void openInWizard(WizardFixture& f, const QString& path) {
+        QVERIFY(f.main().openProject(path));
+        f.w().step2->show();
+    }
+
+private Q_SLOTS:
+    void aHundredMebibyteProjectOpensAndSaves() {
+        WizardFixture f;
+        const QString path = f.path(QStringLiteral("huge.tz"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#\r\n.Title\r\n\xD1\xEA\xEB\xE0\xE4\r\n.Description\r\nd\r\n.Attachment\r\n");
+            const QByteArray line = QByteArray(1023, 'x') + '\n';
+            for (int i = 0; i < 100 * 1024; ++i)
+                file.write(line);
+            file.write(".Finish\r\n");
+        }
+        openInWizard(f, path);
+        QCOMPARE(f.w().step2->PrTitle->text(), QStringLiteral("Склад"));
+        typeText(f.w().step2->PrTitle, QStringLiteral("!"));
+        QVERIFY(f.main().TZSave());
+        const tz::LoadResult back = tz::loadProjectFile(path);
+        QVERIFY(back.ok);
+        QCOMPARE(tz::singleValue(back.text, u".Title"), QStringLiteral("Склад!"));
+        QCOMPARE(tz::valueLines(back.text, u".Attachment").size(), 100 * 1024);
+    }
+
+    void oddButReadableFilesOpen() {
+        WizardFixture f;
+        // Lone CRs only, keys in odd case and twice, no ".Finish", a 1 MB line.
+        const QString path = f.path(QStringLiteral("odd.tz"));
+        writeFileBytes(path, QByteArray("#\r.TITLE\rfirst\r.title\rsecond\r.Description\r") +
+                                 QByteArray(1 << 20, 'a') + "\r.CompanyName\rfirm\r#");
+        openInWizard(f, path);
+        QCOMPARE(f.w().step2->PrTitle->text(), QStringLiteral("first"));
+        QCOMPARE(f.w().step2->PrDescription->toPlainText().size(), 1 << 20);
+        // A line that long is shown unwrapped: wrapping it would freeze the window.
+        QCOMPARE(f.w().step2->PrDescription->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(f.w().step3owner->prCompanyInfo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QApplication::clipboard()->setText(QString(200000, u'я'));
+        f.w().step3owner->prCompanyInfo->paste();
+        QCOMPARE(f.w().step3owner->prCompanyInfo->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(f.w().step3owner->prCompanyInfo->toPlainText().size(), 200000);
+        QCOMPARE(f.w().step3owner->prCompanyName->text(), QStringLiteral("firm"));
+        f.main().TZrenew();
+        QVERIFY(f.main().TZSave());
+        const QStringList saved = tz::parseProjectBytes(readFileBytes(path));
+        QCOMPARE(saved.constLast(), QStringLiteral(".Finish"));
+        QCOMPARE(tz::singleValue(saved, u".Title"), QStringLiteral("first"));
+        QCOMPARE(saved.count(QStringLiteral(".title")), 1);
+        QCOMPARE(tz::singleValue(saved, u".CompanyName"), QStringLiteral("firm"));
+        QVERIFY(readFileBytes(path).contains("\r\n.TITLE\r\nfirst\r\n"));
+    }
+
+    void savingWhereNothingCanBeWrittenTellsTheUser() {
+        WizardFixture f;
+        const QString blocker = f.path(QStringLiteral("file"));
+        writeFileBytes(blocker, "x");
+        for (const QString& target : {QStringLiteral("/dev/full"), f.dir.path(),
+                                      blocker + QStringLiteral("/below.tz")}) {
+            f.seam.messages.clear();
+            f.main().ProjectText = tz::newProjectText(QStringLiteral("1"));
+            f.main().FileName = target;
+            QVERIFY(!f.main().TZSave());
+            QCOMPARE(f.seam.messages,
+                     QStringList{QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
+                                 target});
+            QCOMPARE(f.main().ProjectText.size(), 18);
+        }
+        QCOMPARE(readFileBytes(blocker), QByteArray("x"));
+    }
+
+    void aProjectFileDeletedOrReplacedWhileOpenIsWrittenAgain() {
+        WizardFixture f;
+        const QString path = f.path(QStringLiteral("gone.tz"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
+        openInWizard(f, path);
+        f.w().step2->PrTitle->setText(QStringLiteral("Моя работа"));
+        QFile::remove(path);
+        f.w().step2->PrDescription->setPlainText(QStringLiteral("D"));
+        QTest::mouseClick(f.w().step2->btnNext, Qt::LeftButton);
+        QCOMPARE(tz::singleValue(tz::loadProjectFile(path).text, u".Title"),
+                 QStringLiteral("Моя работа"));
+        writeFileBytes(path, "replaced by another program");
+        QTest::mouseClick(f.w().step2->btnPrev, Qt::LeftButton);
+        QCOMPARE(tz::singleValue(tz::loadProjectFile(path).text, u".Title"),
+                 QStringLiteral("Моя работа"));
+    }
+};
+
+QTEST_MAIN(HostileTest)
+#include "hostile_test.moc"
