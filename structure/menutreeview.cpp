@@ -3,6 +3,7 @@
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QMimeData>
 #include <QStyledItemDelegate>
 
@@ -28,6 +29,10 @@ private:
 
 MenuTreeView::MenuTreeView(QWidget* parent) : QTreeWidget(parent) {
     setItemDelegate(new CustomDrawDelegate(this));
+    m_narrowest = header()->minimumSectionSize();
+}
+
+void MenuTreeView::allowDragging() {
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
@@ -70,4 +75,17 @@ void MenuTreeView::dropEvent(QDropEvent* event) {
     }
     dropAt(event->position().toPoint());
     event->acceptProposedAction();
+}
+
+void MenuTreeView::fitLabel(QTreeWidgetItem* item) {
+    int depth = rootIsDecorated() ? 1 : 0;
+    for (const QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+        ++depth;
+    const int width = depth * indentation() + sizeHintForIndex(indexFromItem(item)).width();
+    if (width > header()->minimumSectionSize())
+        header()->setMinimumSectionSize(width);
+}
+
+void MenuTreeView::fitLabels() {
+    header()->setMinimumSectionSize(qMax(m_narrowest, sizeHintForColumn(0)));
 }

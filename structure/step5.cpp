@@ -41,12 +41,12 @@ QString memoLines(const QString& text) {
 } // namespace
 
 TfrmStep5::TfrmStep5(TfrmMain& main)
-    : StructurePage(main, QStringLiteral("Создание Структуры Программы"), 317, new MenuTreeView),
-      m_view(static_cast<MenuTreeView*>(uMenu)) {
+    : StructurePage(main, QStringLiteral("Создание Структуры Программы"), 317) {
     setObjectName(QStringLiteral("frmStep5"));
-    m_view->acceptsDropAt = [this](const QPoint& point) { return uMenuDragOver(point); };
-    m_view->dropAt = [this](const QPoint& point) { uMenuDragDrop(point); };
-    m_view->customDraw = [this](QStyleOptionViewItem& option) { uMenuCustomDrawItem(option); };
+    uMenu->allowDragging();
+    uMenu->acceptsDropAt = [this](const QPoint& point) { return uMenuDragOver(point); };
+    uMenu->dropAt = [this](const QPoint& point) { uMenuDragDrop(point); };
+    uMenu->customDraw = [this](QStyleOptionViewItem& option) { uMenuCustomDrawItem(option); };
     // The style paints the selected row's indentation itself, in the view's highlight.
     QPalette palette = uMenu->palette();
     palette.setColor(QPalette::Highlight, palette.color(QPalette::Link));
@@ -105,7 +105,8 @@ void TfrmStep5::btnAddMenuClick() {
     tz::MenuNode* node = m_tree.addItem(parent, m_tree.drawUid(tz::processRandom()));
     auto* item = new MenuItem(node);
     selected->addChild(item);
-    m_view->expandSubtree(selected);
+    uMenu->fitLabel(item);
+    uMenu->expandSubtree(selected);
     main().Restructure();
     main().TZrenew();
     uMenu->setCurrentItem(item);
@@ -175,6 +176,7 @@ void TfrmStep5::uMenuDragDrop(const QPoint& point) {
     m_tree.destroySubtree(nodeOf(selected));
     uMenu->setCurrentItem(copy);
     delete selected;
+    uMenu->fitLabels();
     main().Restructure();
     main().TZrenew();
 }
@@ -190,18 +192,21 @@ QTreeWidgetItem* TfrmStep5::CopySubtree(QTreeWidgetItem* target, QTreeWidgetItem
 void TfrmStep5::MenuCaptionChange() {
     QTreeWidgetItem* selected = uMenu->currentItem();
     tz::MenuNode* node = nodeOf(selected);
-    if (!node || !node->record())
+    // Showing an item puts its own caption here: there is nothing to write back.
+    if (!node || !node->record() || node->record()->Caption == MenuCaption->text())
         return;
     m_tree.setCaption(node, MenuCaption->text());
     selected->setText(0, node->text());
+    uMenu->fitLabel(selected);
     main().TZrenew();
 }
 
 void TfrmStep5::MenuDescriptionChange() {
     tz::MenuNode* node = selectedNode();
-    if (!node || !node->record())
+    const QString description = memoText(MenuDescription);
+    if (!node || !node->record() || node->record()->Description == description)
         return;
-    m_tree.setDescription(node, memoText(MenuDescription));
+    m_tree.setDescription(node, description);
     main().TZrenew();
 }
 
@@ -229,6 +234,7 @@ void TfrmStep5::loadFromProject() {
         QTreeWidgetItem* root = mirror(nullptr, m_tree.root());
         uMenu->expandAll();
         uMenu->setCurrentItem(root);
+        uMenu->fitLabels();
     }
     uMenuChange();
     main().Loading = wasLoading;

@@ -4,7 +4,6 @@
 #include "structure/menutree.h"
 #include "structure/structurepage.h"
 
-class MenuTreeView;
 class QStyleOptionViewItem;
 class QTreeWidgetItem;
 
@@ -47,6 +46,5 @@ private:
     QTreeWidgetItem* CopySubtree(QTreeWidgetItem* target, QTreeWidgetItem* source);
     tz::MenuNode* selectedNode() const;
 
-    MenuTreeView* m_view;
     tz::MenuTree m_tree;
 };

@@ -3,18 +3,19 @@
 #include "app/tfrmmain.h"
 #include "docgen/step7.h"
 #include "pages/step4.h"
+#include "structure/menutreeview.h"
 #include "structure/step5.h"
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTreeWidget>
 
 TfrmStep6::TfrmStep6(TfrmMain& main)
-    : StructurePage(main, QStringLiteral("Дополнительные Требования"), 337, new QTreeWidget) {
+    : StructurePage(main, QStringLiteral("Дополнительные Требования"), 337) {
     setObjectName(QStringLiteral("frmStep6"));
     for (const char* text : {"Требования к составу и параметрам технических средств",
                              "Требования к квалификации и численности персонала"})
         uMenu->addTopLevelItem(new QTreeWidgetItem(QStringList{QString::fromUtf8(text)}));
+    uMenu->fitLabels();
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep6::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep6::btnPrevClick);
 }

@@ -1,9 +1,10 @@
 #include "structure/structurepage.h"
 
+#include "structure/menutreeview.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,17 +51,13 @@ void paintBase(QWidget* widget, QPalette::ColorRole base, QPalette::ColorRole te
 
 } // namespace
 
-StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWidth,
-                             QTreeWidget* tree)
-    : WizardPage(main, {caption}), uMenu(tree) {
+StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWidth)
+    : WizardPage(main, {caption}), uMenu(new MenuTreeView) {
     uMenu->setObjectName(QStringLiteral("uMenu"));
     uMenu->setHeaderHidden(true);
     uMenu->setIndentation(19);
     uMenu->setEditTriggers(QAbstractItemView::NoEditTriggers);
     uMenu->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Long labels get a horizontal scroll bar instead of being cut short.
-    uMenu->header()->setStretchLastSection(false);
-    uMenu->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     btnAddMenu = named<QPushButton>("btnAddMenu", QStringLiteral("Новый пункт"));
     btnDeleteMenu = named<QPushButton>("btnDeleteMenu", QStringLiteral("Удалить"));
     for (QPushButton* button : {btnAddMenu, btnDeleteMenu})
@@ -134,6 +131,7 @@ StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWid
     right->addWidget(PanelMenu2, 1);
     right->addWidget(Hint1, 1);
     auto* columns = new QHBoxLayout;
+    columns->setSpacing(8);
     columns->addWidget(left);
     columns->addLayout(right, 1);
     body()->addLayout(columns, 1);

@@ -2,13 +2,13 @@
 
 #include "pages/wizardpage.h"
 
+class MenuTreeView;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTreeWidget;
 
 // The layout that the structure page and the additional-requirements page share: a tree
 // with two buttons on the left, the item's kind and texts on the right, and the
@@ -16,7 +16,7 @@ class QTreeWidget;
 class StructurePage : public WizardPage {
     Q_OBJECT
 public:
-    QTreeWidget* uMenu = nullptr;
+    MenuTreeView* uMenu = nullptr;
     QPushButton* btnAddMenu = nullptr;
     QPushButton* btnDeleteMenu = nullptr;
     QWidget* PanelMenu = nullptr;
@@ -34,6 +34,5 @@ public:
     QPlainTextEdit* Hint1 = nullptr;
 
 protected:
-    // The page takes the tree, which it may have made of its own kind.
-    StructurePage(TfrmMain& main, const QString& caption, int leftWidth, QTreeWidget* tree);
+    StructurePage(TfrmMain& main, const QString& caption, int leftWidth);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "structure/menutreeview.h"
 #include "structure/step5.h"
 #include "wizardfixture.h"
 
