@@ -90,7 +90,9 @@ std::vector<ReadRecord> readRecords(const QStringList& block, bool& damaged) {
         read.data.Tag = tag.value_or(0);
         read.data.Caption = it->lines[CaptionField].join(u' ');
         read.data.Description = it->lines[DescriptionField].join(QStringLiteral("\r\n"));
-        damaged |= it->outOfOrder || !uid || !tag || it->lines[CaptionField].size() != 1 ||
+        // A caption pasted with line breaks is written as several lines; they are one
+        // caption again.
+        damaged |= it->outOfOrder || !uid || !tag || !it->seen[CaptionField] ||
                    !it->seen[DescriptionField];
         records.push_back(std::move(read));
     }

@@ -136,10 +136,10 @@ TEST(MenuTreeLoader, ReadsWhatItCanOfDamagedBlocks) {
          {"1:1"},
          {".u", "1", ".c", "A", ".d", "d"},
          {"0 Главное Меню Программы", "1 A"}},
-        {"two caption lines",
+        {"missing caption",
          {"1:1"},
-         {".u", "1", ".c", "A", "B", ".d", "d", ".l", "0"},
-         {"0 Главное Меню Программы", "1 A B"}},
+         {".u", "1", ".d", "d", ".l", "0"},
+         {"0 Главное Меню Программы", "1 "}},
     };
     for (const Case& c : cases) {
         Random32 r;
@@ -147,6 +147,11 @@ TEST(MenuTreeLoader, ReadsWhatItCanOfDamagedBlocks) {
         EXPECT_TRUE(loaded.damaged) << c.name;
         EXPECT_EQ(outline(loaded.tree), c.outline) << c.name;
     }
+
+    LoadedMenuTree pasted =
+        loadMenuTree(project({"1:1"}, {".u", "1", ".c", "A", "B", ".d", "d", ".l", "0"}), random);
+    EXPECT_FALSE(pasted.damaged);
+    EXPECT_EQ(outline(pasted.tree), (QStringList{"0 Главное Меню Программы", "1 A B"}));
 
     // A record whose Uid cannot be read keeps its texts and gets a Uid of its own.
     LoadedMenuTree loaded =
