@@ -10,8 +10,8 @@ void appendText(QByteArray& out, const QString& text) {
     char16_t previous = 0;
     for (const QChar qc : text) {
         const char16_t ch = qc.unicode();
-        // LibreOffice reads a run of spaces as pairs of thin and normal spaces; an empty
-        // group between them keeps each one a plain space, and other readers ignore it.
+        // LibreOffice turns each space of a run into a six-per-em space and a space; an empty
+        // group between them keeps them plain spaces, and other readers ignore it.
         if (ch == u' ' && previous == u' ')
             out += "{}";
         previous = ch;
@@ -35,7 +35,8 @@ void appendText(QByteArray& out, const QString& text) {
     }
 }
 
-template <typename T> qsizetype indexOf(QList<T>& list, const T& value) {
+// The position of the value in a font or colour table, added at its end when new.
+template <typename T> qsizetype tableIndex(QList<T>& list, const T& value) {
     qsizetype i = list.indexOf(value);
     if (i < 0) {
         list.append(value);
@@ -52,9 +53,9 @@ QByteArray rtfBytes(const DocBuffer& doc) {
     QByteArray body;
     for (const DocLine& line : doc.lines()) {
         const TextAttributes& a = line.attributes;
-        body += "\\pard\\f" + QByteArray::number(indexOf(fonts, a.fontName));
+        body += "\\pard\\f" + QByteArray::number(tableIndex(fonts, a.fontName));
         // Colour 0 of the table is the reader's default, so the document's own start at 1.
-        body += "\\cf" + QByteArray::number(indexOf(colours, a.colour) + 1);
+        body += "\\cf" + QByteArray::number(tableIndex(colours, a.colour) + 1);
         body += "\\fs" + QByteArray::number(a.sizePt * 2);
         body += a.bold ? "\\b " : "\\b0 ";
         appendText(body, line.text);
