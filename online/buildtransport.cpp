@@ -13,6 +13,14 @@
 #include <utility>
 
 namespace tz {
+namespace {
+
+// Only web addresses: a misspelt base must not make the client read local files.
+bool isWebAddress(const QUrl& url) {
+    return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https");
+}
+
+} // namespace
 
 BuildTransport::BuildTransport(QObject* parent) : QObject(parent) {
     m_manager = new QNetworkAccessManager(this);
@@ -45,7 +53,8 @@ QNetworkRequest BuildTransport::request(const QUrl& url) const {
     request.setRawHeader("Accept", "text/html, */*");
     request.setRawHeader("User-Agent", "Mozilla/3.0 (compatible; " +
                                            addresses::makerDomain().toLatin1() + " Client)");
-    // The body is logged as it came; a compressed one would only have to be inflated first.
+    // The body as it is: the size cap then holds for what comes over the wire, and no
+    // compressed reply has to be inflated.
     request.setRawHeader("Accept-Encoding", "identity");
     // Every request on a connection of its own: nothing is left open between polls for
     // the service to drop meanwhile.
@@ -56,7 +65,7 @@ QNetworkRequest BuildTransport::request(const QUrl& url) const {
 
 void BuildTransport::submit(const QByteArray& formBody) {
     const QUrl url = submissionUrl();
-    if (url.scheme() != u"http" && url.scheme() != u"https") {
+    if (!isWebAddress(url)) {
         begin(nullptr, 0);
         return;
     }
@@ -69,7 +78,7 @@ void BuildTransport::submit(const QByteArray& formBody) {
 
 void BuildTransport::poll(const QString& projectUid) {
     const QUrl url = statusUrl(projectUid);
-    if (url.scheme() != u"http" && url.scheme() != u"https") {
+    if (!isWebAddress(url)) {
         begin(nullptr, 0);
         return;
     }

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 const QString unreachable = QStringLiteral("Невозможно подключиться к серверу");
@@ -171,7 +173,8 @@ void TfrmStep9::startPoll() {
 void TfrmStep9::HTTPFinished(const tz::BuildReply& reply) {
     const Request done = std::exchange(m_request, Request::None);
     if (done == Request::Submission) {
-        appendLog(m_stamp + (reply.ok ? QStringLiteral(": завершено") : ": " + unreachable));
+        appendLog(m_stamp +
+                  (reply.ok ? QStringLiteral(": завершено") : QStringLiteral(": ") + unreachable));
     } else if (done == Request::Poll) {
         QString answer = reply.ok ? logText(reply.text) : unreachable;
         if (reply.truncated)
