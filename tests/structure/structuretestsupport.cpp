@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+#include <functional>
+
 TfrmStep5* openNewProject(WizardFixture& f, const QString& name) {
     f.main().TZnew();
     f.main().FileName = f.path(name);
