@@ -19,6 +19,8 @@
 #include <QSignalBlocker>
 #include <QStyleOptionViewItem>
 
+#include <utility>
+
 namespace {
 
 // An item of the view and the model node it shows.
