@@ -16,7 +16,7 @@ BuildPageFixture::BuildPageFixture() {
     qputenv("TZWIZARD_BUILD_URL", server.baseUrl());
     page = wizard.w().step9;
     page->TimerCheckStatus->setInterval(40);
-    page->HTTP->setTimeLimits(1000, 1000);
+    page->HTTP->setTimeLimits(5000, 5000);
     wizard.w().step8->show();
     openedAt = QTime::currentTime();
     forward();

@@ -9,7 +9,7 @@
 class TfrmStep9;
 
 // The whole program with the build page open and pointed at a loopback server; the status
-// timer ticks every 40 ms and requests give up after a second.
+// timer ticks every 40 ms and requests give up after five seconds.
 class BuildPageFixture {
 public:
     BuildPageFixture();
