@@ -80,7 +80,8 @@ SaveResult saveProjectFile(const QString& path, const QStringList& text) {
     if (info.exists() && !info.isFile())
         return result;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Buffered, a short write at commit time could still be committed as a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return result;
     if (file.write(out.bytes) != out.bytes.size()) {
         file.cancelWriting();

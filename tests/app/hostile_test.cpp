@@ -38,6 +38,7 @@ private Q_SLOTS:
         }
         openInWizard(f, path);
         QCOMPARE(f.w().step2->PrTitle->text(), QStringLiteral("Склад"));
+        f.w().step2->PrTitle->end(false);
         typeText(f.w().step2->PrTitle, QStringLiteral("!"));
         QVERIFY(f.main().TZSave());
         const tz::LoadResult back = tz::loadProjectFile(path);
