@@ -38,6 +38,7 @@ TfrmStep1::TfrmStep1(TfrmMain& main)
                         Size::Fixed700x500, false, true}) {
     setObjectName(QStringLiteral("frmStep1"));
     Memos = new RichMemo(QStringLiteral("Memos"), this);
+    Memos->setAccessibleName(QStringLiteral("О мастере"));
     Memos->setLines(introductionLines(), {tz::addresses::publisherSite()},
                     {tz::addresses::supportEmail()});
     body()->addWidget(Memos, 1);

@@ -62,6 +62,7 @@ TfrmStep8::TfrmStep8(TfrmMain& main)
     body()->addWidget(Panel11);
 
     Memos = new RichMemo(QStringLiteral("Memos"), this);
+    Memos->setAccessibleName(QStringLiteral("О создании программы на сервере"));
     Memos->setLines(introductionLines(), {tz::addresses::publisherSite()}, {});
     body()->addWidget(Memos, 1);
     FormCreate();

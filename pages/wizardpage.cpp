@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -82,6 +83,25 @@ void WizardPage::setStatusPanelText(int panel, const QString& text) {
 }
 
 QLayout* WizardPage::nextPanelLayout() const { return NextPanel->layout(); }
+
+void WizardPage::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!focusWidget())
+        focusFirstControl();
+}
+
+// The navigation strip is built before the page's own controls, so the focus would start
+// on it; a page shown for the first time starts at its first control instead. Tab then
+// runs through the controls and on to the strip.
+void WizardPage::focusFirstControl() {
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) &&
+            !navPanel->isAncestorOf(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
 
 void WizardPage::closeEvent(QCloseEvent* event) {
     if (m_main.requestQuit(this))

@@ -41,6 +41,7 @@ protected:
     // The layout of NextPanel, for pages that put another button in place of btnNext.
     QLayout* nextPanelLayout() const;
 
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
@@ -49,6 +50,8 @@ protected:
     void reject() override {}
 
 private:
+    void focusFirstControl();
+
     TfrmMain& m_main;
     QVBoxLayout* m_body = nullptr;
     QLabel* m_panels[2] = {nullptr, nullptr};

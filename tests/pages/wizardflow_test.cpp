@@ -119,6 +119,8 @@ private Q_SLOTS:
         f.start();
         Windows& w = f.w();
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        // The page opens with the title selected, as a dialog's first field is.
+        QTest::keyClick(w.step2->PrTitle, Qt::Key_End);
         typeText(w.step2->PrTitle, QStringLiteral("!"));
         click(w.step2->btnNext);
         QStringList expected = project;
