@@ -57,7 +57,7 @@ QByteArray desktopEntry(const QString& programPath) {
                           "Exec=%1\n"
                           "Icon=%2\n"
                           "Terminal=false\n"
-                          "Categories=Office;Development;\n"
+                          "Categories=Office;ProjectManagement;\n"
                           "MimeType=%3;\n")
         .arg(desktopExecLine(programPath), applicationId(), projectMimeType())
         .toUtf8();
