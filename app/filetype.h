@@ -3,8 +3,12 @@
 #include <QString>
 
 // One reverse-DNS identifier for the desktop entry, the MIME package and the icon.
-inline QString applicationId() { return QStringLiteral("org.example.tzwizard"); }
-inline QString projectMimeType() { return QStringLiteral("application/x-tzwizard-project"); }
+inline QString applicationId() {
+    return QStringLiteral("org.example.tzwizard");
+}
+inline QString projectMimeType() {
+    return QStringLiteral("application/x-tzwizard-project");
+}
 
 // Associates ".tz" files with the program at the given path: on Linux per user, the
 // freedesktop way (honouring XDG_DATA_HOME and XDG_CONFIG_HOME); on Windows under the

@@ -27,7 +27,8 @@ namespace {
 
 // Removes the leading "." of every line of the memo in place, keeping the caret.
 void stripMemoLineDots(QPlainTextEdit* memo) {
-    if (!tz::anyLineBeginsWithDot(memo->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n')))
+    if (!tz::anyLineBeginsWithDot(
+            memo->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n')))
         return;
     QTextCursor cursor(memo->document());
     cursor.beginEditBlock();
@@ -68,7 +69,9 @@ TfrmMain::~TfrmMain() {
         m_owned.pop_back();
 }
 
-void TfrmMain::adopt(QWidget* window) { m_owned.emplace_back(window); }
+void TfrmMain::adopt(QWidget* window) {
+    m_owned.emplace_back(window);
+}
 
 void TfrmMain::FormCreate(const QStringList& arguments) {
     ProjectText.clear();
@@ -113,7 +116,8 @@ bool TfrmMain::readProject(const QString& path, QString* error) {
         return false;
     }
     if (!tz::looksLikeProject(loaded.text)) {
-        *error = QStringLiteral("Файл ") + path + QStringLiteral(" не является техническим заданием");
+        *error =
+            QStringLiteral("Файл ") + path + QStringLiteral(" не является техническим заданием");
         return false;
     }
     FileName = path;
@@ -141,7 +145,8 @@ void TfrmMain::TZnew() {
 }
 
 void TfrmMain::TZread() {
-    setWindowTitle(tz::projectCaption(m_windows.step2 ? m_windows.step2->PrTitle->text() : QString()));
+    setWindowTitle(
+        tz::projectCaption(m_windows.step2 ? m_windows.step2->PrTitle->text() : QString()));
 }
 
 void TfrmMain::TZrenew() {
@@ -182,7 +187,8 @@ bool TfrmMain::TZSave() {
     QWidget* parent = QApplication::activeWindow();
     if (!saved.ok) {
         m_seam.message(parent,
-                       QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") + FileName);
+                       QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
+                           FileName);
         return false;
     }
     if (!saved.unencodable.isEmpty() && saved.unencodable != m_reportedUnencodable) {

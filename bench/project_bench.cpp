@@ -18,9 +18,9 @@ void BM_TZrenew(benchmark::State& state) {
         benchmark::DoNotOptimize(text.size());
     }
     state.counters["items"] = double(state.range(0));
-    state.counters["per_item_ns"] = benchmark::Counter(
-        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
-                                    benchmark::Counter::kInvert);
+    state.counters["per_item_ns"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_TZrenew)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 

@@ -29,6 +29,6 @@ void RichMemo::setLines(const QStringList& lines, const QStringList& webAddresse
                             QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(mail));
         html.append(escaped);
     }
-    setHtml(QStringLiteral("<div style=\"white-space: pre-wrap\">") + html.join(QStringLiteral("<br>")) +
-            QStringLiteral("</div>"));
+    setHtml(QStringLiteral("<div style=\"white-space: pre-wrap\">") +
+            html.join(QStringLiteral("<br>")) + QStringLiteral("</div>"));
 }

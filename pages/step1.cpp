@@ -91,8 +91,8 @@ void TfrmStep1::btnSelectClick() {
 
 void TfrmStep1::btnNextClick() {
     if (btnNewTZ->isChecked()) {
-        const QString path = withDefaultSuffix(main().seam().saveFile(this, SaveDialog),
-                                               SaveDialog.defaultSuffix);
+        const QString path =
+            withDefaultSuffix(main().seam().saveFile(this, SaveDialog), SaveDialog.defaultSuffix);
         if (path.isEmpty())
             return;
         TfrmStep2* step2 = main().windows().step2;
@@ -116,6 +116,10 @@ void TfrmStep1::btnNextClick() {
         prFilename->setText(chosen);
 }
 
-void TfrmStep1::MemosURLClick(const QString& url) { main().seam().openUrl(QUrl(url)); }
+void TfrmStep1::MemosURLClick(const QString& url) {
+    main().seam().openUrl(QUrl(url));
+}
 
-void TfrmStep1::GoNext() { main().DoStep(this, main().windows().step2); }
+void TfrmStep1::GoNext() {
+    main().DoStep(this, main().windows().step2);
+}

@@ -53,9 +53,13 @@ void TfrmStep2::FormShow() {
                         {QStringLiteral(".Description"), PrDescription}});
 }
 
-void TfrmStep2::PrTitleChange() { main().TZrenew(); }
+void TfrmStep2::PrTitleChange() {
+    main().TZrenew();
+}
 
-void TfrmStep2::PrDescriptionChange() { main().TZrenew(); }
+void TfrmStep2::PrDescriptionChange() {
+    main().TZrenew();
+}
 
 void TfrmStep2::btnNextClick() {
     if (PrTitle->text().isEmpty()) {
@@ -69,8 +73,14 @@ void TfrmStep2::btnNextClick() {
     GoNext();
 }
 
-void TfrmStep2::btnPrevClick() { GoBack(); }
+void TfrmStep2::btnPrevClick() {
+    GoBack();
+}
 
-void TfrmStep2::GoNext() { main().DoStep(this, main().windows().step3os); }
+void TfrmStep2::GoNext() {
+    main().DoStep(this, main().windows().step3os);
+}
 
-void TfrmStep2::GoBack() { main().DoStep(this, main().windows().step1); }
+void TfrmStep2::GoBack() {
+    main().DoStep(this, main().windows().step1);
+}

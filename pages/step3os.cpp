@@ -17,8 +17,7 @@ void MouseUpCheckBox::mouseReleaseEvent(QMouseEvent* event) {
 
 namespace {
 
-template <typename Box>
-Box* checkBox(const char* name, const QString& text, QWidget* parent) {
+template <typename Box> Box* checkBox(const char* name, const QString& text, QWidget* parent) {
     auto* box = new Box(text, parent);
     box->setObjectName(QLatin1String(name));
     return box;
@@ -29,11 +28,12 @@ Box* checkBox(const char* name, const QString& text, QWidget* parent) {
 TfrmStep3os::TfrmStep3os(TfrmMain& main)
     : WizardPage(main, {QStringLiteral("Операционная система")}) {
     setObjectName(QStringLiteral("frmStep3os"));
-    CheckBoxWindows = checkBox<MouseUpCheckBox>("CheckBoxWindows",
-                                                QStringLiteral("Семейство Windows"), this);
+    CheckBoxWindows =
+        checkBox<MouseUpCheckBox>("CheckBoxWindows", QStringLiteral("Семейство Windows"), this);
     CheckBoxWindows2000 =
         checkBox<QCheckBox>("CheckBoxWindows2000", QStringLiteral("Windows 2000"), this);
-    CheckBoxWindowsXP = checkBox<QCheckBox>("CheckBoxWindowsXP", QStringLiteral("Windows XP"), this);
+    CheckBoxWindowsXP =
+        checkBox<QCheckBox>("CheckBoxWindowsXP", QStringLiteral("Windows XP"), this);
     CheckBoxServer = checkBox<MouseUpCheckBox>("CheckBoxServer",
                                                QStringLiteral("Семейство Windows Server"), this);
     CheckBoxServer2000 =
@@ -55,8 +55,8 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
     body()->addLayout(grid);
     body()->addStretch(1);
 
-    Label1 = new QLabel(QStringLiteral("Для работы под управлением других операционных систем:"),
-                        this);
+    Label1 =
+        new QLabel(QStringLiteral("Для работы под управлением других операционных систем:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     EditOS = new QLineEdit(this);
     EditOS->setObjectName(QStringLiteral("EditOS"));
@@ -71,8 +71,7 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
     setTabOrder(CheckBoxServer2000, CheckBoxServer2003);
     setTabOrder(CheckBoxServer2003, EditOS);
 
-    connect(CheckBoxWindows, &MouseUpCheckBox::mouseUp, this,
-            &TfrmStep3os::CheckBoxWindowsMouseUp);
+    connect(CheckBoxWindows, &MouseUpCheckBox::mouseUp, this, &TfrmStep3os::CheckBoxWindowsMouseUp);
     connect(CheckBoxServer, &MouseUpCheckBox::mouseUp, this, &TfrmStep3os::CheckBoxServerMouseUp);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3os::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3os::btnPrevClick);
@@ -88,10 +87,18 @@ void TfrmStep3os::CheckBoxServerMouseUp() {
     CheckBoxServer2003->setChecked(CheckBoxServer->isChecked());
 }
 
-void TfrmStep3os::btnNextClick() { GoNext(); }
+void TfrmStep3os::btnNextClick() {
+    GoNext();
+}
 
-void TfrmStep3os::btnPrevClick() { GoBack(); }
+void TfrmStep3os::btnPrevClick() {
+    GoBack();
+}
 
-void TfrmStep3os::GoNext() { main().DoStep(this, main().windows().step3owner); }
+void TfrmStep3os::GoNext() {
+    main().DoStep(this, main().windows().step3owner);
+}
 
-void TfrmStep3os::GoBack() { main().DoStep(this, main().windows().step2); }
+void TfrmStep3os::GoBack() {
+    main().DoStep(this, main().windows().step2);
+}

@@ -33,7 +33,8 @@ QLineEdit* edit(const char* name, int width, QWidget* parent) {
 } // namespace
 
 TfrmStep3owner::TfrmStep3owner(TfrmMain& main)
-    : WizardPage(main, {QStringLiteral("Информация о компании правообладателе конечного продукта")}) {
+    : WizardPage(main,
+                 {QStringLiteral("Информация о компании правообладателе конечного продукта")}) {
     setObjectName(QStringLiteral("frmStep3owner"));
     prCompanyName = edit("prCompanyName", 532, this);
     prCompanyURL = edit("prCompanyURL", 255, this);
@@ -92,14 +93,26 @@ void TfrmStep3owner::FormShow() {
                         {QStringLiteral(".CompanyInfo"), prCompanyInfo}});
 }
 
-void TfrmStep3owner::prCompanyNameChange() { main().TZrenew(); }
+void TfrmStep3owner::prCompanyNameChange() {
+    main().TZrenew();
+}
 
-void TfrmStep3owner::prCompanyInfoChange() { main().TZrenew(); }
+void TfrmStep3owner::prCompanyInfoChange() {
+    main().TZrenew();
+}
 
-void TfrmStep3owner::btnNextClick() { GoNext(); }
+void TfrmStep3owner::btnNextClick() {
+    GoNext();
+}
 
-void TfrmStep3owner::btnPrevClick() { GoBack(); }
+void TfrmStep3owner::btnPrevClick() {
+    GoBack();
+}
 
-void TfrmStep3owner::GoNext() { main().DoStep(this, main().windows().step4); }
+void TfrmStep3owner::GoNext() {
+    main().DoStep(this, main().windows().step4);
+}
 
-void TfrmStep3owner::GoBack() { main().DoStep(this, main().windows().step2); }
+void TfrmStep3owner::GoBack() {
+    main().DoStep(this, main().windows().step2);
+}

@@ -24,8 +24,8 @@ Button* button(const char* name, const QString& text, bool enabled, QWidget* par
 
 TfrmStep4::TfrmStep4(TfrmMain& main) : WizardPage(main, {QStringLiteral("Тип программы")}) {
     setObjectName(QStringLiteral("frmStep4"));
-    RadioButton1 = button<QRadioButton>("RadioButton1", QStringLiteral("Типовая программа"), true,
-                                        this);
+    RadioButton1 =
+        button<QRadioButton>("RadioButton1", QStringLiteral("Типовая программа"), true, this);
     RadioButton1->setChecked(true);
     checkMenu = button<QCheckBox>("checkMenu", QStringLiteral("Главное меню"), false, this);
     CheckBox2 = button<QCheckBox>("CheckBox2", QStringLiteral("База данных"), false, this);
@@ -53,10 +53,18 @@ TfrmStep4::TfrmStep4(TfrmMain& main) : WizardPage(main, {QStringLiteral("Тип 
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep4::btnPrevClick);
 }
 
-void TfrmStep4::btnNextClick() { GoNext(); }
+void TfrmStep4::btnNextClick() {
+    GoNext();
+}
 
-void TfrmStep4::btnPrevClick() { GoBack(); }
+void TfrmStep4::btnPrevClick() {
+    GoBack();
+}
 
-void TfrmStep4::GoNext() { main().DoStep(this, main().windows().step7); }
+void TfrmStep4::GoNext() {
+    main().DoStep(this, main().windows().step7);
+}
 
-void TfrmStep4::GoBack() { main().DoStep(this, main().windows().step3owner); }
+void TfrmStep4::GoBack() {
+    main().DoStep(this, main().windows().step3owner);
+}

@@ -72,14 +72,26 @@ TfrmStep8::TfrmStep8(TfrmMain& main)
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep8::btnPrevClick);
 }
 
-void TfrmStep8::FormCreate() { Memos->setLineWrapMode(QTextEdit::WidgetWidth); }
+void TfrmStep8::FormCreate() {
+    Memos->setLineWrapMode(QTextEdit::WidgetWidth);
+}
 
-void TfrmStep8::MemosURLClick(const QString& url) { main().seam().openUrl(QUrl(url)); }
+void TfrmStep8::MemosURLClick(const QString& url) {
+    main().seam().openUrl(QUrl(url));
+}
 
-void TfrmStep8::btnNextClick() { GoNext(); }
+void TfrmStep8::btnNextClick() {
+    GoNext();
+}
 
-void TfrmStep8::btnPrevClick() { GoBack(); }
+void TfrmStep8::btnPrevClick() {
+    GoBack();
+}
 
-void TfrmStep8::GoNext() { main().DoStep(this, main().windows().step9); }
+void TfrmStep8::GoNext() {
+    main().DoStep(this, main().windows().step9);
+}
 
-void TfrmStep8::GoBack() { main().DoStep(this, main().windows().step7); }
+void TfrmStep8::GoBack() {
+    main().DoStep(this, main().windows().step7);
+}

@@ -68,4 +68,6 @@ void QtUiSeam::message(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-void QtUiSeam::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void QtUiSeam::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}

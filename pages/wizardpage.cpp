@@ -76,13 +76,17 @@ WizardPage::WizardPage(TfrmMain& main, const Frame& frame) : QDialog(nullptr), m
     outer->addWidget(StatusBar);
 }
 
-QString WizardPage::statusPanelText(int panel) const { return m_panels[panel]->text(); }
+QString WizardPage::statusPanelText(int panel) const {
+    return m_panels[panel]->text();
+}
 
 void WizardPage::setStatusPanelText(int panel, const QString& text) {
     m_panels[panel]->setText(text);
 }
 
-QLayout* WizardPage::nextPanelLayout() const { return NextPanel->layout(); }
+QLayout* WizardPage::nextPanelLayout() const {
+    return NextPanel->layout();
+}
 
 void WizardPage::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -41,9 +41,13 @@ QString decode1251(QByteArrayView bytes) {
     return out;
 }
 
-bool has1251Byte(char16_t ch) { return ch == 0 || (*tables().fromUnicode)[ch] != 0; }
+bool has1251Byte(char16_t ch) {
+    return ch == 0 || (*tables().fromUnicode)[ch] != 0;
+}
 
-unsigned char byte1251(char16_t ch) { return (*tables().fromUnicode)[ch]; }
+unsigned char byte1251(char16_t ch) {
+    return (*tables().fromUnicode)[ch];
+}
 
 Encoded1251 encode1251(QStringView text) {
     const auto& table = *tables().fromUnicode;

@@ -22,19 +22,21 @@ const QString kNewTitle = QStringLiteral(".NewTitle");
 const QString kFinish = QStringLiteral(".Finish");
 
 const std::array<const QString*, 12> kAllKeys = {
-    &kProjectUID,  &kTitle,        &kDescription, &kCompanyName, &kCompanyURL, &kCompanyEMail,
+    &kProjectUID,   &kTitle,       &kDescription, &kCompanyName, &kCompanyURL, &kCompanyEMail,
     &kCompanyPhone, &kCompanyInfo, &kStructure,   &kMenu,        &kNewTitle,   &kFinish};
 
 // The keys that every rewrite makes sure of, in the order it does so.
 const std::array<const QString*, 10> kEnsured = {
-    &kNewTitle,     &kTitle,       &kDescription, &kCompanyName, &kCompanyURL,
-    &kCompanyEMail, &kCompanyPhone, &kCompanyInfo, &kStructure,  &kMenu};
+    &kNewTitle,     &kTitle,        &kDescription, &kCompanyName, &kCompanyURL,
+    &kCompanyEMail, &kCompanyPhone, &kCompanyInfo, &kStructure,   &kMenu};
 
 bool sameKey(QStringView line, const QString& key) {
     return line.size() == key.size() && line.compare(key, Qt::CaseInsensitive) == 0;
 }
 
-bool beginsWithDot(const QString& entry) { return !entry.isEmpty() && entry.at(0) == u'.'; }
+bool beginsWithDot(const QString& entry) {
+    return !entry.isEmpty() && entry.at(0) == u'.';
+}
 
 // Inside ".Menu" only a line that begins with "." and is longer than two characters ends
 // the block; the record tags ".u", ".c", ".d", ".l" do not. An entry counts by its first line.
@@ -72,14 +74,14 @@ std::size_t keyIndex(const QString* key) {
 }
 
 bool isRewrittenKey(const QString& line) {
-    return line != kNewTitle && std::any_of(kEnsured.begin(), kEnsured.end(), [&](const QString* key) {
-               return sameKey(line, *key);
-           });
+    return line != kNewTitle &&
+           std::any_of(kEnsured.begin(), kEnsured.end(),
+                       [&](const QString* key) { return sameKey(line, *key); });
 }
 
 struct Block {
-    qsizetype key;  // position of the key line
-    qsizetype end;  // first position after the old value lines
+    qsizetype key; // position of the key line
+    qsizetype end; // first position after the old value lines
     QStringList content;
 };
 
@@ -105,24 +107,15 @@ QStringList newProjectText(const QString& projectUid) {
     const QString rule(50, u'#');
     QString site = QStringLiteral("# Используйте ПО с сайта ") + addresses::publisherSite();
     site += QString(qMax<qsizetype>(0, 49 - site.size()), u' ') + u'#';
-    return {rule,
-            QStringLiteral("# Не рекомендуется изменять напрямую этот файл   #"),
-            site,
-            rule,
-            QString(),
-            QStringLiteral("# PROJECT INFO ###############################"),
-            kProjectUID,
-            projectUid,
-            kTitle,
-            kDescription,
-            kCompanyName,
-            kCompanyURL,
-            kCompanyEMail,
-            kCompanyPhone,
-            kCompanyInfo,
-            kStructure,
-            kMenu,
-            kFinish};
+    return {rule,          QStringLiteral("# Не рекомендуется изменять напрямую этот файл   #"),
+            site,          rule,
+            QString(),     QStringLiteral("# PROJECT INFO ###############################"),
+            kProjectUID,   projectUid,
+            kTitle,        kDescription,
+            kCompanyName,  kCompanyURL,
+            kCompanyEMail, kCompanyPhone,
+            kCompanyInfo,  kStructure,
+            kMenu,         kFinish};
 }
 
 void ensureKey(QStringList& text, QString key) {
@@ -175,9 +168,8 @@ QString stripLeadingDotsPerLine(const QString& text) {
 void renewProjectText(QStringList& text, const PageValues& values,
                       const QStringList& structureLines, const MenuRecords& menu) {
     auto found = findAllKeys(text);
-    const bool allPresent = std::all_of(kEnsured.begin(), kEnsured.end(), [&](const QString* k) {
-        return found[keyIndex(k)] >= 0;
-    });
+    const bool allPresent = std::all_of(kEnsured.begin(), kEnsured.end(),
+                                        [&](const QString* k) { return found[keyIndex(k)] >= 0; });
     if (!allPresent) {
         for (const QString* key : kEnsured)
             ensureKey(text, *key);
@@ -206,7 +198,8 @@ void renewProjectText(QStringList& text, const PageValues& values,
     // The last line of the text is never removed by a rewrite.
     auto regionEnd = [&](qsizetype key, bool menuBlock) {
         qsizetype j = key + 1;
-        while (j < count - 1 && !(menuBlock ? endsMenuBlock(text.at(j)) : beginsWithDot(text.at(j))))
+        while (j < count - 1 &&
+               !(menuBlock ? endsMenuBlock(text.at(j)) : beginsWithDot(text.at(j))))
             ++j;
         return std::max(j, key + 1);
     };

@@ -30,7 +30,8 @@ private Q_SLOTS:
         {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("#\r\n.Title\r\n\xD1\xEA\xEB\xE0\xE4\r\n.Description\r\nd\r\n.Attachment\r\n");
+            file.write(
+                "#\r\n.Title\r\n\xD1\xEA\xEB\xE0\xE4\r\n.Description\r\nd\r\n.Attachment\r\n");
             const QByteArray line = QByteArray(1023, 'x') + '\n';
             for (int i = 0; i < 100 * 1024; ++i)
                 file.write(line);
@@ -78,15 +79,16 @@ private Q_SLOTS:
         WizardFixture f;
         const QString blocker = f.path(QStringLiteral("file"));
         writeFileBytes(blocker, "x");
-        for (const QString& target : {QStringLiteral("/dev/full"), f.dir.path(),
-                                      blocker + QStringLiteral("/below.tz")}) {
+        for (const QString& target :
+             {QStringLiteral("/dev/full"), f.dir.path(), blocker + QStringLiteral("/below.tz")}) {
             f.seam.messages.clear();
             f.main().ProjectText = tz::newProjectText(QStringLiteral("1"));
             f.main().FileName = target;
             QVERIFY(!f.main().TZSave());
-            QCOMPARE(f.seam.messages,
-                     QStringList{QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
-                                 target});
+            QCOMPARE(
+                f.seam.messages,
+                QStringList{QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
+                            target});
             QCOMPARE(f.main().ProjectText.size(), 18);
         }
         QCOMPARE(readFileBytes(blocker), QByteArray("x"));

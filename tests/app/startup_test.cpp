@@ -16,8 +16,9 @@ class StartupTest : public QObject {
     Q_OBJECT
 
     QStringList sampleProject() const {
-        return {"#", ".ProjectUID", "20061113123456654321", ".Title", "Склад", ".Description",
-                "Учёт", "товаров", ".CompanyName", "ООО Ромашка", ".Finish"};
+        return {
+            "#",    ".ProjectUID", "20061113123456654321", ".Title",      "Склад",  ".Description",
+            "Учёт", "товаров",     ".CompanyName",         "ООО Ромашка", ".Finish"};
     }
 
 private Q_SLOTS:
@@ -90,9 +91,8 @@ private Q_SLOTS:
         f.start();
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
         QVERIFY(f.main().FileName.isEmpty());
-        QCOMPARE(f.seam.messages,
-                 QStringList{QStringLiteral("Файл ") + image +
-                             QStringLiteral(" не является техническим заданием")});
+        QCOMPARE(f.seam.messages, QStringList{QStringLiteral("Файл ") + image +
+                                              QStringLiteral(" не является техническим заданием")});
     }
 
     void startUpRegistersTheProjectFileType() {
@@ -111,7 +111,8 @@ private Q_SLOTS:
         const QString apps = QString::fromUtf8(
             readFileBytes(f.path(QStringLiteral("xdg-config")) + "/mimeapps.list"));
         QVERIFY(apps.contains(QStringLiteral(
-            "[Default Applications]\napplication/x-tzwizard-project=org.example.tzwizard.desktop")));
+            "[Default "
+            "Applications]\napplication/x-tzwizard-project=org.example.tzwizard.desktop")));
     }
 
     void aFailedRegistrationStillOpensTheProject() {

@@ -91,8 +91,8 @@ private Q_SLOTS:
         f.start();
         clickLinkText(p->Memos, QStringLiteral("http://www.example.org"));
         clickLinkText(p->Memos, QStringLiteral("support@example.org"));
-        QCOMPARE(f.seam.openedUrls, (QList<QUrl>{QUrl("http://www.example.org"),
-                                                 QUrl("mailto:support@example.org")}));
+        QCOMPARE(f.seam.openedUrls,
+                 (QList<QUrl>{QUrl("http://www.example.org"), QUrl("mailto:support@example.org")}));
         QVERIFY(f.visiblePage() == p);
     }
 
@@ -135,10 +135,9 @@ private Q_SLOTS:
         WizardFixture f;
         TfrmStep3owner* p = f.w().step3owner;
         p->prCompanyPhone->setText(QStringLiteral("leftover"));
-        f.main().ProjectText = {"#",           ".CompanyName", "Первая",        "Вторая",
-                                ".CompanyURL", "url",          ".CompanyEMail", "mail",
-                                ".CompanyInfo", "a",           "b",             "c",
-                                ".Finish"};
+        f.main().ProjectText = {
+            "#",    ".CompanyName", "Первая", "Вторая", ".CompanyURL", "url",    ".CompanyEMail",
+            "mail", ".CompanyInfo", "a",      "b",      "c",           ".Finish"};
         const QStringList before = f.main().ProjectText;
         p->show();
         QCOMPARE(p->prCompanyName->text(), QStringLiteral("Вторая"));
@@ -167,7 +166,7 @@ private Q_SLOTS:
         TfrmStep4* p = f.w().step4;
         QVERIFY(p->RadioButton1->isChecked() && p->RadioButton1->isEnabled());
         for (QWidget* other : QList<QWidget*>{p->checkMenu, p->CheckBox2, p->RadioButton2,
-                                             p->RadioButton3, p->RadioButton4, p->RadioButton5})
+                                              p->RadioButton3, p->RadioButton4, p->RadioButton5})
             QVERIFY(!other->isEnabled());
         QVERIFY(!p->checkMenu->isChecked());
         QCOMPARE(p->RadioButton4->text(), QStringLiteral("Сервис или служба"));
@@ -179,7 +178,8 @@ private Q_SLOTS:
         const QStringList lines = TfrmStep8::introductionLines();
         QCOMPARE(lines.size(), 8);
         QVERIFY(lines.at(5).contains(QStringLiteral("http://www.example.org или, используя")));
-        QVERIFY(lines.at(5).endsWith(QStringLiteral("разработку  у любых других разработчиков ПО.")));
+        QVERIFY(
+            lines.at(5).endsWith(QStringLiteral("разработку  у любых других разработчиков ПО.")));
         QVERIFY(lines.at(7).startsWith(QStringLiteral("    Наличее")));
         QCOMPARE(p->Memos->toPlainText(), lines.join(u'\n'));
         QCOMPARE(p->Memos->lineWrapMode(), QTextEdit::WidgetWidth);

@@ -19,9 +19,13 @@
 
 namespace {
 
-QStringList fileLines(const QString& path) { return tz::parseProjectBytes(readFileBytes(path)); }
+QStringList fileLines(const QString& path) {
+    return tz::parseProjectBytes(readFileBytes(path));
+}
 
-QStringList newProjectLines(const QString& uid) { return tz::newProjectText(uid); }
+QStringList newProjectLines(const QString& uid) {
+    return tz::newProjectText(uid);
+}
 
 QString todayUid() {
     return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
@@ -108,12 +112,28 @@ private Q_SLOTS:
     void companyDataOfAnOpenedProjectSurvivesAnEarlyTitleEdit() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("firm.tz"));
-        const QStringList project{"#", ".ProjectUID", "20060101111111222222", ".Title", "Старое",
-                                  ".Description", "Назначение", ".CompanyName", "ЗАО Вектор",
-                                  ".CompanyURL", "http://vector.example.org", ".CompanyEMail",
-                                  "mail@vector.example.org", ".CompanyPhone", "123",
-                                  ".CompanyInfo", "строка 1", "строка 2", ".Structure", ".Menu",
-                                  ".NewTitle", ".Finish"};
+        const QStringList project{"#",
+                                  ".ProjectUID",
+                                  "20060101111111222222",
+                                  ".Title",
+                                  "Старое",
+                                  ".Description",
+                                  "Назначение",
+                                  ".CompanyName",
+                                  "ЗАО Вектор",
+                                  ".CompanyURL",
+                                  "http://vector.example.org",
+                                  ".CompanyEMail",
+                                  "mail@vector.example.org",
+                                  ".CompanyPhone",
+                                  "123",
+                                  ".CompanyInfo",
+                                  "строка 1",
+                                  "строка 2",
+                                  ".Structure",
+                                  ".Menu",
+                                  ".NewTitle",
+                                  ".Finish"};
         writeFileBytes(path, projectBytes(project));
         WizardFixture f({path});
         f.start();
@@ -193,9 +213,8 @@ private Q_SLOTS:
         QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("Есть"));
         QCOMPARE(f.main().ProjectUID, QStringLiteral("20050505123123456456"));
         // The page change wrote the text just loaded back to the file, unchanged.
-        QCOMPARE(fileLines(path), (QStringList{"#", ".ProjectUID", "20050505123123456456",
-                                               ".Title", "Есть", ".Description", "Текст",
-                                               ".Finish"}));
+        QCOMPARE(fileLines(path), (QStringList{"#", ".ProjectUID", "20050505123123456456", ".Title",
+                                               "Есть", ".Description", "Текст", ".Finish"}));
     }
 
     void theSelectButtonFillsThePathOrChangesNothing() {

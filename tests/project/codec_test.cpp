@@ -7,7 +7,9 @@
 using namespace tz;
 
 namespace {
-QByteArray bytes(const char* s, qsizetype n) { return QByteArray(s, n); }
+QByteArray bytes(const char* s, qsizetype n) {
+    return QByteArray(s, n);
+}
 } // namespace
 
 TEST(ProjectCodec, EveryByteValueRoundTrips) {
@@ -54,14 +56,16 @@ TEST(ProjectCodec, WritesCrLfAfterEveryLineAndSplitsMultiLineEntries) {
 TEST(ProjectCodec, NamesEveryCharacterItCannotWriteOnce) {
     const QString text = QStringLiteral("€a😀b😀\u4E2D");
     const Encoded1251 out = encode1251(text);
-    EXPECT_EQ(out.bytes, QByteArray("\x88" "a?b??"));
+    EXPECT_EQ(out.bytes, QByteArray("\x88"
+                                    "a?b??"));
     EXPECT_EQ(out.unencodable, QStringLiteral("😀\u4E2D"));
 }
 
 TEST(ProjectFile, SaveAndLoadThroughTheDisk) {
     QTemporaryDir dir;
     const QString path = dir.filePath("p.tz");
-    const QStringList text{".Title", "Программа", ".Description", "строка 1\r\nстрока 2", ".Finish"};
+    const QStringList text{".Title", "Программа", ".Description", "строка 1\r\nстрока 2",
+                           ".Finish"};
     ASSERT_TRUE(saveProjectFile(path, text).ok);
     const LoadResult loaded = loadProjectFile(path);
     ASSERT_TRUE(loaded.ok);

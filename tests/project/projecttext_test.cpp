@@ -35,9 +35,18 @@ PageValues sampleValues() {
 TEST(NewProject, IsExactlyTheEighteenLines) {
     const QStringList text = newProjectText(QStringLiteral("20261208100000128241"));
     QStringList expected = kHeader;
-    expected << ".ProjectUID" << "20261208100000128241" << ".Title" << ".Description"
-             << ".CompanyName" << ".CompanyURL" << ".CompanyEMail" << ".CompanyPhone"
-             << ".CompanyInfo" << ".Structure" << ".Menu" << ".Finish";
+    expected << ".ProjectUID"
+             << "20261208100000128241"
+             << ".Title"
+             << ".Description"
+             << ".CompanyName"
+             << ".CompanyURL"
+             << ".CompanyEMail"
+             << ".CompanyPhone"
+             << ".CompanyInfo"
+             << ".Structure"
+             << ".Menu"
+             << ".Finish";
     EXPECT_EQ(text, expected);
     EXPECT_EQ(text.at(1).size(), 50);
     EXPECT_EQ(text.at(2).size(), 50);
@@ -67,22 +76,36 @@ TEST(Renew, FirstRewriteOfANewProject) {
     QStringList text = newProjectText(QStringLiteral("1"));
     renewProjectText(text, sampleValues(), {}, {});
     QStringList expected = kHeader;
-    expected << ".ProjectUID" << "1" << ".Title" << "Учёт склада" << ".Description"
-             << "Первая строка\r\nВторая строка" << ".CompanyName" << "ООО \"Ромашка\""
-             << ".CompanyURL" << "http://romashka.example.org" << ".CompanyEMail"
-             << "info@romashka.example.org" << ".CompanyPhone" << "+7 495 000-00-00"
-             << ".CompanyInfo" << "Строка 1\r\nСтрока 2\r\nСтрока 3" << ".Structure" << ".Menu"
-             << ".NewTitle" << ".Finish";
+    expected << ".ProjectUID"
+             << "1"
+             << ".Title"
+             << "Учёт склада"
+             << ".Description"
+             << "Первая строка\r\nВторая строка"
+             << ".CompanyName"
+             << "ООО \"Ромашка\""
+             << ".CompanyURL"
+             << "http://romashka.example.org"
+             << ".CompanyEMail"
+             << "info@romashka.example.org"
+             << ".CompanyPhone"
+             << "+7 495 000-00-00"
+             << ".CompanyInfo"
+             << "Строка 1\r\nСтрока 2\r\nСтрока 3"
+             << ".Structure"
+             << ".Menu"
+             << ".NewTitle"
+             << ".Finish";
     EXPECT_EQ(text, expected);
 }
 
 TEST(Renew, EmptyValuesGiveOneEmptyLineEach) {
     QStringList text = newProjectText(QStringLiteral("1"));
     renewProjectText(text, {}, {}, {});
-    EXPECT_EQ(text.mid(8), (QStringList{".Title", "", ".Description", "", ".CompanyName", "",
-                                        ".CompanyURL", "", ".CompanyEMail", "", ".CompanyPhone",
-                                        "", ".CompanyInfo", "", ".Structure", ".Menu", ".NewTitle",
-                                        ".Finish"}));
+    EXPECT_EQ(text.mid(8),
+              (QStringList{".Title", "", ".Description", "", ".CompanyName", "", ".CompanyURL", "",
+                           ".CompanyEMail", "", ".CompanyPhone", "", ".CompanyInfo", "",
+                           ".Structure", ".Menu", ".NewTitle", ".Finish"}));
 }
 
 TEST(Renew, AnEmptyTextGetsEveryKeyInOrder) {
@@ -122,18 +145,20 @@ TEST(Renew, KeepsAStrayDotLineAndStopsBeforeIt) {
 TEST(Renew, WritesStructureInTreeOrderAndMenuRecordsInReverse) {
     QStringList text = newProjectText(QStringLiteral("1"));
     const QStringList structure{"1:12", "2:11", "1:10", "0:Главное Меню Программы"};
-    const MenuRecords menu{{"A", "описание A", 0, 10},
-                           {"A1", "строка 1\r\nстрока 2", 0, 11},
-                           {"B", "", 7, 12}};
+    const MenuRecords menu{
+        {"A", "описание A", 0, 10}, {"A1", "строка 1\r\nстрока 2", 0, 11}, {"B", "", 7, 12}};
     renewProjectText(text, {}, structure, menu);
     const qsizetype s = findKey(text, u".Structure");
-    EXPECT_EQ(text.mid(s, 5), (QStringList{".Structure", "0:Главное Меню Программы", "1:10",
-                                           "2:11", "1:12"}));
+    EXPECT_EQ(text.mid(s, 5),
+              (QStringList{".Structure", "0:Главное Меню Программы", "1:10", "2:11", "1:12"}));
     const qsizetype m = findKey(text, u".Menu");
     EXPECT_EQ(text.mid(m, 26),
-              (QStringList{".Menu", ".u", "12", ".c", "B", ".d", "", ".l", "7",
-                           ".u", "11", ".c", "A1", ".d", "строка 1\r\nстрока 2", ".l", "0",
-                           ".u", "10", ".c", "A", ".d", "описание A", ".l", "0", ".NewTitle"}));
+              (QStringList{".Menu",    ".u", "12",         ".c", "B",
+                           ".d",       "",   ".l",         "7",  ".u",
+                           "11",       ".c", "A1",         ".d", "строка 1\r\nстрока 2",
+                           ".l",       "0",  ".u",         "10", ".c",
+                           "A",        ".d", "описание A", ".l", "0",
+                           ".NewTitle"}));
 }
 
 TEST(Renew, ValuesBeginningWithADotDoNotPileUp) {
@@ -180,12 +205,28 @@ TEST(Renew, TwiceGivesTheSameTextAsOnce) {
 TEST(Renew, MatchesTheLiteralRewriteOnHandEditedTexts) {
     // Random texts made of keys in any order and case, record tags, stray dot lines and
     // plain lines, with and without ".Finish".
-    const QStringList pieces{".Title",     ".TITLE",    ".Description", ".CompanyName",
-                             ".CompanyURL", ".CompanyEMail", ".companyphone", ".CompanyInfo",
-                             ".Structure", ".Menu",     ".NewTitle",    ".Finish",
-                             ".u",         ".c",        ".d",           ".l",
-                             ".stray",     "plain",     "",             "1:123",
-                             "x\r\ny",     ".ab\r\nc"};
+    const QStringList pieces{".Title",
+                             ".TITLE",
+                             ".Description",
+                             ".CompanyName",
+                             ".CompanyURL",
+                             ".CompanyEMail",
+                             ".companyphone",
+                             ".CompanyInfo",
+                             ".Structure",
+                             ".Menu",
+                             ".NewTitle",
+                             ".Finish",
+                             ".u",
+                             ".c",
+                             ".d",
+                             ".l",
+                             ".stray",
+                             "plain",
+                             "",
+                             "1:123",
+                             "x\r\ny",
+                             ".ab\r\nc"};
     QRandomGenerator random(20261208);
     for (int round = 0; round < 3000; ++round) {
         QStringList text;
@@ -196,8 +237,9 @@ TEST(Renew, MatchesTheLiteralRewriteOnHandEditedTexts) {
         if (random.bounded(2))
             v.companyName = QStringLiteral(".lead");
         const QStringList structure = random.bounded(2) ? QStringList{"1:5", "0:R"} : QStringList{};
-        const MenuRecords menu =
-            random.bounded(2) ? MenuRecords{{"c", "d", 0, 5}, {".e", "f\r\ng", 3, 6}} : MenuRecords{};
+        const MenuRecords menu = random.bounded(2)
+                                     ? MenuRecords{{"c", "d", 0, 5}, {".e", "f\r\ng", 3, 6}}
+                                     : MenuRecords{};
         QStringList expected = text;
         referenceRenew(expected, v, structure, menu);
         QStringList actual = text;

@@ -47,10 +47,11 @@ inline void referenceRenew(QStringList& t, const tz::PageValues& v, const QStrin
     while (k + 1 < t.size() - 1 && !(dot(t.at(k + 1)) && firstLineLength(t.at(k + 1)) > 2))
         t.removeAt(k + 1);
     for (const tz::TMyMenuData& r : menu) {
-        for (const QString& line : {QString::number(r.Tag), QStringLiteral(".l"),
-                                    tz::stripLeadingDotsPerLine(r.Description), QStringLiteral(".d"),
-                                    tz::stripLeadingDotsPerLine(r.Caption), QStringLiteral(".c"),
-                                    QString::number(r.Uid), QStringLiteral(".u")})
+        for (const QString& line :
+             {QString::number(r.Tag), QStringLiteral(".l"),
+              tz::stripLeadingDotsPerLine(r.Description), QStringLiteral(".d"),
+              tz::stripLeadingDotsPerLine(r.Caption), QStringLiteral(".c"), QString::number(r.Uid),
+              QStringLiteral(".u")})
             t.insert(k + 1, line);
     }
 }
