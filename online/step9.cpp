@@ -47,6 +47,7 @@ TfrmStep9::TfrmStep9(TfrmMain& main)
 
     Memos = new QPlainTextEdit(this);
     Memos->setObjectName(QStringLiteral("Memos"));
+    Memos->setAccessibleName(QStringLiteral("Журнал обмена с сервером"));
     Memos->setReadOnly(true);
     Memos->setUndoRedoEnabled(false);
     Memos->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -65,6 +66,7 @@ TfrmStep9::TfrmStep9(TfrmMain& main)
     strip->setContentsMargins(0, 0, 0, 0);
     URL = new QLineEdit(DownloadPanel);
     URL->setObjectName(QStringLiteral("URL"));
+    URL->setAccessibleName(QStringLiteral("Адрес для скачивания программы"));
     URL->setReadOnly(true);
     URL->setFixedWidth(433);
     btnDownload = new QPushButton(QStringLiteral("Скачать"), DownloadPanel);
@@ -83,6 +85,9 @@ TfrmStep9::TfrmStep9(TfrmMain& main)
     Button1->setAutoDefault(false);
     nextPanelLayout()->addWidget(Button1);
     btnPrev->setDefault(true);
+    setTabOrder(URL, btnDownload);
+    setTabOrder(btnDownload, btnPrev);
+    setTabOrder(btnPrev, Button1);
 
     TimerCheckStatus = new QTimer(this);
     TimerCheckStatus->setObjectName(QStringLiteral("TimerCheckStatus"));

@@ -54,6 +54,7 @@ void paintBase(QWidget* widget, QPalette::ColorRole base, QPalette::ColorRole te
 StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWidth)
     : WizardPage(main, {caption}), uMenu(new MenuTreeView) {
     uMenu->setObjectName(QStringLiteral("uMenu"));
+    uMenu->setAccessibleName(QStringLiteral("Структура меню программы"));
     uMenu->setHeaderHidden(true);
     uMenu->setIndentation(19);
     uMenu->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -82,10 +83,12 @@ StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWid
     RadioButton2->setEnabled(false);
     EditStandart = named<QLineEdit>("EditStandart");
     EditStandart->setReadOnly(true);
+    EditStandart->setAccessibleName(QStringLiteral("Стандартная функция"));
     EditStandart->setEnabled(false);
     paintBase(EditStandart, QPalette::Button, QPalette::ButtonText);
     Button3 = named<QPushButton>("Button3", QStringLiteral("..."));
     Button3->setEnabled(false);
+    Button3->setAccessibleName(QStringLiteral("Выбрать стандартную функцию"));
     Button3->setAutoDefault(false);
     Button3->setFixedWidth(25);
     RadioButton1 = named<QRadioButton>(
@@ -114,12 +117,15 @@ StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWid
     MenuDescription = named<QPlainTextEdit>("MenuDescription");
     MenuDescription->setTabChangesFocus(true);
     Label2->setBuddy(MenuDescription);
+    // The label stands in the other panel, where screen readers do not look for it.
+    MenuDescription->setAccessibleName(Label2->text());
     auto* panelMenu2 = new QVBoxLayout(PanelMenu2);
     panelMenu2->setContentsMargins(0, 0, 0, 0);
     panelMenu2->addWidget(MenuDescription);
 
     Hint1 = named<QPlainTextEdit>("Hint1");
     Hint1->setReadOnly(true);
+    Hint1->setAccessibleName(QStringLiteral("Подсказка"));
     QStringList hint;
     for (const char* line : kHint)
         hint.append(QString::fromUtf8(line));
