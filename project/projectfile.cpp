@@ -9,6 +9,26 @@
 
 namespace tz {
 
+namespace {
+
+// Calls line() for every piece of the text that a line break (CR LF, lone CR or lone LF)
+// ends, and returns the piece after the last break.
+template <typename Line> QStringView forEachEndedLine(QStringView text, Line&& line) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        line(text.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    return text.sliced(start);
+}
+
+} // namespace
+
 QStringList parseProjectBytes(QByteArrayView bytes) {
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
@@ -16,20 +36,10 @@ QStringList parseProjectBytes(QByteArrayView bytes) {
     const QString all = decode1251(bytes);
     QStringList lines;
     lines.reserve(bytes.size() / 16 + 1);
-    const QChar* data = all.constData();
-    const qsizetype size = all.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = data[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(all.mid(start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(all.mid(start));
+    const QStringView tail =
+        forEachEndedLine(all, [&](QStringView line) { lines.append(line.toString()); });
+    if (!tail.isEmpty())
+        lines.append(tail.toString());
     return lines;
 }
 
@@ -40,20 +50,10 @@ ProjectBytes serializeProject(const QStringList& text) {
     QString all;
     all.reserve(total);
     for (const QString& entry : text) {
-        const QChar* data = entry.constData();
-        const qsizetype size = entry.size();
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < size; ++i) {
-            const QChar c = data[i];
-            if (c != u'\r' && c != u'\n')
-                continue;
-            all.append(QStringView(data + start, i - start));
+        all.append(forEachEndedLine(entry, [&](QStringView line) {
+            all.append(line);
             all.append(u"\r\n");
-            if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-        all.append(QStringView(data + start, size - start));
+        }));
         all.append(u"\r\n");
     }
     Encoded1251 encoded = encode1251(all);
