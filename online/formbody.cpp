@@ -21,9 +21,10 @@ bool isUnsafe(unsigned char b) {
     }
 }
 
-// Spaces and control characters, as the whole text is trimmed of them.
+// Spaces and control characters, as the whole text is trimmed of them. DEL is not one:
+// it is inside 33..128 and goes unencoded, so trimming it could cut the end of a value.
 bool isBlank(unsigned char b) {
-    return b <= 0x20 || b == 0x7F;
+    return b <= 0x20;
 }
 
 // The entries split where the saved file breaks them: at CR LF, a lone CR or a lone LF.

@@ -46,6 +46,9 @@ TEST(FormBody, TrimsOnlyTheEndsOfTheWholeText) {
     EXPECT_EQ(body({QStringLiteral(" =x")}), QByteArray("=x"));
     EXPECT_EQ(body({QString(), QStringLiteral(" \t ")}), QByteArray());
     EXPECT_EQ(body({}), QByteArray());
+    // Found by fuzzing: DEL goes unencoded, and trimming it cut the last value short.
+    EXPECT_EQ(body({QStringLiteral("c=1"), QStringLiteral("=\x7F")}), QByteArray("c=1&=\x7F"));
+    EXPECT_EQ(body({QStringLiteral("\x7F a")}), QByteArray("\x7F a"));
 }
 
 TEST(FormBody, MultiLineEntriesGoAsTheLinesTheyAreSavedAs) {
