@@ -1,0 +1,34 @@
+// The whole specification document: BuildDocument into the buffer and the buffer written
+// out as the file's bytes, for each format.
+#include "benchdata.h"
+#include "docgen/docformat.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_BuildDocument(benchmark::State& state) {
+    const auto format = static_cast<tz::DocFormat>(state.range(0));
+    const tz::PageValues values = makeBenchValues(2000);
+    const tz::DocumentInputs inputs{values.title, values.description,
+                                    QStringLiteral("20261208100000128241")};
+    tz::DocBuffer doc;
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray file = tz::renderDocument(doc, format, inputs);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.constData());
+    }
+    if (bytes == 0)
+        state.SkipWithError("no document was written");
+    state.SetLabel(tz::docSuffix(format).toStdString());
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(BM_BuildDocument)
+    ->Arg(int(tz::DocFormat::Html))
+    ->Arg(int(tz::DocFormat::Rtf))
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
