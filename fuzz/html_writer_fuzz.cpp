@@ -14,6 +14,7 @@
 #include "project/codec1251.h"
 
 #include <optional>
+#include <utility>
 
 using fuzz::check;
 
@@ -92,37 +93,57 @@ std::optional<QString> resolved(const QString& html) {
     return out;
 }
 
+// The document for the placeholder texts, made once, and cut at its placeholders: the
+// fixed pieces, and between each two the number of the input that stands there.
+struct PlaceholderDocument {
+    QString html;
+    QStringList fixed;
+    QList<int> inputs;
+};
+
+const PlaceholderDocument& placeholderDocument() {
+    static const PlaceholderDocument document = [] {
+        const QString placeholders[] = {QStringLiteral("@title@"), QStringLiteral("@purpose@"),
+                                        QStringLiteral("@uid@")};
+        PlaceholderDocument d;
+        d.html = html({placeholders[0], placeholders[1], placeholders[2]});
+        QString piece;
+        for (qsizetype i = 0; i < d.html.size();) {
+            int found = -1;
+            for (int k = 0; k < 3 && found < 0; ++k) {
+                if (QStringView(d.html).sliced(i).startsWith(placeholders[k]))
+                    found = k;
+            }
+            if (found < 0) {
+                piece += d.html.at(i++);
+                continue;
+            }
+            d.fixed.append(std::exchange(piece, QString()));
+            d.inputs.append(found);
+            i += placeholders[found].size();
+        }
+        d.fixed.append(piece);
+        return d;
+    }();
+    return document;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QList<QString> texts = fuzz::utf16Texts(data, size, 3);
-    const QString placeholders[] = {QStringLiteral("@title@"), QStringLiteral("@purpose@"),
-                                    QStringLiteral("@uid@")};
-    const QString neutral = html({placeholders[0], placeholders[1], placeholders[2]});
+    const PlaceholderDocument& neutral = placeholderDocument();
     const QString output = html({texts.at(0), texts.at(1), texts.at(2)});
 
     for (const QChar markup : {u'<', u'>', u'"'})
-        check(output.count(markup) == neutral.count(markup), "the user's < > \" are escaped");
-    check(!neutral.contains(u'&'), "the fixed text has no & of its own");
+        check(output.count(markup) == neutral.html.count(markup), "the user's < > \" are escaped");
+    check(!neutral.html.contains(u'&'), "the fixed text has no & of its own");
     const std::optional<QString> read = resolved(output);
     check(read.has_value(), "every & starts a reference the writer makes");
 
-    // The placeholders replaced in one pass, so that a user's text that looks like one
-    // stays as it is.
-    QString expected;
-    for (qsizetype i = 0; i < neutral.size();) {
-        bool replaced = false;
-        for (int k = 0; k < 3; ++k) {
-            if (QStringView(neutral).sliced(i).startsWith(placeholders[k])) {
-                expected += shown(texts.at(k));
-                i += placeholders[k].size();
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced)
-            expected += neutral.at(i++);
-    }
+    QString expected = neutral.fixed.at(0);
+    for (qsizetype i = 0; i < neutral.inputs.size(); ++i)
+        expected += shown(texts.at(neutral.inputs.at(i))) + neutral.fixed.at(i + 1);
     check(*read == expected, "the user's texts read back whole, where the placeholders were");
     return 0;
 }
