@@ -13,10 +13,10 @@ namespace {
 
 // Calls line() for every piece of the text that a line break (CR LF, lone CR or lone LF)
 // ends, and returns the piece after the last break.
-template <typename Line> QStringView forEachEndedLine(QStringView text, Line&& line) {
+template <typename View, typename Line> View forEachEndedLine(View text, Line&& line) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
+        const auto c = text[i];
         if (c != u'\r' && c != u'\n')
             continue;
         line(text.sliced(start, i - start));
@@ -33,13 +33,13 @@ QStringList parseProjectBytes(QByteArrayView bytes) {
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes = bytes.first(nul);
-    const QString all = decode1251(bytes);
     QStringList lines;
     lines.reserve(bytes.size() / 16 + 1);
-    const QStringView tail =
-        forEachEndedLine(all, [&](QStringView line) { lines.append(line.toString()); });
+    // Each line is decoded on its own: no copy of the whole text is made on the way.
+    const QByteArrayView tail =
+        forEachEndedLine(bytes, [&](QByteArrayView line) { lines.append(decode1251(line)); });
     if (!tail.isEmpty())
-        lines.append(tail.toString());
+        lines.append(decode1251(tail));
     return lines;
 }
 
@@ -50,7 +50,7 @@ ProjectBytes serializeProject(const QStringList& text) {
     QString all;
     all.reserve(total);
     for (const QString& entry : text) {
-        all.append(forEachEndedLine(entry, [&](QStringView line) {
+        all.append(forEachEndedLine(QStringView(entry), [&](QStringView line) {
             all.append(line);
             all.append(u"\r\n");
         }));

@@ -11,5 +11,7 @@ fi
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 for bench in "$build"/bench/bench_*; do
-  "$bench" "$@"
+  if [ -f "$bench" ] && [ -x "$bench" ]; then
+    "$bench" "$@"
+  fi
 done
