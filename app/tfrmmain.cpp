@@ -27,9 +27,6 @@ namespace {
 
 // Removes the leading "." of every line of the memo in place, keeping the caret.
 void stripMemoLineDots(QPlainTextEdit* memo) {
-    if (!tz::anyLineBeginsWithDot(
-            memo->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n')))
-        return;
     QTextCursor cursor(memo->document());
     cursor.beginEditBlock();
     for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
@@ -157,13 +154,18 @@ void TfrmMain::TZrenew() {
     m_renewing = true;
     tz::PageValues values;
     if (TfrmStep2* step2 = m_windows.step2) {
-        stripMemoLineDots(step2->PrDescription);
+        // The memo's text is taken once per keystroke; only a line that begins with "."
+        // makes the memo change and the text be taken again.
+        values.description = memoText(step2->PrDescription);
+        if (tz::anyLineBeginsWithDot(values.description)) {
+            stripMemoLineDots(step2->PrDescription);
+            values.description = memoText(step2->PrDescription);
+        }
         const QString title = step2->PrTitle->text();
         const QString stripped = tz::stripLeadingDots(title);
         if (stripped != title)
             step2->PrTitle->setText(stripped);
         values.title = stripped;
-        values.description = memoText(step2->PrDescription);
     }
     if (TfrmStep3owner* owner = m_windows.step3owner) {
         values.companyName = owner->prCompanyName->text();

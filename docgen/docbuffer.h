@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/textlines.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -43,8 +45,5 @@ public:
 private:
     QList<DocLine> m_lines;
 };
-
-// The lines of a text split at CR LF, lone CR and lone LF; an empty text is one empty line.
-QStringList splitLines(const QString& text);
 
 } // namespace tz

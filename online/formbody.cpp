@@ -1,6 +1,7 @@
 #include "online/formbody.h"
 
 #include "project/codec1251.h"
+#include "project/textlines.h"
 
 namespace tz {
 namespace {
@@ -31,19 +32,8 @@ bool isBlank(unsigned char b) {
 QStringList fileLines(const QStringList& text) {
     QStringList lines;
     lines.reserve(text.size());
-    for (const QString& entry : text) {
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < entry.size(); ++i) {
-            const QChar c = entry.at(i);
-            if (c != u'\r' && c != u'\n')
-                continue;
-            lines.append(entry.mid(start, i - start));
-            if (c == u'\r' && i + 1 < entry.size() && entry.at(i + 1) == u'\n')
-                ++i;
-            start = i + 1;
-        }
-        lines.append(entry.mid(start));
-    }
+    for (const QString& entry : text)
+        lines.append(splitLines(entry));
     return lines;
 }
 

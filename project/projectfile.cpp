@@ -2,32 +2,13 @@
 
 #include "project/codec1251.h"
 #include "project/projecttext.h"
+#include "project/textlines.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace tz {
-
-namespace {
-
-// Calls line() for every piece of the text that a line break (CR LF, lone CR or lone LF)
-// ends, and returns the piece after the last break.
-template <typename View, typename Line> View forEachEndedLine(View text, Line&& line) {
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        line(text.sliced(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    return text.sliced(start);
-}
-
-} // namespace
 
 QStringList parseProjectBytes(QByteArrayView bytes) {
     const qsizetype nul = bytes.indexOf('\0');
