@@ -38,7 +38,7 @@ QByteArray mimePackage() {
                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                "  <mime-type type=\"%1\">\n"
-               "    <comment>Software requirements specification project</comment>\n"
+               "    <comment>Software requirements document project</comment>\n"
                "    <comment xml:lang=\"ru\">Техническое задание</comment>\n"
                "    <sub-class-of type=\"text/plain\"/>\n"
                "    <glob pattern=\"*.tz\"/>\n"

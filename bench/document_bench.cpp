@@ -1,4 +1,4 @@
-// The whole specification document: BuildDocument into the buffer and the buffer written
+// The whole requirements document: BuildDocument into the buffer and the buffer written
 // out as the file's bytes, for each format.
 #include "benchdata.h"
 #include "docgen/docformat.h"

@@ -28,11 +28,11 @@ set(CPACK_PACKAGE_VENDOR "The tzwizard developers")
 set(CPACK_PACKAGE_CONTACT "The tzwizard developers <support@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.org")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "wizard that prepares a software requirements specification")
+    "wizard that prepares a software requirements document")
 set(CPACK_PACKAGE_DESCRIPTION
     "The wizard walks through a chain of pages (project, title and purpose, target \
 operating systems, rights-holder company, program type) and writes a software \
-requirements specification (техническое задание) in Russian as HTML, RTF or DOC. \
+requirements document (техническое задание) in Russian as HTML, RTF or DOC. \
 Projects are kept in .tz files.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -8,7 +8,7 @@
 
 class QRadioButton;
 
-// Document generation: the specification saved as DOC, HTML or RTF.
+// Document generation: the requirements document saved as DOC, HTML or RTF.
 class TfrmStep7 : public WizardPage {
     Q_OBJECT
 public:
