@@ -1,9 +1,10 @@
 #include "app/filetype.h"
 
+#include "project/atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -26,10 +27,7 @@ bool writeIfChanged(const QString& path, const QByteArray& content, bool* change
         return true;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return false;
-    *changed = file.commit();
+    *changed = tz::writeFileAtomically(path, content);
     return *changed;
 }
 

@@ -3,9 +3,9 @@
 #include "docgen/docwriter.h"
 #include "docgen/htmloutput.h"
 #include "docgen/rtfoutput.h"
+#include "project/atomicfile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tz {
 
@@ -55,20 +55,7 @@ QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs
 }
 
 bool saveDocumentFile(const QString& path, const QByteArray& bytes) {
-    // QSaveFile would replace a device or a directory entry that is not a regular file.
-    const QFileInfo info(path);
-    if (path.isEmpty() || (info.exists() && !info.isFile()))
-        return false;
-    QSaveFile file(path);
-    // A buffered write that falls short (a full disk, a size limit) goes unreported, and the
-    // commit would put a truncated document in place of the earlier one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, bytes);
 }
 
 QString documentSaveError(const QString& path) {

@@ -1,12 +1,12 @@
 #include "project/projectfile.h"
 
+#include "project/atomicfile.h"
 #include "project/codec1251.h"
 #include "project/projecttext.h"
 #include "project/textlines.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tz {
 
@@ -53,23 +53,7 @@ LoadResult loadProjectFile(const QString& path) {
 
 SaveResult saveProjectFile(const QString& path, const QStringList& text) {
     ProjectBytes out = serializeProject(text);
-    SaveResult result;
-    result.unencodable = out.unencodable;
-    // QSaveFile would replace a device or a link target's directory entry; only regular
-    // files (or new names) are written.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return result;
-    QSaveFile file(path);
-    // Buffered, a short write at commit time could still be committed as a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return result;
-    if (file.write(out.bytes) != out.bytes.size()) {
-        file.cancelWriting();
-        return result;
-    }
-    result.ok = file.commit();
-    return result;
+    return {writeFileAtomically(path, out.bytes), std::move(out.unencodable)};
 }
 
 bool looksLikeProject(const QStringList& text) {
