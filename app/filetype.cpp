@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <optional>
+
 namespace {
 
 QString xdgHome(const char* variable, const QString& fallback) {
@@ -15,15 +17,27 @@ QString xdgHome(const char* variable, const QString& fallback) {
     return QDir::isAbsolutePath(value) ? value : QDir::homePath() + fallback;
 }
 
-QByteArray readAll(const QString& path) {
+// The whole file, or nothing when it exists but cannot be read whole: such a file is left
+// alone rather than replaced by what could be made of a part of it.
+std::optional<QByteArray> readWhole(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 // Writes the file when its content differs; true when it now holds the content.
 bool writeIfChanged(const QString& path, const QByteArray& content, bool* changed) {
     *changed = false;
-    if (QFile::exists(path) && readAll(path) == content)
+    const std::optional<QByteArray> old = readWhole(path);
+    if (!old)
+        return false;
+    if (QFile::exists(path) && *old == content)
         return true;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
@@ -74,8 +88,8 @@ bool registerXdg(const QString& programPath) {
                         desktopEntry(programPath), &changed) &&
          ok;
     const QString mimeapps = config + QStringLiteral("/mimeapps.list");
-    const QByteArray list = withDefaultApplication(QString::fromUtf8(readAll(mimeapps))).toUtf8();
-    ok = writeIfChanged(mimeapps, list, &changed) && ok;
+    const std::optional<QByteArray> list = readWhole(mimeapps);
+    ok = list && writeIfChanged(mimeapps, withDefaultApplication(*list), &changed) && ok;
     // The MIME database is refreshed only when the package changed, so normally once.
     const QString update = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
     if (mimeChanged && !update.isEmpty()) {
@@ -117,26 +131,54 @@ QString desktopExecLine(const QString& programPath) {
     return u'"' + quoted + QStringLiteral("\" %f");
 }
 
-QString withDefaultApplication(const QString& mimeappsList) {
-    const QString entry = projectMimeType() + u'=' + applicationId() + QStringLiteral(".desktop");
-    QStringList lines = mimeappsList.split(u'\n');
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    qsizetype group = lines.indexOf(QStringLiteral("[Default Applications]"));
+QByteArray withDefaultApplication(const QByteArray& mimeappsList) {
+    // The user's file is edited in place as bytes: other lines, their order, their line
+    // ends and whatever encoding they are in stay exactly as they were.
+    const QByteArray key = projectMimeType().toLatin1();
+    const QByteArray entry = key + '=' + applicationId().toLatin1() + ".desktop";
+    struct Line {
+        qsizetype start, end; // the line's text, without its line end
+    };
+    QList<Line> lines;
+    for (qsizetype start = 0; start < mimeappsList.size();) {
+        qsizetype next = mimeappsList.indexOf('\n', start);
+        next = next < 0 ? mimeappsList.size() : next + 1;
+        qsizetype end = next;
+        while (end > start &&
+               (mimeappsList.at(end - 1) == '\n' || mimeappsList.at(end - 1) == '\r'))
+            --end;
+        lines.append({start, end});
+        start = next;
+    }
+    const auto text = [&](const Line& l) { return mimeappsList.sliced(l.start, l.end - l.start); };
+    const QByteArray eol = mimeappsList.contains("\r\n") ? "\r\n" : "\n";
+
+    qsizetype group = -1;
+    for (qsizetype i = 0; i < lines.size() && group < 0; ++i) {
+        if (text(lines.at(i)).trimmed() == "[Default Applications]")
+            group = i;
+    }
+    QByteArray out = mimeappsList;
     if (group < 0) {
-        lines.append(QStringLiteral("[Default Applications]"));
-        lines.append(entry);
-        return lines.join(u'\n') + u'\n';
+        if (!out.isEmpty() && !out.endsWith('\n'))
+            out += eol;
+        return out + "[Default Applications]" + eol + entry + eol;
     }
-    qsizetype i = group + 1;
-    for (; i < lines.size() && !lines.at(i).startsWith(u'['); ++i) {
-        if (lines.at(i).startsWith(projectMimeType() + u'=')) {
-            lines[i] = entry;
-            return lines.join(u'\n') + u'\n';
+    qsizetype insertAt = lines.at(group).end;
+    for (qsizetype i = group + 1; i < lines.size(); ++i) {
+        const QByteArray line = text(lines.at(i));
+        if (line.trimmed().startsWith('['))
+            break;
+        const qsizetype equals = line.indexOf('=');
+        if (equals >= 0 && line.first(equals).trimmed() == key) {
+            if (line == entry)
+                return out;
+            return out.replace(lines.at(i).start, line.size(), entry);
         }
+        if (!line.trimmed().isEmpty())
+            insertAt = lines.at(i).end;
     }
-    lines.insert(i, entry);
-    return lines.join(u'\n') + u'\n';
+    return out.insert(insertAt, eol + entry);
 }
 
 bool registerFileType(const QString& programPath) {

@@ -17,5 +17,6 @@ bool registerFileType(const QString& programPath);
 
 // The desktop entry's Exec value that starts the program with the file's path.
 QString desktopExecLine(const QString& programPath);
-// mimeapps.list with the project type's default application set, other lines kept.
-QString withDefaultApplication(const QString& mimeappsList);
+// mimeapps.list with the project type's default application set in its default group; every
+// other byte kept.
+QByteArray withDefaultApplication(const QByteArray& mimeappsList);

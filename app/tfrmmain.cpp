@@ -43,6 +43,14 @@ void stripMemoLineDots(QPlainTextEdit* memo) {
     cursor.endEditBlock();
 }
 
+QString writeError(const QString& path) {
+    return QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") + path;
+}
+
+QString heldElsewhere(const QString& path) {
+    return QStringLiteral("Проект ") + path + QStringLiteral(" уже открыт в другом окне мастера");
+}
+
 void centreOnDesktop(QWidget* window) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window->frameGeometry();
@@ -112,12 +120,17 @@ bool TfrmMain::readProject(const QString& path, QString* error) {
         *error = QStringLiteral("Не удается открыть файл ") + path;
         return false;
     }
-    if (!tz::looksLikeProject(loaded.text)) {
+    if (!tz::looksLikeProject(loaded)) {
         *error =
             QStringLiteral("Файл ") + path + QStringLiteral(" не является техническим заданием");
         return false;
     }
+    if (m_lock.lock(path) == tz::ProjectLock::Outcome::HeldElsewhere) {
+        *error = heldElsewhere(path);
+        return false;
+    }
     FileName = path;
+    m_stamp = loaded.stamp;
     ProjectText = std::move(loaded.text);
     ProjectUID = tz::singleValue(ProjectText, u".ProjectUID");
     m_reportedUnencodable.clear();
@@ -132,6 +145,15 @@ bool TfrmMain::openProject(const QString& path) {
         return true;
     m_seam.message(QApplication::activeWindow(), error);
     return false;
+}
+
+bool TfrmMain::claimProjectFile(const QString& path) {
+    if (m_lock.lock(path) == tz::ProjectLock::Outcome::HeldElsewhere) {
+        m_seam.message(QApplication::activeWindow(), heldElsewhere(path));
+        return false;
+    }
+    m_stamp = tz::stampOfFile(path);
+    return true;
 }
 
 void TfrmMain::TZnew() {
@@ -183,23 +205,34 @@ void TfrmMain::TZrenew() {
 }
 
 bool TfrmMain::TZSave() {
+    const WriteOutcome outcome = writeProject();
+    if (outcome == WriteOutcome::Failed)
+        m_seam.message(QApplication::activeWindow(), writeError(FileName));
+    return outcome == WriteOutcome::Written;
+}
+
+TfrmMain::WriteOutcome TfrmMain::writeProject() {
     if (FileName.isEmpty())
-        return true;
-    const tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+        return WriteOutcome::Written;
     QWidget* parent = QApplication::activeWindow();
-    if (!saved.ok) {
-        m_seam.message(parent,
-                       QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
-                           FileName);
-        return false;
-    }
+    if (tz::changedSince(FileName, m_stamp) &&
+        m_seam.choose(parent,
+                      QStringLiteral("Файл ") + FileName +
+                          QStringLiteral(" изменён другой программой. Записать поверх него "
+                                         "изменения из мастера?"),
+                      {QStringLiteral("Да"), QStringLiteral("Нет")}, 1) != 0)
+        return WriteOutcome::Declined;
+    const tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+    if (!saved.ok)
+        return WriteOutcome::Failed;
+    m_stamp = saved.stamp;
     if (!saved.unencodable.isEmpty() && saved.unencodable != m_reportedUnencodable) {
         m_seam.message(parent, QStringLiteral("Эти символы нельзя сохранить в кодировке "
                                               "Windows-1251, в файле они заменены знаком «?»: ") +
                                    saved.unencodable);
     }
     m_reportedUnencodable = saved.unencodable;
-    return true;
+    return WriteOutcome::Written;
 }
 
 void TfrmMain::Restructure() {
@@ -215,11 +248,45 @@ void TfrmMain::DoStep(QWidget* from, QWidget* to) {
     from->hide();
 }
 
-bool TfrmMain::requestQuit(QWidget*) {
-    if (!FileName.isEmpty() && !TZSave())
-        return false;
+bool TfrmMain::requestQuit(QWidget* page) {
+    // Nothing the user made is dropped without being asked: an unplugged medium or a file
+    // another program changed leaves the choice to save elsewhere, to drop it or to stay.
+    WriteOutcome outcome = writeProject();
+    while (outcome != WriteOutcome::Written) {
+        const QString reason = outcome == WriteOutcome::Failed
+                                   ? writeError(FileName)
+                                   : QStringLiteral("Изменения из мастера не записаны: файл ") +
+                                         FileName + QStringLiteral(" изменён другой программой");
+        const int choice = m_seam.choose(
+            page,
+            reason + QStringLiteral(".\n\nСохраните задание в другой файл или закройте мастер "
+                                    "без сохранения."),
+            {QStringLiteral("Сохранить в другой файл…"), QStringLiteral("Закрыть без сохранения"),
+             QStringLiteral("Отмена")},
+            2);
+        if (choice == 2)
+            return false;
+        if (choice == 1)
+            break;
+        const QString path = chooseOtherFile(page);
+        if (path.isEmpty())
+            continue;
+        FileName = path;
+        if (TfrmStep1* step1 = m_windows.step1)
+            step1->prFilename->setText(FileName);
+        outcome = writeProject();
+    }
     Q_EMIT quitRequested();
     return true;
+}
+
+QString TfrmMain::chooseOtherFile(QWidget* parent) {
+    UiSeam::FileRequest request;
+    if (TfrmStep1* step1 = m_windows.step1)
+        request = step1->SaveDialog;
+    request.fileName = FileName;
+    const QString path = withDefaultSuffix(m_seam.saveFile(parent, request), request.defaultSuffix);
+    return path.isEmpty() || !claimProjectFile(path) ? QString() : path;
 }
 
 void TfrmMain::minimizeApplication(QWidget* page) {

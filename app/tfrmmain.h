@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/windows.h"
+#include "project/filestamp.h"
+#include "project/projectlock.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -39,8 +41,13 @@ public:
 
     // Loads a project file; on failure tells the user and changes nothing.
     bool openProject(const QString& path);
+    // Takes the file at the path for the project about to live there: its lock, and what it
+    // holds now as what the user chose to write over. False, with the user told, when another
+    // wizard has it open.
+    bool claimProjectFile(const QString& path);
 
-    // Closing a page: saves a chosen project first; false keeps the program running.
+    // Closing a page: saves a chosen project first; when that fails, the user chooses to save
+    // it elsewhere, to close without saving or to stay. False keeps the program running.
     bool requestQuit(QWidget* page);
     void minimizeApplication(QWidget* page);
 
@@ -56,13 +63,23 @@ Q_SIGNALS:
     void quitRequested();
 
 private:
+    enum class WriteOutcome { Written, Declined, Failed };
+
     void TimerStartTimer();
     bool readProject(const QString& path, QString* error);
+    // Writes the project to FileName, asking first when another program changed the file.
+    WriteOutcome writeProject();
+    // The path chosen in the project save dialog for the project to move to; empty when the
+    // user cancelled or the file is another wizard's.
+    QString chooseOtherFile(QWidget* parent);
 
     UiSeam& m_seam;
     Windows m_windows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     QString m_startMessage;
     QString m_reportedUnencodable;
+    tz::ProjectLock m_lock;
+    // What the project file held when this wizard last read or wrote it.
+    tz::FileStamp m_stamp;
     bool m_renewing = false;
 };

@@ -17,6 +17,10 @@ public:
     QString openFile(QWidget*, const FileRequest&) override { return QString(); }
     QString saveFile(QWidget*, const FileRequest&) override { return QString(); }
     void message(QWidget*, const QString& text) override { messages.append(text); }
+    int choose(QWidget*, const QString& text, const QStringList&, int cancel) override {
+        messages.append(text);
+        return cancel;
+    }
     void openUrl(const QUrl&) override {}
 };
 

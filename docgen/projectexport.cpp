@@ -32,7 +32,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     const LoadResult project = loadProjectFile(projectPath);
     if (!project.ok)
         return QStringLiteral("Не удается открыть файл ") + projectPath;
-    if (!looksLikeProject(project.text))
+    if (!looksLikeProject(project))
         return QStringLiteral("Файл ") + projectPath +
                QStringLiteral(" не является техническим заданием");
 

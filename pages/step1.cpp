@@ -93,7 +93,7 @@ void TfrmStep1::btnNextClick() {
     if (btnNewTZ->isChecked()) {
         const QString path =
             withDefaultSuffix(main().seam().saveFile(this, SaveDialog), SaveDialog.defaultSuffix);
-        if (path.isEmpty())
+        if (path.isEmpty() || !main().claimProjectFile(path))
             return;
         TfrmStep2* step2 = main().windows().step2;
         step2->PrTitle->clear();

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 QString withDefaultSuffix(const QString& path, const QString& suffix) {
     if (path.isEmpty() || suffix.isEmpty() || QFileInfo(path).fileName().contains(u'.'))
@@ -66,6 +67,19 @@ void QtUiSeam::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Техническое Задание"), text,
                     QMessageBox::Ok, parent);
     box.exec();
+}
+
+int QtUiSeam::choose(QWidget* parent, const QString& text, const QStringList& buttons, int cancel) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Техническое Задание"), text,
+                    QMessageBox::NoButton, parent);
+    QList<QPushButton*> pushed;
+    for (const QString& label : buttons)
+        pushed.append(box.addButton(label, QMessageBox::AcceptRole));
+    box.setDefaultButton(pushed.at(cancel));
+    box.setEscapeButton(pushed.at(cancel));
+    box.exec();
+    const qsizetype chosen = pushed.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return chosen < 0 ? cancel : int(chosen);
 }
 
 void QtUiSeam::openUrl(const QUrl& url) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -22,6 +23,10 @@ public:
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
     // A modal box with the text and an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
+    // A modal box with the text and the buttons given; the index of the button pressed. The
+    // cancel button is the default one and the answer to Escape and to closing the box.
+    virtual int choose(QWidget* parent, const QString& text, const QStringList& buttons,
+                       int cancel) = 0;
     virtual void openUrl(const QUrl& url) = 0;
 };
 
@@ -33,5 +38,7 @@ public:
     QString openFile(QWidget* parent, const FileRequest& request) override;
     QString saveFile(QWidget* parent, const FileRequest& request) override;
     void message(QWidget* parent, const QString& text) override;
+    int choose(QWidget* parent, const QString& text, const QStringList& buttons,
+               int cancel) override;
     void openUrl(const QUrl& url) override;
 };

@@ -48,18 +48,20 @@ LoadResult loadProjectFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {};
-    return {true, parseProjectBytes(bytes)};
+    return {true, parseProjectBytes(bytes), bytes.isEmpty(), stampOf(path, bytes)};
 }
 
 SaveResult saveProjectFile(const QString& path, const QStringList& text) {
     ProjectBytes out = serializeProject(text);
-    return {writeFileAtomically(path, out.bytes), std::move(out.unencodable)};
+    if (!writeFileAtomically(path, out.bytes))
+        return {false, std::move(out.unencodable), {}};
+    return {true, std::move(out.unencodable), stampOf(path, out.bytes)};
 }
 
-bool looksLikeProject(const QStringList& text) {
-    if (text.isEmpty())
+bool looksLikeProject(const LoadResult& loaded) {
+    if (loaded.empty)
         return true;
-    for (const QString& line : text) {
+    for (const QString& line : loaded.text) {
         if (isProjectKey(line))
             return true;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/filestamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -21,17 +23,23 @@ ProjectBytes serializeProject(const QStringList& text);
 struct LoadResult {
     bool ok = false;
     QStringList text;
+    // The file had no bytes at all; only such a file opens as a new project.
+    bool empty = false;
+    FileStamp stamp;
 };
 LoadResult loadProjectFile(const QString& path);
 
 struct SaveResult {
     bool ok = false;
     QString unencodable;
+    FileStamp stamp; // of the file as written
 };
 // Atomic: a failed save leaves the earlier file as it was.
 SaveResult saveProjectFile(const QString& path, const QStringList& text);
 
-// True when the bytes look like a project: empty (up to a NUL), or holding a key line.
-bool looksLikeProject(const QStringList& text);
+// True when the file looks like a project: a file of no bytes, or one holding a key line. A
+// file whose text a NUL cuts to nothing is not one: opened as a new project, it would be
+// written over with that nothing.
+bool looksLikeProject(const LoadResult& loaded);
 
 } // namespace tz

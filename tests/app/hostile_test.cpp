@@ -1,5 +1,6 @@
 #include "app/tfrmmain.h"
 #include "pages/step2.h"
+#include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
@@ -94,7 +95,7 @@ private Q_SLOTS:
         QCOMPARE(readFileBytes(blocker), QByteArray("x"));
     }
 
-    void aProjectFileDeletedOrReplacedWhileOpenIsWrittenAgain() {
+    void aProjectFileDeletedOrChangedWhileOpen() {
         WizardFixture f;
         const QString path = f.path(QStringLiteral("gone.tz"));
         writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
@@ -105,10 +106,26 @@ private Q_SLOTS:
         QTest::mouseClick(f.w().step2->btnNext, Qt::LeftButton);
         QCOMPARE(tz::singleValue(tz::loadProjectFile(path).text, u".Title"),
                  QStringLiteral("Моя работа"));
-        writeFileBytes(path, "replaced by another program");
+        QVERIFY(f.seam.questions.isEmpty());
+        // Another program's change is kept until the user says to write over it.
+        const QByteArray other = "changed by another program";
+        writeFileBytes(path, other);
+        const QString question = QStringLiteral("Файл ") + path +
+                                 QStringLiteral(" изменён другой программой. Записать поверх "
+                                                "него изменения из мастера?");
+        f.seam.choiceAnswers = {1};
+        QTest::mouseClick(f.w().step3os->btnPrev, Qt::LeftButton);
+        QCOMPARE(f.seam.questions, QStringList{question});
+        QCOMPARE(readFileBytes(path), other);
+        QCOMPARE(tz::singleValue(f.main().ProjectText, u".Title"), QStringLiteral("Моя работа"));
+        f.seam.choiceAnswers = {0};
         QTest::mouseClick(f.w().step2->btnPrev, Qt::LeftButton);
+        QCOMPARE(f.seam.questions, (QStringList{question, question}));
         QCOMPARE(tz::singleValue(tz::loadProjectFile(path).text, u".Title"),
                  QStringLiteral("Моя работа"));
+        // Written by the wizard itself, the file needs no question.
+        QVERIFY(f.main().TZSave());
+        QCOMPARE(f.seam.questions.size(), 2);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "pages/step3owner.h"
 #include "pages/step4.h"
 #include "pages/step8.h"
+#include "project/projectfile.h"
 #include "project/projecttext.h"
 #include "structure/step5.h"
 #include "structure/step6.h"
@@ -165,16 +166,34 @@ private Q_SLOTS:
         QVERIFY(readFileBytes(f.main().FileName).contains("\xCF\xEE\xF1\xEB\xE5\xE4\xED\xFF\xFF"));
     }
 
-    void aCloseWhoseSaveFailsKeepsTheProgramOpen() {
+    void aCloseWhoseSaveFailsLetsTheUserChoose() {
         WizardFixture f;
         Windows& w = f.w();
         openAt(f, w.step3os);
-        f.main().FileName = f.dir.path();
+        const QString gone = f.path(QStringLiteral("unplugged/p.tz"));
+        f.main().FileName = gone;
         QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
+        // Cancel (also the answer to Escape) keeps the program open.
         w.step3os->close();
         QCOMPARE(quit.count(), 0);
         QVERIFY(w.step3os->isVisible());
-        QCOMPARE(f.seam.messages.size(), 1);
+        QCOMPARE(f.seam.questions.size(), 1);
+        QVERIFY(f.seam.questions.constFirst().startsWith(
+            QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") + gone));
+        // Another file: the project lives there, and the program ends.
+        const QString other = f.path(QStringLiteral("other"));
+        f.seam.choiceAnswers = {0};
+        f.seam.fileAnswers = {other};
+        w.step3os->close();
+        QCOMPARE(quit.count(), 1);
+        QCOMPARE(f.seam.fileRequests.constLast().file.fileName, gone);
+        QCOMPARE(f.main().FileName, other + QStringLiteral(".tz"));
+        QCOMPARE(tz::loadProjectFile(f.main().FileName).text, f.main().ProjectText);
+        // Closing without saving ends it too.
+        f.main().FileName = gone;
+        f.seam.choiceAnswers = {1};
+        QVERIFY(f.main().requestQuit(w.step3os));
+        QCOMPARE(quit.count(), 2);
     }
 
     void closingWithoutAProjectJustEnds() {

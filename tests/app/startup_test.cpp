@@ -6,9 +6,13 @@
 #include "project/projectfile.h"
 #include "wizardfixture.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -93,6 +97,42 @@ private Q_SLOTS:
         QVERIFY(f.main().FileName.isEmpty());
         QCOMPARE(f.seam.messages, QStringList{QStringLiteral("Файл ") + image +
                                               QStringLiteral(" не является техническим заданием")});
+    }
+
+    void aProjectOpenInAnotherWizardIsNotOpenedAgain() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.tz"));
+        const QString lock = path + QStringLiteral(".lock");
+        writeFileBytes(path, projectBytes(sampleProject()));
+        const QString refused =
+            QStringLiteral("Проект ") + path + QStringLiteral(" уже открыт в другом окне мастера");
+        {
+            WizardFixture first({path});
+            QVERIFY(QFile::exists(lock));
+            WizardFixture second({path});
+            second.start();
+            QCOMPARE(second.visiblePage(), static_cast<QWidget*>(second.w().step1));
+            QVERIFY(second.main().ProjectText.isEmpty());
+            QCOMPARE(second.seam.messages, QStringList{refused});
+            // The open dialog of the first page meets the same lock.
+            second.w().step1->btnOldTZ->setChecked(true);
+            second.w().step1->prFilename->setText(path);
+            QTest::mouseClick(second.w().step1->btnNext, Qt::LeftButton);
+            QVERIFY(second.w().step1->isVisible());
+            QCOMPARE(second.seam.messages, (QStringList{refused, refused}));
+        }
+        QVERIFY(!QFile::exists(lock));
+        // The lock of a process that has ended is cleared.
+        QProcess ended;
+        ended.start(QStringLiteral("true"));
+        QVERIFY(ended.waitForStarted());
+        const qint64 pid = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        writeFileBytes(lock, QByteArray::number(pid) + "\ntzwizard\n" +
+                                 QSysInfo::machineHostName().toUtf8() + '\n');
+        WizardFixture after({path});
+        QCOMPARE(after.main().FileName, path);
+        QVERIFY(after.seam.messages.isEmpty());
     }
 
     void startUpRegistersTheProjectFileType() {

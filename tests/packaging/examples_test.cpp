@@ -73,7 +73,7 @@ TEST(Examples, ThereAreSeveralAndEachOpensAsAProject) {
         SCOPED_TRACE(path.toStdString());
         const tz::LoadResult loaded = tz::loadProjectFile(path);
         ASSERT_TRUE(loaded.ok);
-        ASSERT_TRUE(tz::looksLikeProject(loaded.text));
+        ASSERT_TRUE(tz::looksLikeProject(loaded));
         const QStringList& text = loaded.text;
         EXPECT_FALSE(tz::singleValue(text, u".Title").isEmpty());
         EXPECT_GE(tz::valueLines(text, u".Description").size(), 3) << "a purpose of several lines";

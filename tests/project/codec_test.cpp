@@ -1,6 +1,7 @@
 #include "project/codec1251.h"
 #include "project/projectfile.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -83,9 +84,30 @@ TEST(ProjectFile, RefusesPathsThatAreNotRegularFiles) {
 }
 
 TEST(ProjectFile, TellsProjectsFromForeignFiles) {
-    EXPECT_TRUE(looksLikeProject({}));
-    EXPECT_TRUE(looksLikeProject({"#", "garbage", ".tItLe"}));
-    EXPECT_TRUE(looksLikeProject({".Finish"}));
-    EXPECT_FALSE(looksLikeProject({"\x89PNG", "IHDR"}));
-    EXPECT_FALSE(looksLikeProject({".Titles", ".u"}));
+    // Only a file of no bytes is a new project; one that a NUL cuts to nothing is foreign,
+    // or closing the wizard would write that nothing over it.
+    const struct {
+        QByteArray bytes;
+        bool project;
+    } cases[] = {
+        {"", true},
+        {"#\r\ngarbage\r\n.tItLe", true},
+        {".Finish", true},
+        {QByteArray(".Title\r\nx\r\n\0tail", 16), true},
+        {QByteArray(1, '\0'), false},
+        {QByteArray("\0\r\n.Title\r\n", 11), false},
+        {"\x89PNG\r\nIHDR", false},
+        {".Titles\r\n.u", false},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.tz");
+    for (const auto& c : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        const LoadResult loaded = loadProjectFile(path);
+        ASSERT_TRUE(loaded.ok);
+        EXPECT_EQ(looksLikeProject(loaded), c.project) << c.bytes.toStdString();
+    }
 }

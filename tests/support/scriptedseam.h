@@ -18,11 +18,16 @@ public:
     QStringList fileAnswers;
     QList<Request> fileRequests;
     QStringList messages;
+    // Answers (button indexes) for the next choice boxes, in order; with none left a box is
+    // cancelled. Their texts are recorded.
+    QList<int> choiceAnswers;
+    QStringList questions;
     QList<QUrl> openedUrls;
 
     QString openFile(QWidget*, const FileRequest& request) override;
     QString saveFile(QWidget*, const FileRequest& request) override;
     void message(QWidget*, const QString& text) override { messages.append(text); }
+    int choose(QWidget*, const QString& text, const QStringList& buttons, int cancel) override;
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
 
 private:
