@@ -41,6 +41,9 @@ TfrmStep1::TfrmStep1(TfrmMain& main)
     Memos->setAccessibleName(QStringLiteral("О мастере"));
     Memos->setLines(introductionLines(), {tz::addresses::publisherSite()},
                     {tz::addresses::supportEmail()});
+    // The lines fit the box in Tahoma; in a wider font standing in for it the longest would
+    // run past the edge, as the box does not scroll sideways.
+    Memos->setLineWrapMode(QTextEdit::WidgetWidth);
     body()->addWidget(Memos, 1);
 
     GroupProject = new QGroupBox(QStringLiteral(" Проект "), this);
