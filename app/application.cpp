@@ -1,6 +1,12 @@
 #include "app/application.h"
 
-TzApplication::TzApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+#include "app/qttranslations.h"
+#include "app/tahoma.h"
+
+TzApplication::TzApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    installQtTranslations();
+    loadTahoma();
+}
 
 bool TzApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 TfrmAbout::TfrmAbout() {
+    setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("О программе"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     auto* layout = new QVBoxLayout(this);

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -114,7 +115,10 @@ void TfrmMain::TimerStartTimer() {
         m_seam.message(QApplication::activeWindow(), std::exchange(m_startMessage, QString()));
 }
 
-bool TfrmMain::readProject(const QString& path, QString* error) {
+bool TfrmMain::readProject(const QString& givenPath, QString* error) {
+    // A relative path (from the command line, or typed) names the file from the working
+    // folder; the project and its messages keep the full one.
+    const QString path = QDir::cleanPath(QFileInfo(givenPath).absoluteFilePath());
     tz::LoadResult loaded = tz::loadProjectFile(path);
     if (!loaded.ok) {
         *error = QStringLiteral("Не удается открыть файл ") + path;

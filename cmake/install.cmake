@@ -43,7 +43,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+# Qt's own dialogs and buttons in Russian; the libraries' dependencies are added to it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# Wine's free Tahoma, the font the pages are laid out for.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "shared-mime-info, desktop-file-utils, hicolor-icon-theme, fonts-wine")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${TZ_PACKAGING_DIR}/debian/postinst ${TZ_PACKAGING_DIR}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

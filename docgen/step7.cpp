@@ -1,6 +1,7 @@
 #include "docgen/step7.h"
 
 #include "app/tfrmmain.h"
+#include "docgen/documentpath.h"
 #include "docgen/docwriter.h"
 #include "pages/memotext.h"
 #include "pages/step2.h"
@@ -8,7 +9,6 @@
 #include "pages/step8.h"
 #include "project/addresses.h"
 
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,17 +56,14 @@ void TfrmStep7::btnNextClick() {
 }
 
 void TfrmStep7::saveDocument(tz::DocFormat format) {
-    if (SaveDocument.fileName.isEmpty()) {
-        const QString name = QFileInfo(main().FileName).fileName();
-        SaveDocument.fileName = name.left(name.indexOf(u'.'));
-    }
+    SaveDocument.fileName = tz::proposedDocumentPath(m_savedDocument, main().FileName, format);
     SaveDocument.defaultSuffix = tz::docSuffix(format);
     SaveDocument.filter = tz::docFilter(format);
     const QString chosen = main().seam().saveFile(this, SaveDocument);
     if (chosen.isEmpty())
         return;
     const QString path = withDefaultSuffix(chosen, SaveDocument.defaultSuffix);
-    SaveDocument.fileName = path;
+    m_savedDocument = path;
     const QByteArray bytes = tz::renderDocument(Doc, format, documentInputs());
     if (!tz::saveDocumentFile(path, bytes))
         main().seam().message(this, tz::documentSaveError(path));

@@ -20,7 +20,7 @@ public:
     QRadioButton* selectEXE = nullptr;
     // The last document built; never shown.
     tz::DocBuffer Doc;
-    // The save dialog's settings; its file name is kept for the whole run.
+    // The save dialog's settings; its file name is the one proposed last.
     UiSeam::FileRequest SaveDocument;
 
     void btnNextClick();
@@ -31,4 +31,7 @@ private:
     void GoBack();
     void saveDocument(tz::DocFormat format);
     tz::DocumentInputs documentInputs() const;
+
+    // The path of the document saved last; empty before the first save of the run.
+    QString m_savedDocument;
 };

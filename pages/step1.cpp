@@ -41,6 +41,9 @@ TfrmStep1::TfrmStep1(TfrmMain& main)
     Memos->setAccessibleName(QStringLiteral("О мастере"));
     Memos->setLines(introductionLines(), {tz::addresses::publisherSite()},
                     {tz::addresses::supportEmail()});
+    // The lines fit the box in Tahoma; in a wider font standing in for it the longest would
+    // run past the edge, as the box does not scroll sideways.
+    Memos->setLineWrapMode(QTextEdit::WidgetWidth);
     body()->addWidget(Memos, 1);
 
     GroupProject = new QGroupBox(QStringLiteral(" Проект "), this);
@@ -107,8 +110,10 @@ void TfrmStep1::btnNextClick() {
     }
     const QString path = prFilename->text();
     if (!path.isEmpty() && QFileInfo::exists(path)) {
-        if (main().openProject(path))
+        if (main().openProject(path)) {
+            prFilename->setText(main().FileName);
             GoNext();
+        }
         return;
     }
     const QString chosen = main().seam().openFile(this, OpenDialog);

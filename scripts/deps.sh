@@ -2,7 +2,8 @@
 # Installs the Debian packages of a set that are missing. Usage: deps.sh run|test
 set -euo pipefail
 
-build=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev fonts-dejavu-core)
+build=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev fonts-dejavu-core
+       qt6-translations-l10n fonts-wine)
 tests=(libgtest-dev libbenchmark-dev libreoffice-writer
        desktop-file-utils appstream shared-mime-info clang-14 libclang-rt-14-dev dpkg-dev
        file xvfb xauth)

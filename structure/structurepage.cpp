@@ -1,5 +1,6 @@
 #include "structure/structurepage.h"
 
+#include "pages/wrappingradiobutton.h"
 #include "structure/menutreeview.h"
 
 #include <QGridLayout>
@@ -76,7 +77,8 @@ StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWid
     leftLayout->addLayout(strip);
 
     PanelMenu = named<QWidget>("PanelMenu");
-    PanelMenu->setFixedHeight(192);
+    // Taller only when the kind texts need more lines than the page was laid out for.
+    PanelMenu->setMinimumHeight(192);
     GroupMenu = named<QGroupBox>("GroupMenu", QStringLiteral(" Тип подменю "));
     RadioButton3 = named<QRadioButton>("RadioButton3", QStringLiteral("Подменю"));
     RadioButton2 = named<QRadioButton>("RadioButton2", QStringLiteral("Стандартная функция"));
@@ -91,7 +93,7 @@ StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWid
     Button3->setAccessibleName(QStringLiteral("Выбрать стандартную функцию"));
     Button3->setAutoDefault(false);
     Button3->setFixedWidth(25);
-    RadioButton1 = named<QRadioButton>(
+    RadioButton1 = named<WrappingRadioButton>(
         "RadioButton1", QStringLiteral("Пользовательская функция (Задание на разработку)"));
     RadioButton1->setChecked(true);
     auto* group = new QGridLayout(GroupMenu);

@@ -6,6 +6,7 @@
 #include "project/projectfile.h"
 #include "wizardfixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -67,6 +68,21 @@ private Q_SLOTS:
         // Every page that shows project values was filled at once.
         QCOMPARE(f.w().step3owner->prCompanyName->text(), QStringLiteral("ООО Ромашка"));
         QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    void aRelativeCommandLinePathBecomesAFullOne() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("проекты"));
+        writeFileBytes(dir.filePath(QStringLiteral("проекты/склад.tz")),
+                       projectBytes(sampleProject()));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.filePath(QStringLiteral("проекты")));
+        WizardFixture f({QStringLiteral("./../проекты/склад.tz")});
+        QDir::setCurrent(before);
+        const QString full = QDir(dir.path()).canonicalPath() + QStringLiteral("/проекты/склад.tz");
+        QCOMPARE(f.main().FileName, full);
+        f.start();
+        QCOMPARE(f.w().step1->prFilename->text(), full);
     }
 
     void aShortOrMissingCommandLineFileStartsOnTheFirstPage() {

@@ -105,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(f.seam.fileRequests.size(), 1);
         const UiSeam::FileRequest& first = f.seam.fileRequests.at(0).file;
         QVERIFY(f.seam.fileRequests.at(0).save);
-        QCOMPARE(first.fileName, QStringLiteral("Мой"));
+        QCOMPARE(first.fileName, f.path(QStringLiteral("Мой.html")));
         QCOMPARE(first.defaultSuffix, QStringLiteral("html"));
         QCOMPARE(first.filter, QStringLiteral("Документы html|*.html|Все файлы (*.*)|*.*"));
         QVERIFY(first.confirmOverwrite);
@@ -117,7 +117,8 @@ private Q_SLOTS:
         QVERIFY(page->selectHTML->isChecked());
         QVERIFY(f.seam.messages.isEmpty());
 
-        // Later saves propose the path chosen last, whatever the format.
+        // Later saves propose the folder and name chosen last, with the extension of the
+        // format now chosen.
         const QString rtf = f.path(QStringLiteral("a.rtf"));
         const QString doc = f.path(QStringLiteral("a.doc"));
         f.seam.fileAnswers = {rtf, doc};
@@ -127,10 +128,10 @@ private Q_SLOTS:
         press(f);
         QCOMPARE(tz::DocMode, tz::DocModeRichText);
         QCOMPARE(f.seam.fileRequests.size(), 3);
-        QCOMPARE(f.seam.fileRequests.at(1).file.fileName, typed + QStringLiteral(".html"));
+        QCOMPARE(f.seam.fileRequests.at(1).file.fileName, typed + QStringLiteral(".rtf"));
         QCOMPARE(f.seam.fileRequests.at(1).file.filter,
                  QStringLiteral("Документы rtf|*.rtf|Все файлы (*.*)|*.*"));
-        QCOMPARE(f.seam.fileRequests.at(2).file.fileName, rtf);
+        QCOMPARE(f.seam.fileRequests.at(2).file.fileName, f.path(QStringLiteral("a.doc")));
         QCOMPARE(f.seam.fileRequests.at(2).file.defaultSuffix, QStringLiteral("doc"));
         QCOMPARE(readFileBytes(rtf), expected(f, tz::DocFormat::Rtf));
         QCOMPARE(readFileBytes(doc), readFileBytes(rtf));
@@ -147,7 +148,7 @@ private Q_SLOTS:
         WizardFixture g;
         prepare(g, QStringLiteral("/x/y.z/plain"));
         press(g);
-        QCOMPARE(g.seam.fileRequests.at(0).file.fileName, QStringLiteral("plain"));
+        QCOMPARE(g.seam.fileRequests.at(0).file.fileName, QStringLiteral("/x/y.z/plain.doc"));
     }
 
     void cancellingBuildsAndWritesNothing() {

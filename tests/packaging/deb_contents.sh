@@ -43,6 +43,11 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6netw
                libqt6core5compat6; do
   field Depends | tr ',' '\n' | grep -q "^ *$library " || fail "Depends lacks $library: $(field Depends)"
 done
+# Needed at run time without a library to show it: Qt's Russian texts, and Wine's Tahoma.
+field Depends | tr ',' '\n' | grep -qx " *qt6-translations-l10n" ||
+  fail "Depends lacks qt6-translations-l10n: $(field Depends)"
+field Recommends | tr ',' '\n' | grep -qx " *fonts-wine" ||
+  fail "Recommends lacks fonts-wine: $(field Recommends)"
 
 dpkg-deb --control "$deb" "$work/control"
 for script in postinst postrm; do

@@ -1,6 +1,7 @@
 // Saves a picture of every wizard page for the README: the first page as the program starts,
 // the others filled from an example project. Usage: tz_screenshots EXAMPLE.tz OUTPUT_FOLDER
 #include "app/appicon.h"
+#include "app/application.h"
 #include "docgen/step7.h"
 #include "online/step9.h"
 #include "pages/step1.h"
@@ -50,7 +51,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TzApplication app(argc, argv);
     QApplication::setWindowIcon(applicationIcon());
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {

@@ -80,7 +80,8 @@ private Q_SLOTS:
         QCOMPARE(TfrmStep1::introductionLines().size(), 6);
         QCOMPARE(TfrmStep1::introductionLines().at(2), QStringLiteral("   "));
         QVERIFY(p->Memos->isReadOnly());
-        QCOMPARE(p->Memos->lineWrapMode(), QTextEdit::NoWrap);
+        // Wrapped, so that a font wider than Tahoma cuts no line off.
+        QCOMPARE(p->Memos->lineWrapMode(), QTextEdit::WidgetWidth);
         QCOMPARE(p->Memos->palette().color(QPalette::Base),
                  p->palette().color(QPalette::ToolTipBase));
         QCOMPARE(p->statusPanelText(0), QStringLiteral("Мастер ТЗ (v.1.03 от 13.11.2006)"));

@@ -3,6 +3,8 @@
 #include "structuretestsupport.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,7 +13,76 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace {
+
+// The fixed texts as the layouts give them.
+const char* const kHintLines[] = {
+    "   Для конструирования ",
+    "архитектуры программы ",
+    "используйте:",
+    "1) Добавление пунктов меню ",
+    "будущей программы",
+    "2) Удаление",
+    "3) Перераспределение пунктов ",
+    "меню в нужной ",
+    "последовательности ",
+    "(перетаскиванием в нужное место ",
+    "с помощью мыши)",
+    "4) Укажите функции каждого ",
+    "пункта меню, отметив нужный ",
+    "пункт ",
+    "слева. Сделайте максимально ",
+    "полное описание для будущих ",
+    "частей ",
+    "программы",
+};
+// The controls that the structure page and the requirements page share.
+const char* const kStructureControls[][2] = {
+    {"btnAddMenu", "Новый пункт"},
+    {"btnDeleteMenu", "Удалить"},
+    {"GroupMenu", " Тип подменю "},
+    {"RadioButton3", "Подменю"},
+    {"RadioButton2", "Стандартная функция"},
+    {"Button3", "..."},
+    {"RadioButton1", "Пользовательская функция (Задание на разработку)"},
+    {"Label1", "Короткое описание"},
+    {"Label2", "Подробное описание"},
+};
+const char* const kCatalogueControls[][2] = {{"btnOk", "OK"}, {"Button1", "Отмена"}};
+
+// The text a label, a button or a group box shows.
+QString shownText(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        return group->title();
+    return QStringLiteral("(no such control)");
+}
+
+// Each node of the tree as "level text", in tree order.
+QStringList nodes(const QTreeWidget* tree) {
+    QStringList lines;
+    const std::function<void(const QTreeWidgetItem*, int)> visit = [&](const QTreeWidgetItem* item,
+                                                                       int level) {
+        lines.append(QString::number(level) + u' ' + item->text(0));
+        for (int i = 0; i < item->childCount(); ++i)
+            visit(item->child(i), level + 1);
+    };
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        visit(tree->topLevelItem(i), 0);
+    return lines;
+}
+
+QStringList listOf(const char* const* begin, const char* const* end) {
+    QStringList list;
+    for (auto it = begin; it != end; ++it)
+        list.append(QString::fromUtf8(*it));
+    return list;
+}
 
 // Once the catalogue is open: selects the node at the path (none for an empty path), then
 // closes the dialog the given way.
@@ -45,6 +116,50 @@ void answerCatalogue(const QList<int>& path, Close how, bool* opened) {
 class CatalogueTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void theFixedTextsAreThoseOfTheLayouts() {
+        WizardFixture f;
+        const Windows& w = f.w();
+        struct Case {
+            QString what;
+            QStringList shown;
+            QStringList expected;
+        };
+        const QStringList hint = listOf(std::begin(kHintLines), std::end(kHintLines));
+        QList<Case> cases = {
+            {"catalogue caption", {w.addMenuItem->windowTitle()}, {"Готовые Решения"}},
+            {"catalogue",
+             nodes(w.addMenuItem->mMenu),
+             {"0 Основные функции", "1 Выход", "0 Внешние программы", "1 Калькулятор",
+              "0 Базы Данных", "1 Настройка"}},
+            {"structure page caption", {w.step5->windowTitle()}, {"Создание Структуры Программы"}},
+            {"structure tree", nodes(w.step5->uMenu), {"0 Главное Меню Программы"}},
+            {"requirements page caption", {w.step6->windowTitle()}, {"Дополнительные Требования"}},
+            {"requirements tree",
+             nodes(w.step6->uMenu),
+             {"0 Требования к составу и параметрам технических средств",
+              "0 Требования к квалификации и численности персонала"}},
+        };
+        for (const StructurePage* page :
+             std::initializer_list<const StructurePage*>{w.step5, w.step6}) {
+            cases.append({page->objectName() + QStringLiteral(" Hint1"),
+                          page->Hint1->toPlainText().split(u'\n'), hint});
+            for (const auto& [name, text] : kStructureControls)
+                cases.append({page->objectName() + u' ' + QLatin1String(name),
+                              {shownText(page->findChild<QWidget*>(QLatin1String(name)))},
+                              {QString::fromUtf8(text)}});
+        }
+        for (const auto& [name, text] : kCatalogueControls)
+            cases.append({QStringLiteral("catalogue ") + QLatin1String(name),
+                          {shownText(w.addMenuItem->findChild<QWidget*>(QLatin1String(name)))},
+                          {QString::fromUtf8(text)}});
+        for (const Case& c : cases) {
+            QVERIFY2(c.shown == c.expected,
+                     qPrintable(c.what + QStringLiteral(": «") + c.shown.join(u'|') +
+                                QStringLiteral("» instead of «") + c.expected.join(u'|') +
+                                QStringLiteral("»")));
+        }
+    }
+
     void okPutsTheChosenNodeOnThePage() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
