@@ -132,9 +132,9 @@ private Q_SLOTS:
         QTest::newRow("not a project") << QStringList{"export", "@/notes.txt", "@/o.html"} << 1
                                        << "не является техническим заданием";
         QTest::newRow("unknown format")
-            << QStringList{"export", "@/p.tz", "@/o.html", "--format", "pdf"} << 1 << "pdf";
+            << QStringList{"export", "@/p.tz", "@/o.html", "--format", "txt"} << 1 << "txt";
         QTest::newRow("format not in the name")
-            << QStringList{"export", "@/p.tz", "@/o.pdf"} << 1 << "--format";
+            << QStringList{"export", "@/p.tz", "@/o.txt"} << 1 << "--format";
         QTest::newRow("unwritable output")
             << QStringList{"export", "@/p.tz", "@/no/such/o.html"} << 1 << "@/no/such/o.html";
         QTest::newRow("output is the project")
