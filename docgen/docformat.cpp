@@ -70,7 +70,7 @@ QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs
 }
 
 bool saveDocumentFile(const QString& path, const QByteArray& bytes) {
-    return writeFileAtomically(path, bytes);
+    return !bytes.isEmpty() && writeFileAtomically(path, bytes);
 }
 
 QString documentSaveError(const QString& path) {

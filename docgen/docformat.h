@@ -38,7 +38,7 @@ QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs
                           PagedWriter paged = nullptr);
 
 // Replaces the file's content atomically: when writing fails, an earlier file stays as
-// it was. False on failure.
+// it was. False on failure, and for no bytes: a document that could not be made.
 bool saveDocumentFile(const QString& path, const QByteArray& bytes);
 
 // The message for a document that could not be written.
