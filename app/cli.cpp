@@ -1,8 +1,12 @@
 #include "app/cli.h"
 
+#include "docgen/pageddocument.h"
 #include "docgen/projectexport.h"
 
+#include <QGuiApplication>
+
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -15,11 +19,17 @@ QString usage() {
     return QStringLiteral(
         "Использование:\n"
         "  tzwizard [ПРОЕКТ.tz]        открыть мастер (и проект, если он указан)\n"
-        "  tzwizard export ПРОЕКТ.tz ДОКУМЕНТ [--format html|rtf|doc]\n"
+        "  tzwizard --extended [ПРОЕКТ.tz]\n"
+        "                              открыть мастер в расширенном режиме: страница\n"
+        "                              структуры программы на пути, в документе\n"
+        "                              пункты меню и сведения о компании, ещё два\n"
+        "                              формата документа — PDF и ODT\n"
+        "  tzwizard export ПРОЕКТ.tz ДОКУМЕНТ [--format html|rtf|doc|pdf|odt] [--extended]\n"
         "                              сформировать техническое задание без окна;\n"
         "                              формат берётся из расширения документа\n"
-        "                              (.html, .htm, .rtf, .doc), если он не указан;\n"
-        "                              файл проекта не изменяется\n"
+        "                              (.html, .htm, .rtf, .doc, .pdf, .odt), если он\n"
+        "                              не указан; --extended — документ расширенного\n"
+        "                              режима; файл проекта не изменяется\n"
         "  tzwizard --help             эта справка\n"
         "  tzwizard --version          версия программы\n");
 }
@@ -29,17 +39,43 @@ int fail(const QString& message, int status) {
     return status;
 }
 
-// tzwizard export PROJECT OUTPUT [--format html|rtf|doc]: 0 on success, 1 when the
+// Qt's own diagnostics (an unset runtime folder, say) are not for the user of the command
+// line, who gets one line on failure.
+void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// The pages of PDF and ODT are laid out with fonts, which takes a QGuiApplication; the
+// offscreen one needs no display.
+std::unique_ptr<QGuiApplication> guiForLayout() {
+    qInstallMessageHandler(dropQtMessages);
+    static int argc = 3;
+    static char program[] = "tzwizard";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {program, option, platform, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool needsLayout(const QString& formatName, const QString& outputPath) {
+    const std::optional<tz::DocFormat> format =
+        formatName.isEmpty() ? tz::docFormatOfPath(outputPath) : tz::docFormatNamed(formatName);
+    return format && tz::isPagedFormat(*format);
+}
+
+// tzwizard export PROJECT OUTPUT [--format FORMAT] [--extended]: 0 on success, 1 when the
 // document could not be made, 2 for arguments that do not fit.
 int runExport(const QStringList& arguments) {
-    const QString usageLine =
-        QStringLiteral("ожидается: tzwizard export ПРОЕКТ.tz ДОКУМЕНТ [--format html|rtf|doc]");
+    const QString usageLine = QStringLiteral("ожидается: tzwizard export ПРОЕКТ.tz ДОКУМЕНТ "
+                                             "[--format html|rtf|doc|pdf|odt] [--extended]");
     QStringList paths;
     QString format;
     bool formatGiven = false;
+    tz::ExportOptions options;
+    options.paged = tz::pagedDocumentBytes;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (argument == QLatin1String("--format")) {
+        if (argument == extendedOption()) {
+            options.extended = true;
+        } else if (argument == QLatin1String("--format")) {
             if (formatGiven || i + 1 >= arguments.size())
                 return fail(usageLine, 2);
             format = arguments.at(++i);
@@ -61,7 +97,10 @@ int runExport(const QStringList& arguments) {
         return fail(usageLine, 2);
     if (formatGiven && format.isEmpty())
         return fail(usageLine, 2);
-    const QString error = tz::exportDocument(paths.at(0), paths.at(1), format);
+    std::unique_ptr<QGuiApplication> gui;
+    if (needsLayout(format, paths.at(1)))
+        gui = guiForLayout();
+    const QString error = tz::exportDocument(paths.at(0), paths.at(1), format, options);
     return error.isEmpty() ? 0 : fail(error, 1);
 }
 

@@ -60,6 +60,12 @@ QByteArray mimePackage() {
         .toUtf8();
 }
 
+// The Exec value of the extended mode's action: the option goes before the file.
+QString extendedExecLine(const QString& programPath) {
+    QString line = desktopExecLine(programPath);
+    return line.insert(line.lastIndexOf(QLatin1String(" %f")), QLatin1String(" --extended"));
+}
+
 QByteArray desktopEntry(const QString& programPath) {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
@@ -70,8 +76,14 @@ QByteArray desktopEntry(const QString& programPath) {
                           "Icon=%2\n"
                           "Terminal=false\n"
                           "Categories=Office;ProjectManagement;\n"
-                          "MimeType=%3;\n")
-        .arg(desktopExecLine(programPath), applicationId(), projectMimeType())
+                          "MimeType=%3;\n"
+                          "Actions=extended;\n"
+                          "\n"
+                          "[Desktop Action extended]\n"
+                          "Name=Расширенный режим\n"
+                          "Exec=%4\n")
+        .arg(desktopExecLine(programPath), applicationId(), projectMimeType(),
+             extendedExecLine(programPath))
         .toUtf8();
 }
 

@@ -51,6 +51,11 @@ public:
     bool requestQuit(QWidget* page);
     void minimizeApplication(QWidget* page);
 
+    // The extended mode (--extended): the structure pages are on the way, and the document
+    // holds the company and the menu tree. Set before the pages are created.
+    bool extendedMode() const { return m_extendedMode; }
+    void setExtendedMode(bool on) { m_extendedMode = on; }
+
     Windows& windows() { return m_windows; }
     UiSeam& seam() { return m_seam; }
     // The controller keeps the windows created after it and destroys them before itself.
@@ -82,4 +87,5 @@ private:
     // What the project file held when this wizard last read or wrote it.
     tz::FileStamp m_stamp;
     bool m_renewing = false;
+    bool m_extendedMode = false;
 };

@@ -1,5 +1,6 @@
 #include "app/wizard.h"
 
+#include "app/cli.h"
 #include "app/tfrmabout.h"
 #include "app/tfrmmain.h"
 #include "docgen/step7.h"
@@ -27,7 +28,9 @@ Window* create(TfrmMain& main, Window*& slot, Args&&... args) {
 
 std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& arguments) {
     auto main = std::make_unique<TfrmMain>(seam);
-    main->FormCreate(arguments);
+    QStringList projectArguments = arguments;
+    main->setExtendedMode(projectArguments.removeAll(extendedOption()) > 0);
+    main->FormCreate(projectArguments);
     Windows& w = main->windows();
     create(*main, w.about);
     create(*main, w.step8, *main);

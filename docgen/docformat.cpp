@@ -9,6 +9,10 @@
 
 namespace tz {
 
+bool isPagedFormat(DocFormat format) {
+    return format == DocFormat::Pdf || format == DocFormat::Odt;
+}
+
 int docModeOf(DocFormat format) {
     return format == DocFormat::Html ? DocModeHtml : DocModeRichText;
 }
@@ -24,13 +28,18 @@ QString docSuffix(DocFormat format) {
     case DocFormat::Rtf:
         return QStringLiteral("rtf");
     case DocFormat::Doc:
+        return QStringLiteral("doc");
+    case DocFormat::Pdf:
+        return QStringLiteral("pdf");
+    case DocFormat::Odt:
         break;
     }
-    return QStringLiteral("doc");
+    return QStringLiteral("odt");
 }
 
 std::optional<DocFormat> docFormatNamed(const QString& name) {
-    for (const DocFormat format : {DocFormat::Html, DocFormat::Rtf, DocFormat::Doc}) {
+    for (const DocFormat format :
+         {DocFormat::Html, DocFormat::Rtf, DocFormat::Doc, DocFormat::Pdf, DocFormat::Odt}) {
         if (name.compare(docSuffix(format), Qt::CaseInsensitive) == 0)
             return format;
     }
@@ -48,14 +57,20 @@ std::optional<DocFormat> docFormatOfPath(const QString& path) {
     return docFormatNamed(suffix);
 }
 
-QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs) {
+QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs,
+                          PagedWriter paged) {
     DocMode = docModeOf(format);
     BuildDocument(doc, inputs);
-    return format == DocFormat::Html ? htmlBytes(doc) : rtfBytes(doc);
+    if (format == DocFormat::Html)
+        return htmlBytes(doc);
+    if (!isPagedFormat(format))
+        return rtfBytes(doc);
+    Q_ASSERT(paged);
+    return paged ? paged(doc, format) : QByteArray();
 }
 
 bool saveDocumentFile(const QString& path, const QByteArray& bytes) {
-    return writeFileAtomically(path, bytes);
+    return !bytes.isEmpty() && writeFileAtomically(path, bytes);
 }
 
 QString documentSaveError(const QString& path) {

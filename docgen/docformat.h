@@ -10,8 +10,15 @@
 
 namespace tz {
 
-// DOC is the RTF document under another name.
-enum class DocFormat { Html, Rtf, Doc };
+// DOC is the RTF document under another name; PDF and ODT are the rich-text document laid
+// out on pages.
+enum class DocFormat { Html, Rtf, Doc, Pdf, Odt };
+
+// Lays the built rich-text buffer out as a PDF or ODT file's bytes. That takes QtGui, which
+// this library does not link: the writer comes from the caller (docgen/pageddocument.h).
+using PagedWriter = QByteArray (*)(const DocBuffer& doc, DocFormat format);
+
+bool isPagedFormat(DocFormat format);
 
 // The writer's mode for a format.
 int docModeOf(DocFormat format);
@@ -19,17 +26,19 @@ int docModeOf(DocFormat format);
 QString docFilter(DocFormat format);
 QString docSuffix(DocFormat format);
 
-// "html", "rtf" or "doc", in any letter case.
+// "html", "rtf", "doc", "pdf" or "odt", in any letter case.
 std::optional<DocFormat> docFormatNamed(const QString& name);
-// From a file name ending in ".html", ".htm", ".rtf" or ".doc", in any letter case.
+// From a file name ending in ".html", ".htm", ".rtf", ".doc", ".pdf" or ".odt", in any
+// letter case.
 std::optional<DocFormat> docFormatOfPath(const QString& path);
 
 // Sets DocMode for the format, builds the document into the buffer and returns the
-// file's bytes.
-QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs);
+// file's bytes; the paged formats need the paged writer.
+QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs,
+                          PagedWriter paged = nullptr);
 
 // Replaces the file's content atomically: when writing fails, an earlier file stays as
-// it was. False on failure.
+// it was. False on failure, and for no bytes: a document that could not be made.
 bool saveDocumentFile(const QString& path, const QByteArray& bytes);
 
 // The message for a document that could not be written.

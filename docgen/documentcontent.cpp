@@ -45,13 +45,13 @@ constexpr DocElement kElements[] = {
     // 1. Introduction: the program title and its purpose come in here.
     {DocOp::H1, u"1. Введение"},
     {DocOp::H2, u"1.1. Наименование программы"},
-    {DocOp::Para, u"Наименование программы: \"", DocInput::Title, u"\""},
+    {DocOp::Para, u"Наименование программы: \"", DocInput::Title, u"\"", DocExtra::Company},
     {DocOp::H2, u"1.2. Назначение и область применения"},
     {DocOp::Para, u"", DocInput::Description},
     // 2. to 7.: fixed requirements.
     {DocOp::H1, u"2. Требования к программе"},
     {DocOp::H2, u"2.1. Требования к функциональным характеристикам"},
-    {DocOp::Para, u"Программа должна обеспечивать возможность выполнения перечисленных ниже функций:"},
+    {DocOp::Para, u"Программа должна обеспечивать возможность выполнения перечисленных ниже функций:", DocInput::None, u"", DocExtra::Functions},
     {DocOp::H2, u"2.2. Требования к надежности"},
     {DocOp::H3, u"2.2.1 Требования к обеспечению надежного функционирования программы"},
     {DocOp::ParaStart, u"Надежное (устойчивое) функционирование программы должно быть обеспечено выполнением Заказчиком совокупности организационно-технических мероприятий, перечень которых приведен ниже:"},
@@ -143,6 +143,55 @@ constexpr DocElement kElements[] = {
 
 static_assert(std::size(kElements) == 128);
 
+void write(DocWriter& writer, DocOp op, const QString& text) {
+    switch (op) {
+    case DocOp::H1:
+        writer.AddH1(text);
+        break;
+    case DocOp::H2:
+        writer.AddH2(text);
+        break;
+    case DocOp::H3:
+        writer.AddH3(text);
+        break;
+    case DocOp::Line:
+        writer.AddLine(text);
+        break;
+    case DocOp::ParaStart:
+        writer.AddParaStart(text);
+        break;
+    case DocOp::ParaEnd:
+        writer.AddParaEnd(text);
+        break;
+    case DocOp::Para:
+        writer.AddPara(text);
+        break;
+    }
+}
+
+void writeExtra(DocWriter& writer, DocExtra extra, const DocumentInputs& inputs) {
+    switch (extra) {
+    case DocExtra::None:
+        break;
+    case DocExtra::Company:
+        for (const QString& paragraph : inputs.company)
+            writer.AddPara(DocWriter::userText(paragraph));
+        break;
+    case DocExtra::Functions:
+        // The caption opens the paragraph and the description, when there is one, closes it.
+        for (const DocumentFunction& function : inputs.functions) {
+            const QString caption = function.number + u' ' + DocWriter::userText(function.caption);
+            if (function.description.isEmpty()) {
+                writer.AddPara(caption);
+            } else {
+                writer.AddParaStart(caption);
+                writer.AddParaEnd(DocWriter::userText(function.description));
+            }
+        }
+        break;
+    }
+}
+
 } // namespace
 
 std::span<const DocElement> documentElements() {
@@ -165,29 +214,8 @@ void BuildDocument(DocBuffer& doc, const DocumentInputs& inputs) {
             text += DocWriter::userText(inputs.description);
             break;
         }
-        switch (element.op) {
-        case DocOp::H1:
-            writer.AddH1(text);
-            break;
-        case DocOp::H2:
-            writer.AddH2(text);
-            break;
-        case DocOp::H3:
-            writer.AddH3(text);
-            break;
-        case DocOp::Line:
-            writer.AddLine(text);
-            break;
-        case DocOp::ParaStart:
-            writer.AddParaStart(text);
-            break;
-        case DocOp::ParaEnd:
-            writer.AddParaEnd(text);
-            break;
-        case DocOp::Para:
-            writer.AddPara(text);
-            break;
-        }
+        write(writer, element.op, text);
+        writeExtra(writer, element.then, inputs);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "docgen/projectexport.h"
 
-#include "docgen/docformat.h"
+#include "docgen/extendedcontent.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 
@@ -15,18 +15,18 @@ DocumentInputs documentInputsOf(const QStringList& projectText) {
 }
 
 QString exportDocument(const QString& projectPath, const QString& outputPath,
-                       const QString& formatName) {
+                       const QString& formatName, const ExportOptions& options) {
     std::optional<DocFormat> format;
     if (formatName.isEmpty()) {
         format = docFormatOfPath(outputPath);
         if (!format)
             return QStringLiteral("Не удается определить формат документа по имени ") + outputPath +
-                   QStringLiteral(": укажите --format html, rtf или doc");
+                   QStringLiteral(": укажите --format html, rtf, doc, pdf или odt");
     } else {
         format = docFormatNamed(formatName);
         if (!format)
             return QStringLiteral("Неизвестный формат документа ") + formatName +
-                   QStringLiteral(": допустимы html, rtf и doc");
+                   QStringLiteral(": допустимы html, rtf, doc, pdf и odt");
     }
 
     const LoadResult project = loadProjectFile(projectPath);
@@ -40,8 +40,11 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     if (output.exists() && output.canonicalFilePath() == QFileInfo(projectPath).canonicalFilePath())
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
+    DocumentInputs inputs = documentInputsOf(project.text);
+    if (options.extended)
+        addExtendedInputs(inputs, project.text);
     DocBuffer doc;
-    const QByteArray bytes = renderDocument(doc, *format, documentInputsOf(project.text));
+    const QByteArray bytes = renderDocument(doc, *format, inputs, options.paged);
     if (!saveDocumentFile(outputPath, bytes))
         return documentSaveError(outputPath);
     return QString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "docgen/docformat.h"
 #include "docgen/documentcontent.h"
 
 #include <QString>
@@ -10,10 +11,17 @@ namespace tz {
 // The document's values as the wizard's title page would show them for this project text.
 DocumentInputs documentInputsOf(const QStringList& projectText);
 
+struct ExportOptions {
+    // The document as the wizard's extended mode makes it: with the company and the menu tree.
+    bool extended = false;
+    // Needed for PDF and ODT.
+    PagedWriter paged = nullptr;
+};
+
 // Builds the document of a project file and writes it to the output without touching the
-// project. The format is "html", "rtf" or "doc"; empty takes it from the output's extension.
-// Returns the message for the user on failure, an empty string on success.
+// project. The format is "html", "rtf", "doc", "pdf" or "odt"; empty takes it from the
+// output's extension. Returns the message for the user on failure, an empty string on success.
 QString exportDocument(const QString& projectPath, const QString& outputPath,
-                       const QString& formatName);
+                       const QString& formatName, const ExportOptions& options = {});
 
 } // namespace tz

@@ -3,12 +3,18 @@
 #include "app/tfrmmain.h"
 #include "docgen/documentpath.h"
 #include "docgen/docwriter.h"
+#include "docgen/extendedcontent.h"
+#include "docgen/pageddocument.h"
 #include "pages/memotext.h"
 #include "pages/step2.h"
+#include "pages/step3owner.h"
 #include "pages/step4.h"
 #include "pages/step8.h"
 #include "project/addresses.h"
+#include "structure/step5.h"
+#include "structure/step6.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +39,13 @@ TfrmStep7::TfrmStep7(TfrmMain& main)
         choice("selectEXE", QStringLiteral("Создать программу (данная функция проходит отладку, "
                                            "подробнее на ") +
                                 tz::addresses::publisherSite() + u')');
+    selectPDF = choice("selectPDF", QStringLiteral("Создать техническое задание в формате PDF"));
+    selectODT = choice("selectODT",
+                       QStringLiteral("Создать техническое задание в формате ODT (LibreOffice)"));
+    if (!main.extendedMode()) {
+        selectPDF->hide();
+        selectODT->hide();
+    }
     selectDOC->setChecked(true);
     selectEXE->setEnabled(false);
     body()->addStretch(1);
@@ -51,6 +64,10 @@ void TfrmStep7::btnNextClick() {
         saveDocument(tz::DocFormat::Rtf);
     else if (selectDOC->isChecked())
         saveDocument(tz::DocFormat::Doc);
+    else if (selectPDF->isChecked())
+        saveDocument(tz::DocFormat::Pdf);
+    else if (selectODT->isChecked())
+        saveDocument(tz::DocFormat::Odt);
     if (selectEXE->isChecked())
         GoNext();
 }
@@ -64,14 +81,27 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
         return;
     const QString path = withDefaultSuffix(chosen, SaveDocument.defaultSuffix);
     m_savedDocument = path;
-    const QByteArray bytes = tz::renderDocument(Doc, format, documentInputs());
+    const QByteArray bytes =
+        tz::renderDocument(Doc, format, documentInputs(), tz::pagedDocumentBytes);
     if (!tz::saveDocumentFile(path, bytes))
         main().seam().message(this, tz::documentSaveError(path));
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {
-    const TfrmStep2* step2 = main().windows().step2;
-    return {step2->PrTitle->text(), memoText(step2->PrDescription), main().ProjectUID};
+    const Windows& w = main().windows();
+    tz::DocumentInputs inputs{w.step2->PrTitle->text(), memoText(w.step2->PrDescription),
+                              main().ProjectUID};
+    if (main().extendedMode()) {
+        tz::PageValues company;
+        company.companyName = w.step3owner->prCompanyName->text();
+        company.companyURL = w.step3owner->prCompanyURL->text();
+        company.companyEMail = w.step3owner->prCompanyEMail->text();
+        company.companyPhone = w.step3owner->prCompanyPhone->text();
+        company.companyInfo = memoText(w.step3owner->prCompanyInfo);
+        inputs.company = tz::companyParagraphs(company);
+        inputs.functions = tz::numberedFunctions(w.step5->tree());
+    }
+    return inputs;
 }
 
 void TfrmStep7::btnPrevClick() {
@@ -83,5 +113,9 @@ void TfrmStep7::GoNext() {
 }
 
 void TfrmStep7::GoBack() {
-    main().DoStep(this, main().windows().step4);
+    Windows& w = main().windows();
+    if (main().extendedMode() && w.step4->checkMenu->isChecked())
+        main().DoStep(this, w.step6);
+    else
+        main().DoStep(this, w.step4);
 }

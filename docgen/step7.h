@@ -8,7 +8,8 @@
 
 class QRadioButton;
 
-// Document generation: the requirements document saved as DOC, HTML or RTF.
+// Document generation: the requirements document saved as DOC, HTML or RTF; in extended
+// mode also as PDF or ODT.
 class TfrmStep7 : public WizardPage {
     Q_OBJECT
 public:
@@ -18,6 +19,9 @@ public:
     QRadioButton* selectHTML = nullptr;
     QRadioButton* selectRTF = nullptr;
     QRadioButton* selectEXE = nullptr;
+    // Shown in extended mode only.
+    QRadioButton* selectPDF = nullptr;
+    QRadioButton* selectODT = nullptr;
     // The last document built; never shown.
     tz::DocBuffer Doc;
     // The save dialog's settings; its file name is the one proposed last.

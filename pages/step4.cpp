@@ -3,12 +3,16 @@
 #include "app/tfrmmain.h"
 #include "docgen/step7.h"
 #include "pages/step3owner.h"
+#include "structure/step5.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -27,7 +31,8 @@ TfrmStep4::TfrmStep4(TfrmMain& main) : WizardPage(main, {QStringLiteral("Тип 
     RadioButton1 =
         button<QRadioButton>("RadioButton1", QStringLiteral("Типовая программа"), true, this);
     RadioButton1->setChecked(true);
-    checkMenu = button<QCheckBox>("checkMenu", QStringLiteral("Главное меню"), false, this);
+    checkMenu =
+        button<QCheckBox>("checkMenu", QStringLiteral("Главное меню"), main.extendedMode(), this);
     CheckBox2 = button<QCheckBox>("CheckBox2", QStringLiteral("База данных"), false, this);
     RadioButton2 =
         button<QRadioButton>("RadioButton2", QStringLiteral("Web приложение"), false, this);
@@ -51,6 +56,15 @@ TfrmStep4::TfrmStep4(TfrmMain& main) : WizardPage(main, {QStringLiteral("Тип 
 
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep4::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep4::btnPrevClick);
+    connect(&main, &TfrmMain::projectReplaced, this, [this] { m_projectReplaced = true; });
+}
+
+// The structure page reads the new project's tree only after this page has heard of it, so
+// the box follows the tree when the page is shown; after that it is the user's.
+void TfrmStep4::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && main().extendedMode() && std::exchange(m_projectReplaced, false))
+        checkMenu->setChecked(main().windows().step5->tree().hasItems());
+    WizardPage::showEvent(event);
 }
 
 void TfrmStep4::btnNextClick() {
@@ -62,7 +76,11 @@ void TfrmStep4::btnPrevClick() {
 }
 
 void TfrmStep4::GoNext() {
-    main().DoStep(this, main().windows().step7);
+    Windows& w = main().windows();
+    if (main().extendedMode() && checkMenu->isChecked())
+        main().DoStep(this, w.step5);
+    else
+        main().DoStep(this, w.step7);
 }
 
 void TfrmStep4::GoBack() {

@@ -5,7 +5,8 @@
 class QCheckBox;
 class QRadioButton;
 
-// The program type; only "Типовая программа" can be chosen.
+// The program type; only "Типовая программа" can be chosen. In extended mode "Главное меню"
+// can be checked, and then the structure pages are on the way to the document.
 class TfrmStep4 : public WizardPage {
     Q_OBJECT
 public:
@@ -22,7 +23,13 @@ public:
     void btnNextClick();
     void btnPrevClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void GoNext();
     void GoBack();
+
+    // A project was created or opened since the page was last shown.
+    bool m_projectReplaced = false;
 };

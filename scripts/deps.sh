@@ -6,7 +6,7 @@ build=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev fonts-dejavu-core
        qt6-translations-l10n fonts-wine)
 tests=(libgtest-dev libbenchmark-dev libreoffice-writer
        desktop-file-utils appstream shared-mime-info clang-14 libclang-rt-14-dev dpkg-dev
-       file xvfb xauth)
+       file xvfb xauth poppler-utils)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;

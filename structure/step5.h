@@ -15,6 +15,7 @@ public:
     explicit TfrmStep5(TfrmMain& main);
     ~TfrmStep5() override;
 
+    const tz::MenuTree& tree() const { return m_tree; }
     // The items' records in tree order, root excluded.
     tz::MenuRecords menuRecords() const { return m_tree.records(); }
     // One structure line per node, in reverse tree order (the root's line last).

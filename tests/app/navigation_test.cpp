@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -112,6 +114,53 @@ private Q_SLOTS:
         w.step6->show();
         w.step4->checkMenu->setChecked(true);
         press(f, w.step6->btnPrev, w.step5);
+    }
+
+    // Extended mode: "Главное меню" comes checked for a project with a menu and leads through
+    // the structure pages, there and back; unchecked, the usual chain.
+    void theExtendedModeLeadsThroughTheStructurePagesWhenTheMenuIsChecked() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("service.tz"));
+        QVERIFY(QFile::copy(qEnvironmentVariable("TZ_TEST_SOURCE_DIR") +
+                                QStringLiteral("/examples/servicecenter.tz"),
+                            path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        WizardFixture f({QStringLiteral("--extended"), path});
+        Windows& w = f.w();
+        QCOMPARE(f.main().FileName, path);
+        QVERIFY(f.main().extendedMode());
+        f.start();
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
+        press(f, w.step2->btnNext, w.step3os);
+        press(f, w.step3os->btnNext, w.step3owner);
+        press(f, w.step3owner->btnNext, w.step4);
+        QVERIFY(w.step4->checkMenu->isEnabled());
+        QVERIFY(w.step4->checkMenu->isChecked());
+        press(f, w.step4->btnNext, w.step5);
+        press(f, w.step5->btnNext, w.step6);
+        press(f, w.step6->btnNext, w.step7);
+        press(f, w.step7->btnPrev, w.step6);
+        press(f, w.step6->btnPrev, w.step5);
+        press(f, w.step5->btnPrev, w.step4);
+        w.step4->checkMenu->setChecked(false);
+        press(f, w.step4->btnNext, w.step7);
+        press(f, w.step7->btnPrev, w.step4);
+        // The box is the user's now; only another project sets it again.
+        press(f, w.step4->btnPrev, w.step3owner);
+        press(f, w.step3owner->btnNext, w.step4);
+        QVERIFY(!w.step4->checkMenu->isChecked());
+        QVERIFY(f.main().openProject(path));
+        w.step4->hide();
+        w.step4->show();
+        QVERIFY(w.step4->checkMenu->isChecked());
+        f.seam.fileAnswers = {dir.filePath(QStringLiteral("new.tz"))};
+        w.step4->hide();
+        w.step1->btnNewTZ->setChecked(true);
+        w.step1->show();
+        QTest::mouseClick(w.step1->btnNext, Qt::LeftButton);
+        w.step2->hide();
+        w.step4->show();
+        QVERIFY(!w.step4->checkMenu->isChecked());
     }
 
     void aFailedSaveKeepsTheOldFileTellsTheUserAndStillChangesThePage() {

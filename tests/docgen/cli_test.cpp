@@ -37,7 +37,9 @@ Run runProgram(const QStringList& arguments, const QString& xdgRoot) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QByteArray projectWith(const QString& title, const QStringList& description) {
+// A project; the menu lines go after the company's name.
+QByteArray projectWith(const QString& title, const QStringList& description,
+                       const QStringList& menu = {}) {
     QStringList lines = {QStringLiteral("##################################################"),
                          QString(),
                          QStringLiteral(".ProjectUID"),
@@ -47,9 +49,28 @@ QByteArray projectWith(const QString& title, const QStringList& description) {
                          title,
                          QStringLiteral(".Description")};
     lines += description;
-    lines += {QStringLiteral(".CompanyName"), QStringLiteral("ООО Ромашка"),
-              QStringLiteral(".NewTitle"), QStringLiteral(".Finish")};
+    lines += {QStringLiteral(".CompanyName"), QStringLiteral("ООО Ромашка")};
+    lines += menu;
+    lines += {QStringLiteral(".NewTitle"), QStringLiteral(".Finish")};
     return projectBytes(lines);
+}
+
+QString examplePath(const char* name) {
+    return qEnvironmentVariable("TZ_TEST_SOURCE_DIR") + QStringLiteral("/examples/") +
+           QLatin1String(name);
+}
+
+// The text of a PDF page by page, in the order of its content, as pdftotext reads it; empty
+// when it cannot be read.
+QStringList pdfPages(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    pages.removeAll(QString());
+    return pages;
 }
 
 bool isOneRussianLine(const QString& text) {
@@ -65,21 +86,56 @@ private Q_SLOTS:
     void theWindowAndTheCommandLineWriteTheSameBytes_data() {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("description");
+        QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<bool>("extended");
         QTest::newRow("markup and several lines")
             << QStringLiteral("Калькулятор <Про> & \"Ко\" \\ {x}")
             << QStringList{QStringLiteral("Складывает {a} и \\b"), QString(),
-                           QStringLiteral("  <script>alert(\"&\")</script>")};
-        QTest::newRow("empty purpose") << QStringLiteral("Учёт") << QStringList{QString()};
+                           QStringLiteral("  <script>alert(\"&\")</script>")}
+            << QStringList() << false;
+        QTest::newRow("empty purpose")
+            << QStringLiteral("Учёт") << QStringList{QString()} << QStringList() << false;
+        QTest::newRow("extended, with a menu tree")
+            << QStringLiteral("Учёт") << QStringList{QStringLiteral("Склад")}
+            << QStringList{".CompanyPhone",
+                           "123",
+                           ".Structure",
+                           "0:Главное Меню Программы",
+                           "1:10000002",
+                           "2:10000001",
+                           ".Menu",
+                           ".u",
+                           "10000001",
+                           ".c",
+                           "Приход <товара>",
+                           ".d",
+                           "",
+                           ".l",
+                           "0",
+                           ".u",
+                           "10000002",
+                           ".c",
+                           "Документы",
+                           ".d",
+                           "Накладные",
+                           "и акты",
+                           ".l",
+                           "0"}
+            << true;
     }
 
     void theWindowAndTheCommandLineWriteTheSameBytes() {
         QFETCH(QString, title);
         QFETCH(QStringList, description);
+        QFETCH(QStringList, menu);
+        QFETCH(bool, extended);
         QTemporaryDir dir;
         const QString project = dir.filePath(QStringLiteral("Проект.tz"));
-        writeFileBytes(project, projectWith(title, description));
+        writeFileBytes(project, projectWith(title, description, menu));
+        const QStringList mode =
+            extended ? QStringList{QStringLiteral("--extended")} : QStringList();
 
-        WizardFixture f({project});
+        WizardFixture f(mode + QStringList{project});
         f.start();
         Windows& w = f.w();
         QCOMPARE(w.step2->PrTitle->text(), title);
@@ -96,14 +152,61 @@ private Q_SLOTS:
             f.seam.fileAnswers = {fromWindow};
             format.choice->setChecked(true);
             QTest::mouseClick(w.step7->btnNext, Qt::LeftButton);
-            const Run run = runProgram({QStringLiteral("export"), project, fromCli}, dir.path());
+            const Run run = runProgram(
+                QStringList{QStringLiteral("export"), project, fromCli} + mode, dir.path());
             QCOMPARE(run.status, 0);
             QCOMPARE(run.err, QString());
             const QByteArray bytes = readFileBytes(fromCli);
             QVERIFY(!bytes.isEmpty());
             QCOMPARE(bytes, readFileBytes(fromWindow));
+            QCOMPARE(bytes.contains("2.1.1. "), extended);
         }
         QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    // Laid out by Qt's text engine, without a display too; the reader gets the text in order.
+    void pdfAndOdtComeFromTheCommandLineWithoutADisplay() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("документ.pdf"));
+        const Run run = runProgram({QStringLiteral("export"), QStringLiteral("--extended"),
+                                    examplePath("servicecenter.tz"), pdf},
+                                   dir.path());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        const QStringList pages = pdfPages(pdf);
+        QVERIFY2(pages.size() > 3, "pdftotext (poppler-utils) reads the pages");
+        // Each page begins with its number, above the text. Long lines wrap on the page, also
+        // after a hyphen: the text is compared without its white space.
+        const QRegularExpression space(QStringLiteral("\\s+"));
+        QString text;
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            QCOMPARE(pages.at(i).section(u'\n', 0, 0), QString::number(i + 1));
+            text += pages.at(i).section(u'\n', 1).remove(space);
+        }
+        qsizetype at = 0;
+        for (const char* expected :
+             {"Техническое задание к программе \"Учёт заявок сервисного центра «Ремонт-Плюс»\"",
+              "1.1. Наименование программы", "Правообладатель: ООО «Ремонт-Плюс»",
+              "Ответственный за внедрение — заместитель директора Орлов П. С.",
+              "2.1.1. Заявки Приём, учёт и закрытие заявок на ремонт",
+              "2.1.1.2.2. Выданные клиенту", "2.1.5. О программе 2.2. Требования к надежности",
+              "Акт приемки-сдачи программы в эксплуатацию."}) {
+            const qsizetype found = text.indexOf(QString::fromUtf8(expected).remove(space), at);
+            QVERIFY2(found >= 0, expected);
+            at = found;
+        }
+
+        const QString odt = dir.filePath(QStringLiteral("документ.txt"));
+        QCOMPARE(runProgram({QStringLiteral("export"), examplePath("servicecenter.tz"), odt,
+                             QStringLiteral("--format"), QStringLiteral("odt")},
+                            dir.path())
+                     .status,
+                 0);
+        // An ODF package: a ZIP archive whose first member is the uncompressed "mimetype".
+        const QByteArray package = readFileBytes(odt);
+        QVERIFY(package.startsWith("PK\3\4"));
+        QCOMPARE(package.mid(30, 47),
+                 QByteArray("mimetypeapplication/vnd.oasis.opendocument.text"));
     }
 
     void exportNeverTouchesTheProjectNorRegistersAnything() {
@@ -132,9 +235,9 @@ private Q_SLOTS:
         QTest::newRow("not a project") << QStringList{"export", "@/notes.txt", "@/o.html"} << 1
                                        << "не является техническим заданием";
         QTest::newRow("unknown format")
-            << QStringList{"export", "@/p.tz", "@/o.html", "--format", "pdf"} << 1 << "pdf";
+            << QStringList{"export", "@/p.tz", "@/o.html", "--format", "txt"} << 1 << "txt";
         QTest::newRow("format not in the name")
-            << QStringList{"export", "@/p.tz", "@/o.pdf"} << 1 << "--format";
+            << QStringList{"export", "@/p.tz", "@/o.txt"} << 1 << "--format";
         QTest::newRow("unwritable output")
             << QStringList{"export", "@/p.tz", "@/no/such/o.html"} << 1 << "@/no/such/o.html";
         QTest::newRow("output is the project")
@@ -166,6 +269,7 @@ private Q_SLOTS:
         const Run run = runProgram({QStringLiteral("--help")}, dir.path());
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains(QStringLiteral("tzwizard export ПРОЕКТ.tz ДОКУМЕНТ")));
+        QVERIFY(run.out.contains(QStringLiteral("tzwizard --extended [ПРОЕКТ.tz]")));
     }
 };
 

@@ -1,8 +1,10 @@
 #include "docgen/docformat.h"
 #include "docgen/documentcontent.h"
 #include "docgen/docwriter.h"
+#include "docgen/extendedcontent.h"
 #include "docgen/htmloutput.h"
 #include "docgen/rtfoutput.h"
+#include "structure/menutree.h"
 
 #include <QFile>
 
@@ -40,6 +42,64 @@ TEST(Document, HtmlMatchesTheReferenceDocument) {
     DocBuffer doc;
     EXPECT_EQ(renderDocument(doc, DocFormat::Html, kCalculator), golden.readAll());
     DocMode = DocModeNone;
+}
+
+// A tree without items and a company without details add nothing to the usual document.
+TEST(Document, ExtendedContentOfAnEmptyProjectLeavesTheReferenceDocument) {
+    QFile golden(QStringLiteral(TZ_DOCGEN_TEST_DATA "/calculator.html"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    PageValues blank;
+    blank.companyURL = QStringLiteral("  ");
+    blank.companyInfo = QStringLiteral("\r\n \r\n");
+    DocumentInputs inputs = kCalculator;
+    inputs.company = companyParagraphs(blank);
+    inputs.functions = numberedFunctions(MenuTree());
+    DocBuffer doc;
+    EXPECT_EQ(renderDocument(doc, DocFormat::Html, inputs), golden.readAll());
+    DocMode = DocModeNone;
+}
+
+TEST(Document, ExtendedContentFollowsTheProgramNameAndTheFunctionsSentence) {
+    MenuTree tree;
+    MenuNode* files = tree.addItem(tree.root(), 10000001);
+    tree.setCaption(files, QStringLiteral("Файлы <и> папки"));
+    MenuNode* open = tree.addItem(files, 10000002);
+    tree.setDescription(open, QStringLiteral("Строка 1\r\nСтрока 2"));
+    MenuNode* recent = tree.addItem(open, 10000003);
+    tree.setCaption(recent, QStringLiteral("Недавние"));
+    tree.setDescription(recent, QString());
+    tree.setCaption(tree.addItem(tree.root(), 10000004), QStringLiteral("Справка"));
+    PageValues company;
+    company.companyName = QStringLiteral("ООО \"Ромашка\"");
+    company.companyEMail = QStringLiteral("a@example.org");
+    company.companyInfo = QStringLiteral("Первая\r\n\r\nвторая");
+    DocumentInputs inputs = kCalculator;
+    inputs.company = companyParagraphs(company);
+    inputs.functions = numberedFunctions(tree);
+
+    const QStringList html = build(DocModeHtml, inputs).texts();
+    const qsizetype name = html.indexOf(QStringLiteral("Наименование программы: \"Калькулятор\""));
+    EXPECT_EQ(html.mid(name + 1, 14),
+              (QStringList{"</P>", "<P>", "Правообладатель: ООО &quot;Ромашка&quot;", "</P>", "<P>",
+                           "Электронная почта: a@example.org", "</P>", "<P>", "Первая", "</P>",
+                           "<P>", "вторая", "</P>", "<H2>"}));
+    const qsizetype sentence = html.indexOf(QStringLiteral(
+        "Программа должна обеспечивать возможность выполнения перечисленных ниже функций:"));
+    EXPECT_EQ(html.mid(sentence + 1, 19),
+              (QStringList{"</P>", "<P>", "2.1.1. Файлы &lt;и&gt; папки", "<BR>",
+                           "Описание не готово", "</P>", "<P>", "2.1.1.1. Новый пункт меню", "<BR>",
+                           "Строка 1\r\nСтрока 2", "</P>", "<P>", "2.1.1.1.1. Недавние", "</P>",
+                           "<P>", "2.1.2. Справка", "<BR>", "Описание не готово", "</P>"}));
+    EXPECT_EQ(html.at(sentence + 20), QStringLiteral("<H2>"));
+
+    // In rich text every paragraph is body text; the caption's markup stays as typed.
+    const DocBuffer rich = build(DocModeRichText, inputs);
+    const qsizetype at = rich.texts().indexOf(QStringLiteral("2.1.1. Файлы <и> папки"));
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(rich.texts().mid(at + 2, 4), (QStringList{"2.1.1.1. Новый пункт меню", "Строка 1",
+                                                        "Строка 2", "2.1.1.1.1. Недавние"}));
+    EXPECT_EQ(rich.lines().at(at).attributes,
+              (TextAttributes{docFontName(), ColourBlack, 12, false}));
 }
 
 TEST(Document, EmptyTitlePurposeAndIdentifier) {

@@ -91,6 +91,42 @@ private Q_SLOTS:
         QVERIFY(!page->selectDOC->isChecked() && !page->selectHTML->isChecked());
     }
 
+    // Under the four choices, in extended mode only; they save through the same dialog.
+    void theExtendedModeAddsPdfAndOdt() {
+        WizardFixture usual;
+        QVERIFY(usual.w().step7->selectPDF->isHidden());
+        QVERIFY(usual.w().step7->selectODT->isHidden());
+
+        WizardFixture f({QStringLiteral("--extended")});
+        prepare(f, f.path(QStringLiteral("p.tz")));
+        TfrmStep7* page = f.w().step7;
+        QCOMPARE(page->selectPDF->text(),
+                 QStringLiteral("Создать техническое задание в формате PDF"));
+        QCOMPARE(page->selectODT->text(),
+                 QStringLiteral("Создать техническое задание в формате ODT (LibreOffice)"));
+        QVERIFY(page->selectPDF->isVisible() && page->selectODT->isVisible());
+        QVERIFY(page->selectEXE->y() < page->selectPDF->y());
+        QVERIFY(page->selectPDF->y() < page->selectODT->y());
+        const struct {
+            QRadioButton* choice;
+            const char* suffix;
+            QByteArray start;
+        } formats[] = {{page->selectPDF, "pdf", "%PDF-"}, {page->selectODT, "odt", "PK\3\4"}};
+        for (const auto& format : formats) {
+            const QString typed = f.path(QStringLiteral("документ-") + format.suffix);
+            f.seam.fileAnswers = {typed};
+            format.choice->setChecked(true);
+            press(f);
+            const UiSeam::FileRequest& request = f.seam.fileRequests.constLast().file;
+            QCOMPARE(request.defaultSuffix, QLatin1String(format.suffix));
+            QCOMPARE(request.filter, QStringLiteral("Документы %1|*.%1|Все файлы (*.*)|*.*")
+                                         .arg(QLatin1String(format.suffix)));
+            QVERIFY(readFileBytes(typed + u'.' + QLatin1String(format.suffix))
+                        .startsWith(format.start));
+        }
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+
     void eachFormatAsksForItsFileAndWritesTheDocument() {
         WizardFixture f;
         prepare(f, f.path(QStringLiteral("Мой.проект.v2.tz")));

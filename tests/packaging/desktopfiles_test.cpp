@@ -24,13 +24,14 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The keys of a desktop entry's [Desktop Entry] group.
-QMap<QString, QString> desktopEntryKeys(const QString& path) {
+// The keys of a group of a desktop entry, [Desktop Entry] unless another is named.
+QMap<QString, QString> desktopEntryKeys(const QString& path,
+                                        const QString& group = QStringLiteral("Desktop Entry")) {
     QMap<QString, QString> keys;
     bool inGroup = false;
     for (const QString& line : QString::fromUtf8(fileBytes(path)).split(u'\n')) {
         if (line.startsWith(u'['))
-            inGroup = line == QLatin1String("[Desktop Entry]");
+            inGroup = line == u'[' + group + u']';
         else if (inGroup && line.contains(u'='))
             keys.insert(line.section(u'=', 0, 0), line.section(u'=', 1));
     }
@@ -121,15 +122,25 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(stagePath("share/mime/packages/" + id + ".xml")),
                  fileBytes(home.filePath("data/mime/packages/" + id + ".xml")));
 
-        const auto installed = desktopEntryKeys(stagePath("share/applications/" + id + ".desktop"));
-        const auto perUser =
-            desktopEntryKeys(home.filePath("data/applications/" + id + ".desktop"));
-        QVERIFY(!perUser.isEmpty());
-        for (auto it = perUser.cbegin(); it != perUser.cend(); ++it) {
-            if (it.key() != QLatin1String("Exec"))
-                QCOMPARE(installed.value(it.key()), it.value());
+        const QString installedPath = stagePath("share/applications/" + id + ".desktop");
+        const QString perUserPath = home.filePath("data/applications/" + id + ".desktop");
+        for (const QString group : {"Desktop Entry", "Desktop Action extended"}) {
+            const auto perUser = desktopEntryKeys(perUserPath, group);
+            QVERIFY2(!perUser.isEmpty(), qPrintable(group));
+            const auto installed = desktopEntryKeys(installedPath, group);
+            for (auto it = perUser.cbegin(); it != perUser.cend(); ++it) {
+                if (it.key() != QLatin1String("Exec"))
+                    QCOMPARE(installed.value(it.key()), it.value());
+            }
         }
+        const auto installed = desktopEntryKeys(installedPath);
         QCOMPARE(installed.value(QStringLiteral("Exec")), QStringLiteral("tzwizard %f"));
+        QCOMPARE(desktopEntryKeys(installedPath, QStringLiteral("Desktop Action extended"))
+                     .value(QStringLiteral("Exec")),
+                 QStringLiteral("tzwizard --extended %f"));
+        QCOMPARE(desktopEntryKeys(perUserPath, QStringLiteral("Desktop Action extended"))
+                     .value(QStringLiteral("Exec")),
+                 QStringLiteral("\"/usr/bin/tzwizard\" --extended %f"));
         QCOMPARE(installed.value(QStringLiteral("MimeType")), projectMimeType() + u';');
         QCOMPARE(installed.value(QStringLiteral("Icon")), id);
     }

@@ -8,14 +8,19 @@
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 #include "project/random32.h"
+#include "structure/menutreeview.h"
+#include "structure/step5.h"
+#include "structure/step6.h"
 #include "wizardfixture.h"
 
+#include <QCheckBox>
 #include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -88,6 +93,61 @@ private Q_SLOTS:
         click(w.step4->btnNext);
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step7));
         QCOMPARE(fileLines(path), lines);
+        QVERIFY(f.seam.messages.isEmpty());
+    }
+
+    // Extended mode: a new project through the structure page to a document that lists the
+    // tree and the company.
+    void anExtendedProjectFromTheFirstPageThroughTheStructureToTheDocument() {
+        WizardFixture f({QStringLiteral("--extended")});
+        Windows& w = f.w();
+        f.start();
+        f.seam.fileAnswers = {f.path(QStringLiteral("меню"))};
+        click(w.step1->btnNext);
+        typeText(w.step2->PrTitle, QStringLiteral("Касса"));
+        typeText(w.step2->PrDescription, QStringLiteral("Продажи"));
+        click(w.step2->btnNext);
+        click(w.step3os->btnNext);
+        typeText(w.step3owner->prCompanyName, QStringLiteral("ИП Иванов"));
+        click(w.step3owner->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step4));
+        QVERIFY(!w.step4->checkMenu->isChecked());
+        QTest::mouseClick(w.step4->checkMenu, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(6, w.step4->checkMenu->height() / 2));
+        click(w.step4->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step5));
+
+        TfrmStep5* structure = w.step5;
+        QTreeWidgetItem* root = structure->uMenu->topLevelItem(0);
+        const auto add = [&](QTreeWidgetItem* under, const QString& caption) {
+            structure->uMenu->setCurrentItem(under);
+            click(structure->btnAddMenu);
+            structure->MenuCaption->selectAll();
+            typeText(structure->MenuCaption, caption);
+            return structure->uMenu->currentItem();
+        };
+        QTreeWidgetItem* sales = add(root, QStringLiteral("Продажа"));
+        add(sales, QStringLiteral("Чек"));
+        add(root, QStringLiteral("Отчёты"));
+        click(structure->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step6));
+        click(w.step6->btnNext);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step7));
+
+        const QString document = f.path(QStringLiteral("меню.html"));
+        f.seam.fileAnswers = {document};
+        w.step7->selectHTML->setChecked(true);
+        click(w.step7->btnNext);
+        const QStringList lines = tz::decode1251(readFileBytes(document)).split("\r\n");
+        const qsizetype name = lines.indexOf("Наименование программы: \"Касса\"");
+        QCOMPARE(lines.mid(name + 1, 4),
+                 (QStringList{"</P>", "<P>", "Правообладатель: ИП Иванов", "</P>"}));
+        QStringList items;
+        for (const QString& line : lines) {
+            if (line.startsWith("2.1.") && !line.startsWith("2.1. "))
+                items.append(line);
+        }
+        QCOMPARE(items, (QStringList{"2.1.1. Продажа", "2.1.1.1. Чек", "2.1.2. Отчёты"}));
         QVERIFY(f.seam.messages.isEmpty());
     }
 
