@@ -3,6 +3,13 @@
 #include "project/random32.h"
 
 namespace tz {
+namespace {
+
+QString structureLine(const MenuNode* node) {
+    return QString::number(node->level()) + u':' + QString::number(node->record()->Uid);
+}
+
+} // namespace
 
 int MenuNode::level() const {
     int level = 0;
@@ -34,7 +41,8 @@ const QString& MenuTree::newItemDescription() {
     return text;
 }
 
-MenuTree::MenuTree() : m_root(std::make_unique<MenuNode>()) {
+MenuTree::MenuTree()
+    : m_root(std::make_unique<MenuNode>()), m_structureLines{QStringLiteral("0:") + rootText()} {
     m_root->m_text = rootText();
 }
 
@@ -55,76 +63,114 @@ qint32 MenuTree::drawUid(Random32& random) const {
     return uid;
 }
 
+// The nodes before the item in tree order are, at each level up, its parent and the
+// subtrees of its earlier siblings. Those are summed from whichever end of the siblings
+// reaches the item first: an item added last is found at once.
+int MenuTree::indexOf(const MenuNode* item) const {
+    int index = -1;
+    for (const MenuNode* node = item; node->m_parent; node = node->m_parent) {
+        const MenuNode* parent = node->m_parent;
+        const auto& siblings = parent->m_children;
+        std::size_t front = 0, back = siblings.size();
+        int before = 0, after = 0;
+        for (;;) {
+            if (siblings[front].get() == node)
+                break;
+            before += siblings[front++]->m_size;
+            const MenuNode* last = siblings[--back].get();
+            if (last == node) {
+                before = parent->m_size - 1 - node->m_size - after;
+                break;
+            }
+            after += last->m_size;
+        }
+        index += before + 1;
+    }
+    return index;
+}
+
 MenuNode* MenuTree::addItem(MenuNode* parent, qint32 uid) {
     return appendItem(parent, {newItemCaption(), newItemDescription(), 0, uid});
 }
 
 MenuNode* MenuTree::appendItem(MenuNode* parent, TMyMenuData record) {
-    auto node = std::make_unique<MenuNode>();
+    auto owned = std::make_unique<MenuNode>();
+    MenuNode* node = owned.get();
     node->m_text = record.Caption;
     ++m_uidCount[record.Uid];
-    node->m_record = std::make_unique<TMyMenuData>(std::move(record));
+    node->m_record = std::make_unique<TMyMenuData>(record);
     node->m_parent = parent;
-    parent->m_children.push_back(std::move(node));
-    changed();
-    return parent->m_children.back().get();
+    parent->m_children.push_back(std::move(owned));
+    for (MenuNode* n = parent; n; n = n->m_parent)
+        ++n->m_size;
+    const int index = indexOf(node);
+    m_records.insert(index, std::move(record));
+    m_structureLines.insert(m_records.size() - 1 - index, structureLine(node));
+    return node;
+}
+
+void MenuTree::forgetUids(const MenuNode* node) {
+    auto it = m_uidCount.find(node->m_record->Uid);
+    if (it != m_uidCount.end() && --it.value() == 0)
+        m_uidCount.erase(it);
+    for (const auto& child : node->m_children)
+        forgetUids(child.get());
 }
 
 bool MenuTree::removeItem(MenuNode* node) {
-    if (!node->parent() || node->hasChildren())
+    MenuNode* parent = node->m_parent;
+    if (!parent || node->hasChildren())
         return false;
-    destroySubtree(node);
+    const int index = indexOf(node);
+    m_records.remove(index);
+    m_structureLines.remove(m_records.size() - index);
+    forgetUids(node);
+    for (MenuNode* n = parent; n; n = n->m_parent)
+        --n->m_size;
+    auto& siblings = parent->m_children;
+    siblings.erase(std::find_if(siblings.begin(), siblings.end(),
+                                [&](const auto& child) { return child.get() == node; }));
     return true;
 }
 
-MenuNode* MenuTree::appendCopy(MenuNode* target, MenuNode* source) {
-    auto node = std::make_unique<MenuNode>();
-    node->m_text = source->m_text;
-    node->m_record = std::move(source->m_record);
-    node->m_parent = target;
-    target->m_children.push_back(std::move(node));
-    changed();
-    return target->m_children.back().get();
-}
-
-MenuNode* MenuTree::copySubtree(MenuNode* target, MenuNode* source) {
-    MenuNode* copy = appendCopy(target, source);
-    for (const auto& child : source->m_children)
-        copySubtree(copy, child.get());
-    return copy;
-}
-
-void MenuTree::forgetRecords(MenuNode* node) {
-    if (node->m_record) {
-        auto it = m_uidCount.find(node->m_record->Uid);
-        if (it != m_uidCount.end() && --it.value() == 0)
-            m_uidCount.erase(it);
-    }
+void MenuTree::prependStructureLines(const MenuNode* node, QStringList& lines) const {
+    lines.prepend(structureLine(node));
     for (const auto& child : node->m_children)
-        forgetRecords(child.get());
+        prependStructureLines(child.get(), lines);
 }
 
-void MenuTree::destroySubtree(MenuNode* node) {
-    MenuNode* parent = node->m_parent;
-    if (!parent)
-        return;
-    forgetRecords(node);
-    auto& siblings = parent->m_children;
-    for (auto it = siblings.begin(); it != siblings.end(); ++it) {
-        if (it->get() == node) {
-            siblings.erase(it);
-            break;
-        }
-    }
-    changed();
-}
-
-MenuNode* MenuTree::drop(MenuNode* dragged, MenuNode* target) {
+bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
     if (!canDrop(dragged, target))
-        return nullptr;
-    MenuNode* copy = copySubtree(target, dragged);
-    destroySubtree(dragged);
-    return copy;
+        return false;
+    const int count = dragged->m_size;
+    const int from = indexOf(dragged);
+    const qsizetype items = m_records.size();
+    MenuRecords moved(m_records.begin() + from, m_records.begin() + from + count);
+    m_records.remove(from, count);
+    m_structureLines.remove(items - from - count, count);
+
+    auto& siblings = dragged->m_parent->m_children;
+    const auto it = std::find_if(siblings.begin(), siblings.end(),
+                                 [&](const auto& child) { return child.get() == dragged; });
+    std::unique_ptr<MenuNode> owned = std::move(*it);
+    siblings.erase(it);
+    for (MenuNode* n = dragged->m_parent; n; n = n->m_parent)
+        n->m_size -= count;
+    dragged->m_parent = target;
+    target->m_children.push_back(std::move(owned));
+    for (MenuNode* n = target; n; n = n->m_parent)
+        n->m_size += count;
+
+    const int to = indexOf(dragged);
+    m_records.insert(to, count, TMyMenuData());
+    std::move(moved.begin(), moved.end(), m_records.begin() + to);
+    // The levels below the dragged node have changed with it.
+    QStringList lines;
+    lines.reserve(count);
+    prependStructureLines(dragged, lines);
+    m_structureLines.insert(items - to - count, count, QString());
+    std::move(lines.begin(), lines.end(), m_structureLines.begin() + (items - to - count));
+    return true;
 }
 
 void MenuTree::setCaption(MenuNode* item, const QString& caption) {
@@ -132,45 +178,14 @@ void MenuTree::setCaption(MenuNode* item, const QString& caption) {
         return;
     item->m_text = caption;
     item->m_record->Caption = caption;
-    changed();
+    m_records[indexOf(item)].Caption = caption;
 }
 
 void MenuTree::setDescription(MenuNode* item, const QString& description) {
     if (!item->m_record)
         return;
     item->m_record->Description = description;
-    changed();
-}
-
-const MenuRecords& MenuTree::records() const {
-    if (m_recordsValid)
-        return m_records;
-    m_records.clear();
-    std::vector<const MenuNode*> pending;
-    for (int i = m_root->childCount() - 1; i >= 0; --i)
-        pending.push_back(m_root->child(i));
-    while (!pending.empty()) {
-        const MenuNode* node = pending.back();
-        pending.pop_back();
-        m_records.append(*node->record());
-        for (int i = node->childCount() - 1; i >= 0; --i)
-            pending.push_back(node->child(i));
-    }
-    m_recordsValid = true;
-    return m_records;
-}
-
-QStringList MenuTree::structureLines() const {
-    QStringList lines;
-    addStructureLines(m_root.get(), lines);
-    return lines;
-}
-
-void MenuTree::addStructureLines(const MenuNode* node, QStringList& lines) {
-    const QString value = node->record() ? QString::number(node->record()->Uid) : node->text();
-    lines.prepend(QString::number(node->level()) + u':' + value);
-    for (const auto& child : node->m_children)
-        addStructureLines(child.get(), lines);
+    m_records[indexOf(item)].Description = description;
 }
 
 } // namespace tz

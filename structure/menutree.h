@@ -33,9 +33,12 @@ private:
     std::unique_ptr<TMyMenuData> m_record;
     MenuNode* m_parent = nullptr;
     std::vector<std::unique_ptr<MenuNode>> m_children;
+    int m_size = 1; // the nodes of the subtree, this one included
 };
 
-// The menu structure of the future program: a fixed root and the items under it.
+// The menu structure of the future program: a fixed root and the items under it. The
+// records in tree order and the structure lines are kept up to date with every change, so
+// that a change in a large tree costs no walk over the tree.
 class MenuTree {
 public:
     static const QString& rootText();
@@ -67,37 +70,30 @@ public:
     // Deletes a childless item with its record; false (and nothing changes) for the root
     // or an item that has children.
     bool removeItem(MenuNode* node);
-
-    // Appends under the target one node with the source's text that takes over the
-    // source's record; the source keeps its place and children.
-    MenuNode* appendCopy(MenuNode* target, MenuNode* source);
-    // appendCopy for the source, then for each of its children in order under the copy.
-    MenuNode* copySubtree(MenuNode* target, MenuNode* source);
-    // Deletes the node with its descendants and the records they still hold.
-    void destroySubtree(MenuNode* node);
-    // Moves the dragged subtree to the end of the target's children, records, order and
-    // texts kept; null (and nothing changes) when the drop is refused.
-    MenuNode* drop(MenuNode* dragged, MenuNode* target);
+    // Moves the dragged node, with its descendants and their records, order and texts, to
+    // the end of the target's children; false (and nothing changes) when the drop is
+    // refused. The nodes stay the same objects.
+    bool drop(MenuNode* dragged, MenuNode* target);
 
     void setCaption(MenuNode* item, const QString& caption);
     void setDescription(MenuNode* item, const QString& description);
 
-    // The items' records in tree order, root excluded. Kept between changes, so repeated
-    // calls cost nothing.
-    const MenuRecords& records() const;
+    // The items' records in tree order, root excluded.
+    const MenuRecords& records() const { return m_records; }
     // One line per node in reverse tree order, the root's line last.
-    QStringList structureLines() const;
-    // Inserts the node's line at the front of the list, then walks its children in order.
-    static void addStructureLines(const MenuNode* node, QStringList& lines);
+    const QStringList& structureLines() const { return m_structureLines; }
 
 private:
-    void changed() { m_recordsValid = false; }
-    void forgetRecords(MenuNode* node);
+    // The item's position in tree order, as in records().
+    int indexOf(const MenuNode* item) const;
+    void forgetUids(const MenuNode* node);
+    // The structure lines of the subtree, each node's line before those met before it.
+    void prependStructureLines(const MenuNode* node, QStringList& lines) const;
 
     std::unique_ptr<MenuNode> m_root;
     QHash<qint32, int> m_uidCount;
-    mutable MenuRecords m_records;
-    mutable bool m_recordsValid = false;
+    MenuRecords m_records;
+    QStringList m_structureLines;
 };
 
 } // namespace tz

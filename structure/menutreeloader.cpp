@@ -1,10 +1,11 @@
 #include "structure/menutreeloader.h"
 
 #include "project/random32.h"
+#include "project/textlines.h"
 
-#include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -12,12 +13,6 @@ namespace tz {
 namespace {
 
 enum Field { UidField, CaptionField, DescriptionField, TagField, FieldCount };
-
-struct RawRecord {
-    std::array<QStringList, FieldCount> lines;
-    std::array<bool, FieldCount> seen = {true, false, false, false};
-    bool outOfOrder = false;
-};
 
 struct ReadRecord {
     TMyMenuData data;
@@ -28,75 +23,105 @@ std::optional<qint32> readInt(const QStringList& lines) {
     if (lines.size() != 1)
         return std::nullopt;
     bool ok = false;
-    const qint32 value = lines.constFirst().trimmed().toInt(&ok);
+    const qint32 value = QStringView(lines.constFirst()).trimmed().toInt(&ok);
     return ok ? std::optional(value) : std::nullopt;
 }
 
-// The lines of the ".Menu" block under the same bounds as the rewrite uses: up to the
-// first entry that begins with "." and is longer than two characters, never the last line.
-QStringList menuBlockLines(const QStringList& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines;
-    const qsizetype k = findKey(text, u".Menu");
-    if (k <= 0)
-        return lines;
-    for (qsizetype j = k + 1; j <= text.size() - 2; ++j) {
-        const QStringList entryLines = text.at(j).split(lineBreak);
-        const QString& first = entryLines.constFirst();
-        if (first.startsWith(u'.') && first.size() > 2)
-            break;
-        lines += entryLines;
-    }
-    return lines;
+QString joined(const QStringList& lines, QStringView separator) {
+    return lines.size() == 1 ? lines.constFirst() : lines.join(separator);
 }
 
-// The records in tree order (the block holds them in reverse); sets damaged for anything
-// that is not a well-formed record.
-std::vector<ReadRecord> readRecords(const QStringList& block, bool& damaged) {
-    std::vector<RawRecord> raw;
-    Field field = UidField;
-    for (const QString& line : block) {
+// Reads the ".Menu" block record by record, line by line, under the same bounds as the
+// rewrite uses: up to the first entry that begins with "." and is longer than two
+// characters, never the last line. An entry with line breaks counts as its lines.
+class RecordReader {
+public:
+    explicit RecordReader(bool& damaged) : m_damaged(damaged) {}
+
+    void line(const QString& line) {
         if (line == u".u") {
-            raw.emplace_back();
-            field = UidField;
-            continue;
+            finish();
+            m_open = true;
+            m_lines = {};
+            m_seen = {true, false, false, false};
+            m_outOfOrder = false;
+            m_field = UidField;
+            return;
         }
-        if (raw.empty()) {
-            damaged = true;
-            continue;
+        if (!m_open) {
+            m_damaged = true;
+            return;
         }
-        RawRecord& record = raw.back();
         const Field tag = line == u".c"   ? CaptionField
                           : line == u".d" ? DescriptionField
                           : line == u".l" ? TagField
                                           : FieldCount;
         if (tag != FieldCount) {
-            record.outOfOrder |= tag != field + 1;
-            record.seen[tag] = true;
-            field = tag;
-            continue;
+            m_outOfOrder |= tag != m_field + 1;
+            m_seen[tag] = true;
+            m_field = tag;
+            return;
         }
-        record.lines[field].append(line);
+        m_lines[m_field].append(line);
     }
 
-    std::vector<ReadRecord> records;
-    records.reserve(raw.size());
-    for (auto it = raw.crbegin(); it != raw.crend(); ++it) {
+    // The records in tree order (the block holds them in reverse).
+    std::vector<ReadRecord> records() {
+        finish();
+        std::reverse(m_records.begin(), m_records.end());
+        return std::move(m_records);
+    }
+
+private:
+    void finish() {
+        if (!m_open)
+            return;
+        m_open = false;
         ReadRecord read;
-        const std::optional<qint32> uid = readInt(it->lines[UidField]);
-        const std::optional<qint32> tag = readInt(it->lines[TagField]);
+        const std::optional<qint32> uid = readInt(m_lines[UidField]);
+        const std::optional<qint32> tag = readInt(m_lines[TagField]);
         read.uidRead = uid.has_value();
         read.data.Uid = uid.value_or(0);
         read.data.Tag = tag.value_or(0);
-        read.data.Caption = it->lines[CaptionField].join(u' ');
-        read.data.Description = it->lines[DescriptionField].join(QStringLiteral("\r\n"));
         // A caption pasted with line breaks is written as several lines; they are one
         // caption again.
-        damaged |= it->outOfOrder || !uid || !tag || !it->seen[CaptionField] ||
-                   !it->seen[DescriptionField];
-        records.push_back(std::move(read));
+        read.data.Caption = joined(m_lines[CaptionField], u" ");
+        read.data.Description = joined(m_lines[DescriptionField], u"\r\n");
+        m_damaged |=
+            m_outOfOrder || !uid || !tag || !m_seen[CaptionField] || !m_seen[DescriptionField];
+        m_records.push_back(std::move(read));
     }
-    return records;
+
+    bool& m_damaged;
+    bool m_open = false;
+    std::array<QStringList, FieldCount> m_lines;
+    std::array<bool, FieldCount> m_seen{};
+    bool m_outOfOrder = false;
+    Field m_field = UidField;
+    std::vector<ReadRecord> m_records;
+};
+
+std::vector<ReadRecord> readRecords(const QStringList& text, bool& damaged) {
+    RecordReader reader(damaged);
+    const qsizetype k = findKey(text, u".Menu");
+    for (qsizetype j = k + 1; k > 0 && j <= text.size() - 2; ++j) {
+        const QString& entry = text.at(j);
+        if (!entry.contains(u'\r') && !entry.contains(u'\n')) {
+            if (entry.startsWith(u'.') && entry.size() > 2)
+                break;
+            reader.line(entry);
+            continue;
+        }
+        QStringList lines;
+        const QStringView tail = forEachEndedLine(
+            QStringView(entry), [&](QStringView line) { lines.append(line.toString()); });
+        lines.append(tail.toString());
+        if (lines.constFirst().startsWith(u'.') && lines.constFirst().size() > 2)
+            break;
+        for (const QString& line : lines)
+            reader.line(line);
+    }
+    return reader.records();
 }
 
 struct StructureLine {
@@ -108,10 +133,10 @@ struct StructureLine {
 std::optional<StructureLine> readStructureLine(const QString& line, bool& damaged) {
     const qsizetype colon = line.indexOf(u':');
     bool levelOk = false, uidOk = false;
-    const int level = colon > 0 ? line.left(colon).toInt(&levelOk) : -1;
+    const int level = colon > 0 ? QStringView(line).left(colon).toInt(&levelOk) : -1;
     if (levelOk && level == 0)
         return std::nullopt;
-    const qint32 uid = line.mid(colon + 1).toInt(&uidOk);
+    const qint32 uid = QStringView(line).mid(colon + 1).toInt(&uidOk);
     if (!levelOk || level < 0 || !uidOk) {
         damaged = true;
         return std::nullopt;
@@ -124,7 +149,7 @@ std::optional<StructureLine> readStructureLine(const QString& line, bool& damage
 LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
     LoadedMenuTree loaded;
     MenuTree& tree = loaded.tree;
-    std::vector<ReadRecord> records = readRecords(menuBlockLines(projectText), loaded.damaged);
+    std::vector<ReadRecord> records = readRecords(projectText, loaded.damaged);
 
     // Records sharing a Uid are matched to that Uid's structure lines in order.
     QHash<qint32, QList<std::size_t>> byUid;
@@ -157,7 +182,7 @@ LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
         if (candidates != byUid.end() && !candidates->isEmpty()) {
             const std::size_t index = candidates->takeFirst();
             placed[index] = true;
-            node = tree.appendItem(parent, records[index].data);
+            node = tree.appendItem(parent, std::move(records[index].data));
         } else {
             node = tree.addItem(parent, line->uid);
         }

@@ -25,11 +25,34 @@ private:
     MenuTreeView* m_view;
 };
 
+bool isWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
+    for (; item; item = item->parent()) {
+        if (item == ancestor)
+            return true;
+    }
+    return false;
+}
+
+void expandWithChildren(QTreeWidgetItem* item) {
+    if (item->childCount() == 0)
+        return;
+    item->setExpanded(true);
+    for (int i = 0; i < item->childCount(); ++i)
+        expandWithChildren(item->child(i));
+}
+
 } // namespace
 
 MenuTreeView::MenuTreeView(QWidget* parent) : QTreeWidget(parent) {
     setItemDelegate(new CustomDrawDelegate(this));
+    setUniformRowHeights(true);
     m_narrowest = header()->minimumSectionSize();
+    connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+        if (item->childCount() > 0)
+            m_collapsed.insert(item);
+    });
+    connect(this, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* item) { m_collapsed.remove(item); });
 }
 
 void MenuTreeView::allowDragging() {
@@ -39,8 +62,42 @@ void MenuTreeView::allowDragging() {
     setDropIndicatorShown(false);
 }
 
+void MenuTreeView::addExpandedTopLevelItem(QTreeWidgetItem* item) {
+    addTopLevelItem(item);
+    // Expanding each item with children, before the view lays itself out again, stores
+    // only those; expandAll() would also store every item without children.
+    expandWithChildren(item);
+}
+
 void MenuTreeView::expandSubtree(QTreeWidgetItem* item) {
-    expandRecursively(indexFromItem(item));
+    item->setExpanded(true);
+    const QList<QTreeWidgetItem*> collapsed(m_collapsed.cbegin(), m_collapsed.cend());
+    for (QTreeWidgetItem* shown : collapsed) {
+        if (isWithin(shown, item))
+            shown->setExpanded(true);
+    }
+}
+
+void MenuTreeView::addedCollapsed(QTreeWidgetItem* item) {
+    if (item->childCount() > 0 && !item->isExpanded())
+        m_collapsed.insert(item);
+}
+
+void MenuTreeView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
+    if (!m_collapsed.isEmpty()) {
+        QTreeWidgetItem* parentItem = itemFromIndex(parent);
+        for (int row = start; row <= end; ++row) {
+            const QTreeWidgetItem* removed =
+                parentItem ? parentItem->child(row) : topLevelItem(row);
+            m_collapsed.removeIf([&](QTreeWidgetItem* item) { return isWithin(item, removed); });
+        }
+    }
+    QTreeWidget::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void MenuTreeView::reset() {
+    m_collapsed.clear();
+    QTreeWidget::reset();
 }
 
 // The drag carries nothing the page needs (the dragged item is the selected one), and

@@ -53,7 +53,8 @@ TfrmStep5::TfrmStep5(TfrmMain& main)
     QPalette palette = uMenu->palette();
     palette.setColor(QPalette::Highlight, palette.color(QPalette::Link));
     uMenu->setPalette(palette);
-    QTreeWidgetItem* root = mirror(nullptr, m_tree.root());
+    QTreeWidgetItem* root = mirror(m_tree.root());
+    uMenu->addTopLevelItem(root);
     uMenu->setCurrentItem(root);
     uMenuChange();
 
@@ -84,14 +85,14 @@ tz::MenuNode* TfrmStep5::selectedNode() const {
     return nodeOf(uMenu->currentItem());
 }
 
-QTreeWidgetItem* TfrmStep5::mirror(QTreeWidgetItem* parent, tz::MenuNode* node) {
+// The items are made outside the view, which then takes them in at once.
+QTreeWidgetItem* TfrmStep5::mirror(tz::MenuNode* node) {
     auto* item = new MenuItem(node);
-    if (parent)
-        parent->addChild(item);
-    else
-        uMenu->addTopLevelItem(item);
+    QList<QTreeWidgetItem*> children;
+    children.reserve(node->childCount());
     for (int i = 0; i < node->childCount(); ++i)
-        mirror(item, node->child(i));
+        children.append(mirror(node->child(i)));
+    item->addChildren(children);
     return item;
 }
 
@@ -175,19 +176,22 @@ void TfrmStep5::uMenuDragDrop(const QPoint& point) {
         return;
     QTreeWidgetItem* copy = CopySubtree(target, selected);
     target->setExpanded(true);
-    m_tree.destroySubtree(nodeOf(selected));
+    m_tree.drop(nodeOf(selected), nodeOf(target));
     uMenu->setCurrentItem(copy);
     delete selected;
-    uMenu->fitLabels();
+    // Of the copies only the top one is shown: the others stand under collapsed items.
+    uMenu->fitLabel(copy);
     main().Restructure();
     main().TZrenew();
 }
 
+// The view's copy of the dragged items shows the same nodes, which the tree moves.
 QTreeWidgetItem* TfrmStep5::CopySubtree(QTreeWidgetItem* target, QTreeWidgetItem* source) {
-    auto* copy = new MenuItem(m_tree.appendCopy(nodeOf(target), nodeOf(source)));
+    auto* copy = new MenuItem(nodeOf(source));
     target->addChild(copy);
     for (int i = 0; i < source->childCount(); ++i)
         CopySubtree(copy, source->child(i));
+    uMenu->addedCollapsed(copy);
     return copy;
 }
 
@@ -233,8 +237,8 @@ void TfrmStep5::loadFromProject() {
         const QSignalBlocker blocker(uMenu);
         uMenu->clear();
         m_tree = std::move(loaded.tree);
-        QTreeWidgetItem* root = mirror(nullptr, m_tree.root());
-        uMenu->expandAll();
+        QTreeWidgetItem* root = mirror(m_tree.root());
+        uMenu->addExpandedTopLevelItem(root);
         uMenu->setCurrentItem(root);
         uMenu->fitLabels();
     }

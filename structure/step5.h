@@ -42,7 +42,7 @@ private:
     void GoNext();
     void GoBack();
     void loadFromProject();
-    QTreeWidgetItem* mirror(QTreeWidgetItem* parent, tz::MenuNode* node);
+    QTreeWidgetItem* mirror(tz::MenuNode* node);
     QTreeWidgetItem* CopySubtree(QTreeWidgetItem* target, QTreeWidgetItem* source);
     tz::MenuNode* selectedNode() const;
 
