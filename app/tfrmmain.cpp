@@ -1,7 +1,6 @@
 #include "app/tfrmmain.h"
 
 #include "app/filetype.h"
-#include "pages/memotext.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
 #include "pages/step3owner.h"
@@ -59,6 +58,7 @@ TfrmMain::TfrmMain(UiSeam& seam) : m_seam(seam) {
     TimerStart = new QTimer(this);
     TimerStart->setInterval(1000);
     connect(TimerStart, &QTimer::timeout, this, &TfrmMain::TimerStartTimer);
+    connect(this, &TfrmMain::projectReplaced, this, [this] { m_renewer.forget(); });
 }
 
 TfrmMain::~TfrmMain() {
@@ -154,12 +154,11 @@ void TfrmMain::TZrenew() {
     m_renewing = true;
     tz::PageValues values;
     if (TfrmStep2* step2 = m_windows.step2) {
-        // The memo's text is taken once per keystroke; only a line that begins with "."
-        // makes the memo change and the text be taken again.
-        values.description = memoText(step2->PrDescription);
+        // Only a line that begins with "." makes the memo change.
+        values.description = step2->PrDescription->projectText();
         if (tz::anyLineBeginsWithDot(values.description)) {
             stripMemoLineDots(step2->PrDescription);
-            values.description = memoText(step2->PrDescription);
+            values.description = step2->PrDescription->projectText();
         }
         const QString title = step2->PrTitle->text();
         const QString stripped = tz::stripLeadingDots(title);
@@ -172,12 +171,15 @@ void TfrmMain::TZrenew() {
         values.companyURL = owner->prCompanyURL->text();
         values.companyEMail = owner->prCompanyEMail->text();
         values.companyPhone = owner->prCompanyPhone->text();
-        values.companyInfo = memoText(owner->prCompanyInfo);
+        values.companyInfo = owner->prCompanyInfo->projectText();
     }
     tz::MenuRecords menu;
-    if (TfrmStep5* step5 = m_windows.step5)
+    const tz::MenuHistory* history = nullptr;
+    if (TfrmStep5* step5 = m_windows.step5) {
         menu = step5->menuRecords();
-    tz::renewProjectText(ProjectText, values, StructureLines, menu);
+        history = &step5->menuHistory();
+    }
+    m_renewer.renew(ProjectText, values, StructureLines, menu, history);
     setWindowTitle(tz::projectCaption(values.title));
     m_renewing = false;
 }
@@ -203,9 +205,10 @@ bool TfrmMain::TZSave() {
 }
 
 void TfrmMain::Restructure() {
-    StructureLines.clear();
     if (TfrmStep5* step5 = m_windows.step5)
-        StructureLines = step5->structureLines();
+        step5->updateStructureLines(StructureLines, m_structureState);
+    else
+        StructureLines.clear();
 }
 
 void TfrmMain::DoStep(QWidget* from, QWidget* to) {

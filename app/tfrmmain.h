@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/windows.h"
+#include "project/projectrenewer.h"
+#include "structure/menutree.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -64,5 +66,7 @@ private:
     std::vector<std::unique_ptr<QWidget>> m_owned;
     QString m_startMessage;
     QString m_reportedUnencodable;
+    tz::ProjectRenewer m_renewer;
+    tz::StructureLinesState m_structureState;
     bool m_renewing = false;
 };

@@ -2,6 +2,8 @@
 
 #include "project/random32.h"
 
+#include <algorithm>
+
 namespace tz {
 namespace {
 
@@ -41,8 +43,7 @@ const QString& MenuTree::newItemDescription() {
     return text;
 }
 
-MenuTree::MenuTree()
-    : m_root(std::make_unique<MenuNode>()), m_structureLines{QStringLiteral("0:") + rootText()} {
+MenuTree::MenuTree() : m_root(std::make_unique<MenuNode>()) {
     m_root->m_text = rootText();
 }
 
@@ -104,8 +105,8 @@ MenuNode* MenuTree::appendItem(MenuNode* parent, TMyMenuData record) {
     for (MenuNode* n = parent; n; n = n->m_parent)
         ++n->m_size;
     const int index = indexOf(node);
-    m_records.insert(index, std::move(record));
-    m_structureLines.insert(m_records.size() - 1 - index, structureLine(node));
+    m_records.insert(index, record);
+    m_history.add({index, 0, {std::move(record)}, -1, {structureLine(node)}});
     return node;
 }
 
@@ -123,7 +124,7 @@ bool MenuTree::removeItem(MenuNode* node) {
         return false;
     const int index = indexOf(node);
     m_records.remove(index);
-    m_structureLines.remove(m_records.size() - index);
+    m_history.add({index, 1, {}, -1, {}});
     forgetUids(node);
     for (MenuNode* n = parent; n; n = n->m_parent)
         --n->m_size;
@@ -133,10 +134,10 @@ bool MenuTree::removeItem(MenuNode* node) {
     return true;
 }
 
-void MenuTree::prependStructureLines(const MenuNode* node, QStringList& lines) const {
-    lines.prepend(structureLine(node));
+void MenuTree::appendStructureLines(const MenuNode* node, QStringList& lines) const {
+    lines.append(structureLine(node));
     for (const auto& child : node->m_children)
-        prependStructureLines(child.get(), lines);
+        appendStructureLines(child.get(), lines);
 }
 
 bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
@@ -144,10 +145,8 @@ bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
         return false;
     const int count = dragged->m_size;
     const int from = indexOf(dragged);
-    const qsizetype items = m_records.size();
     MenuRecords moved(m_records.begin() + from, m_records.begin() + from + count);
     m_records.remove(from, count);
-    m_structureLines.remove(items - from - count, count);
 
     auto& siblings = dragged->m_parent->m_children;
     const auto it = std::find_if(siblings.begin(), siblings.end(),
@@ -167,9 +166,9 @@ bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
     // The levels below the dragged node have changed with it.
     QStringList lines;
     lines.reserve(count);
-    prependStructureLines(dragged, lines);
-    m_structureLines.insert(items - to - count, count, QString());
-    std::move(lines.begin(), lines.end(), m_structureLines.begin() + (items - to - count));
+    appendStructureLines(dragged, lines);
+    std::reverse(lines.begin(), lines.end());
+    m_history.add({from, count, {}, to, std::move(lines)});
     return true;
 }
 
@@ -178,14 +177,53 @@ void MenuTree::setCaption(MenuNode* item, const QString& caption) {
         return;
     item->m_text = caption;
     item->m_record->Caption = caption;
-    m_records[indexOf(item)].Caption = caption;
+    const int index = indexOf(item);
+    m_records[index].Caption = caption;
+    m_history.add({index, 1, {m_records.at(index)}, -1, {}});
 }
 
 void MenuTree::setDescription(MenuNode* item, const QString& description) {
     if (!item->m_record)
         return;
     item->m_record->Description = description;
-    m_records[indexOf(item)].Description = description;
+    const int index = indexOf(item);
+    m_records[index].Description = description;
+    m_history.add({index, 1, {m_records.at(index)}, -1, {}});
+}
+
+QStringList MenuTree::structureLines() const {
+    QStringList lines;
+    lines.reserve(m_records.size() + 1);
+    for (const auto& child : m_root->m_children)
+        appendStructureLines(child.get(), lines);
+    std::reverse(lines.begin(), lines.end());
+    lines.append(QStringLiteral("0:") + rootText());
+    return lines;
+}
+
+// The lines stand in reverse tree order: the item at position i of n is line n - 1 - i.
+void MenuTree::updateStructureLines(QStringList& lines, StructureLinesState& state) const {
+    auto marks = [&] {
+        return std::array<const void*, 3>{
+            lines.constData(), lines.isEmpty() ? nullptr : lines.constFirst().constData(),
+            lines.isEmpty() ? nullptr : lines.constLast().constData()};
+    };
+    const auto edits = m_history.since(state.tree, state.revision);
+    if (!edits || lines.size() != state.size || marks() != state.marks) {
+        lines = structureLines();
+    } else {
+        for (const MenuEdit& edit : *edits) {
+            if (!edit.changesStructure())
+                continue;
+            const qsizetype items = lines.size() - 1;
+            const qsizetype removedAt = items - edit.first - edit.removed;
+            lines.remove(removedAt, edit.removed);
+            const qsizetype at = edit.isMove() ? items - edit.movedTo - edit.removed : removedAt;
+            lines.insert(at, edit.lines.size(), QString());
+            std::copy(edit.lines.begin(), edit.lines.end(), lines.begin() + at);
+        }
+    }
+    state = {m_history.tree(), m_history.revision(), marks(), lines.size()};
 }
 
 } // namespace tz

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -36,9 +37,18 @@ private:
     int m_size = 1; // the nodes of the subtree, this one included
 };
 
+// Which state of a tree a list of its structure lines shows, and how the list was left:
+// its storage, length and first and last lines.
+struct StructureLinesState {
+    quint64 tree = 0;
+    quint64 revision = 0;
+    std::array<const void*, 3> marks{};
+    qsizetype size = -1;
+};
+
 // The menu structure of the future program: a fixed root and the items under it. The
-// records in tree order and the structure lines are kept up to date with every change, so
-// that a change in a large tree costs no walk over the tree.
+// records in tree order are kept up to date with every change, and every change is
+// recorded as an edit of them, so that a change in a large tree costs no walk over it.
 class MenuTree {
 public:
     static const QString& rootText();
@@ -80,20 +90,24 @@ public:
 
     // The items' records in tree order, root excluded.
     const MenuRecords& records() const { return m_records; }
-    // One line per node in reverse tree order, the root's line last.
-    const QStringList& structureLines() const { return m_structureLines; }
+    const MenuHistory& history() const { return m_history; }
+    // One line per node in reverse tree order, the root's line last, made by a walk.
+    QStringList structureLines() const;
+    // Brings lines that this function left at an earlier state of the tree up to date by
+    // the edits since; lines of another tree, changed since, or too old are made anew.
+    void updateStructureLines(QStringList& lines, StructureLinesState& state) const;
 
 private:
     // The item's position in tree order, as in records().
     int indexOf(const MenuNode* item) const;
     void forgetUids(const MenuNode* node);
-    // The structure lines of the subtree, each node's line before those met before it.
-    void prependStructureLines(const MenuNode* node, QStringList& lines) const;
+    // The structure lines of the subtree in tree order.
+    void appendStructureLines(const MenuNode* node, QStringList& lines) const;
 
     std::unique_ptr<MenuNode> m_root;
     QHash<qint32, int> m_uidCount;
     MenuRecords m_records;
-    QStringList m_structureLines;
+    MenuHistory m_history;
 };
 
 } // namespace tz

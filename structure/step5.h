@@ -15,10 +15,15 @@ public:
     explicit TfrmStep5(TfrmMain& main);
     ~TfrmStep5() override;
 
-    // The items' records in tree order, root excluded.
+    // The items' records in tree order, root excluded, and the edits that led to them.
     tz::MenuRecords menuRecords() const { return m_tree.records(); }
+    const tz::MenuHistory& menuHistory() const { return m_tree.history(); }
     // One structure line per node, in reverse tree order (the root's line last).
     QStringList structureLines() const { return m_tree.structureLines(); }
+    // Brings lines made by this function up to date with the tree (see MenuTree).
+    void updateStructureLines(QStringList& lines, tz::StructureLinesState& state) const {
+        m_tree.updateStructureLines(lines, state);
+    }
     // The record of an item of uMenu; null for the root.
     const tz::TMyMenuData* recordOf(const QTreeWidgetItem* item) const;
 

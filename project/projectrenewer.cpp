@@ -1,0 +1,322 @@
+#include "project/projectrenewer.h"
+
+#include "project/projectkeys.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace tz {
+namespace {
+
+constexpr std::size_t kSimpleBlocks = 7;
+constexpr std::size_t kStructureBlock = 7;
+constexpr std::size_t kMenuBlock = 8;
+
+bool beginsWithDot(const QString& entry) {
+    return !entry.isEmpty() && entry.at(0) == u'.';
+}
+
+// Inside ".Menu" only a line that begins with "." and is longer than two characters ends
+// the block; the record tags ".u", ".c", ".d", ".l" do not. An entry counts by its first line.
+bool endsMenuBlock(const QString& entry) {
+    if (!beginsWithDot(entry))
+        return false;
+    qsizetype firstLine = 0;
+    while (firstLine < entry.size() && entry.at(firstLine) != u'\r' && entry.at(firstLine) != u'\n')
+        ++firstLine;
+    return firstLine > 2;
+}
+
+// First positions of all keys in one pass, in the order of keys::all; -1 for a missing key.
+std::array<qsizetype, keys::all.size()> findAllKeys(const QStringList& text) {
+    std::array<qsizetype, keys::all.size()> found;
+    found.fill(-1);
+    std::size_t missing = found.size();
+    for (qsizetype i = 0; i < text.size() && missing > 0; ++i) {
+        const QString& line = text.at(i);
+        if (!keys::mayBeKey(line))
+            continue;
+        for (std::size_t k = 0; k < keys::all.size(); ++k) {
+            if (found[k] < 0 && keys::same(line, *keys::all[k])) {
+                found[k] = i;
+                --missing;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+qsizetype positionOf(const std::array<qsizetype, keys::all.size()>& found, const QString* key) {
+    return found[std::size_t(std::find(keys::all.begin(), keys::all.end(), key) -
+                             keys::all.begin())];
+}
+
+bool isRewrittenKey(const QString& line) {
+    return line != keys::NewTitle &&
+           std::any_of(keys::ensured.begin(), keys::ensured.end(),
+                       [&](const QString* key) { return keys::same(line, *key); });
+}
+
+// The same characters: the same storage, or equal.
+bool same(const QString& a, const QString& b) {
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+// The same string object: the text cannot differ.
+bool identical(const QString& a, const QString& b) {
+    return a.constData() == b.constData() && a.size() == b.size();
+}
+
+const QString& valueOf(const PageValues& v, std::size_t block) {
+    const std::array<const QString*, kSimpleBlocks> fields = {
+        &v.title,        &v.description,  &v.companyName, &v.companyURL,
+        &v.companyEMail, &v.companyPhone, &v.companyInfo};
+    return *fields[block];
+}
+
+// A value that began with "." would read back as the end of its block and pile up at
+// every rewrite, so no written value line begins with ".".
+QString simpleEntry(std::size_t block, const QString& value) {
+    return block == 0 ? stripLeadingDots(value) : stripLeadingDotsPerLine(value);
+}
+
+void appendRecord(QStringList& out, const TMyMenuData& record) {
+    static const QString u = QStringLiteral(".u"), c = QStringLiteral(".c"),
+                         d = QStringLiteral(".d"), l = QStringLiteral(".l"),
+                         zero = QStringLiteral("0");
+    out.append(u);
+    out.append(QString::number(record.Uid));
+    out.append(c);
+    out.append(stripLeadingDotsPerLine(record.Caption));
+    out.append(d);
+    out.append(stripLeadingDotsPerLine(record.Description));
+    out.append(l);
+    out.append(record.Tag == 0 ? zero : QString::number(record.Tag));
+}
+
+// Puts the entries in place of the count entries at the position.
+void replaceEntries(QStringList& text, qsizetype at, qsizetype count, QStringList&& entries) {
+    const qsizetype common = std::min(count, entries.size());
+    std::move(entries.begin(), entries.begin() + common, text.begin() + at);
+    if (entries.size() > count) {
+        text.insert(at + common, entries.size() - count, QString());
+        std::move(entries.begin() + common, entries.end(), text.begin() + at + common);
+    } else if (count > entries.size()) {
+        text.remove(at + common, count - entries.size());
+    }
+}
+
+struct Block {
+    std::size_t index; // in keys::rewritten
+    qsizetype key;     // position of the key line
+    qsizetype end;     // first position after the old value lines
+    QStringList content;
+};
+
+} // namespace
+
+void renewProjectText(QStringList& text, const PageValues& values,
+                      const QStringList& structureLines, const MenuRecords& menu) {
+    ProjectRenewer().renew(text, values, structureLines, menu);
+}
+
+void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
+                              const QStringList& structureLines, const MenuRecords& menu,
+                              const MenuHistory* history) {
+    auto found = findAllKeys(text);
+    if (std::any_of(keys::ensured.begin(), keys::ensured.end(),
+                    [&](const QString* key) { return positionOf(found, key) < 0; })) {
+        for (const QString* key : keys::ensured)
+            ensureKey(text, *key);
+        found = findAllKeys(text);
+    }
+    // The last line is never removed, so a block whose key is the last line would keep its
+    // previous value there and grow by a line at every rewrite; a closing ".Finish" stops it.
+    if (isRewrittenKey(text.constLast())) {
+        text.append(keys::Finish);
+        found = findAllKeys(text);
+    }
+
+    const qsizetype count = text.size();
+    // The last line of the text is never removed by a rewrite.
+    auto regionEnd = [&](qsizetype key, bool menuBlock) {
+        qsizetype j = key + 1;
+        while (j < count - 1 &&
+               !(menuBlock ? endsMenuBlock(text.at(j)) : beginsWithDot(text.at(j))))
+            ++j;
+        return std::max(j, key + 1);
+    };
+
+    std::vector<Block> blocks;
+    blocks.reserve(kBlocks);
+    for (std::size_t b = 0; b < kSimpleBlocks; ++b) {
+        const qsizetype k = positionOf(found, keys::rewritten[b]);
+        m_given[b] = valueOf(values, b);
+        blocks.push_back({b, k, regionEnd(k, false), {simpleEntry(b, m_given[b])}});
+    }
+    {
+        const qsizetype k = positionOf(found, &keys::Structure);
+        QStringList content(structureLines.crbegin(), structureLines.crend());
+        blocks.push_back({kStructureBlock, k, regionEnd(k, false), std::move(content)});
+    }
+    {
+        const qsizetype k = positionOf(found, &keys::Menu);
+        QStringList content;
+        content.reserve(menu.size() * 8);
+        for (auto it = menu.crbegin(); it != menu.crend(); ++it)
+            appendRecord(content, *it);
+        blocks.push_back({kMenuBlock, k, regionEnd(k, true), std::move(content)});
+    }
+    // A structure line that began with "." would end its block early at the next rewrite;
+    // such a text is rewritten whole every time.
+    m_valid = std::none_of(structureLines.begin(), structureLines.end(), beginsWithDot);
+    m_tree = history ? history->tree() : 0;
+    m_revision = history ? history->revision() : 0;
+
+    std::sort(blocks.begin(), blocks.end(),
+              [](const Block& a, const Block& b) { return a.key < b.key; });
+
+    qsizetype size = count;
+    for (const Block& b : blocks)
+        size += b.content.size() - (std::min(b.end, count) - b.key - 1);
+    QStringList out;
+    out.reserve(size);
+    qsizetype pos = 0;
+    for (Block& b : blocks) {
+        for (; pos <= b.key; ++pos)
+            out.append(std::move(text[pos]));
+        m_key[b.index] = out.size() - 1;
+        m_size[b.index] = b.content.size();
+        for (QString& entry : b.content)
+            out.append(std::move(entry));
+        pos = std::min(b.end, count);
+    }
+    for (; pos < count; ++pos)
+        out.append(std::move(text[pos]));
+    text = std::move(out);
+    remember(text);
+}
+
+void ProjectRenewer::renew(QStringList& text, const PageValues& values,
+                           const QStringList& structureLines, const MenuRecords& menu,
+                           const MenuHistory* history) {
+    if (!m_valid || !stillWritten(text)) {
+        renewAll(text, values, structureLines, menu, history);
+        return;
+    }
+    for (std::size_t b = 0; b < kSimpleBlocks; ++b) {
+        const QString& value = valueOf(values, b);
+        if (same(value, m_given[b]))
+            continue;
+        text[m_key[b] + 1] = simpleEntry(b, value);
+        m_given[b] = value;
+    }
+    if (!renewStructure(text, structureLines) || !renewMenu(text, menu, history)) {
+        renewAll(text, values, structureLines, menu, history);
+        return;
+    }
+    remember(text);
+}
+
+void ProjectRenewer::resized(std::size_t block, qsizetype difference) {
+    m_size[block] += difference;
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        if (m_key[b] > m_key[block])
+            m_key[b] += difference;
+    }
+}
+
+// The block holds the lines in reverse order. Entries that are the very strings of the
+// lines are kept: the lines both ends have in common stay, and only those between are
+// replaced. False for a line that would end the block early.
+bool ProjectRenewer::renewStructure(QStringList& text, const QStringList& lines) {
+    const qsizetype at = m_key[kStructureBlock] + 1;
+    const qsizetype before = m_size[kStructureBlock], after = lines.size();
+    const qsizetype shorter = std::min(before, after);
+    qsizetype head = 0;
+    while (head < shorter && identical(text.at(at + head), lines[after - 1 - head]))
+        ++head;
+    if (head == before && head == after)
+        return true;
+    qsizetype tail = 0;
+    while (tail < shorter - head && identical(text.at(at + before - 1 - tail), lines[tail]))
+        ++tail;
+    QStringList middle;
+    middle.reserve(after - head - tail);
+    for (qsizetype i = after - 1 - head; i >= tail; --i) {
+        if (beginsWithDot(lines[i]))
+            return false;
+        middle.append(lines[i]);
+    }
+    const qsizetype replaced = before - head - tail;
+    const qsizetype difference = middle.size() - replaced;
+    replaceEntries(text, at + head, replaced, std::move(middle));
+    resized(kStructureBlock, difference);
+    return true;
+}
+
+// The tree's edits since the block was written, when they are all known, change only the
+// records they concern; otherwise the block is written anew.
+bool ProjectRenewer::renewMenu(QStringList& text, const MenuRecords& menu,
+                               const MenuHistory* history) {
+    const auto edits = history ? history->since(m_tree, m_revision) : std::nullopt;
+    if (!edits)
+        return false;
+    for (const MenuEdit& edit : *edits)
+        applyEdit(text, edit);
+    m_revision = history->revision();
+    return m_size[kMenuBlock] == 8 * menu.size();
+}
+
+// Records stand in the block in reverse order, eight entries each: the record at position i
+// of n begins at entry 8 * (n - 1 - i).
+void ProjectRenewer::applyEdit(QStringList& text, const MenuEdit& edit) {
+    const qsizetype items = m_size[kMenuBlock] / 8;
+    const qsizetype block = m_key[kMenuBlock] + 1;
+    if (edit.isMove()) {
+        // The moved records and those they passed swap places.
+        const qsizetype low = std::min(edit.first, edit.movedTo);
+        const qsizetype high = std::max(edit.first, edit.movedTo) + edit.removed;
+        const qsizetype passed = std::abs(edit.movedTo - edit.first);
+        const auto begin = text.begin() + block + 8 * (items - high);
+        const qsizetype shift = edit.movedTo > edit.first ? passed : edit.removed;
+        std::rotate(begin, begin + 8 * shift, begin + 8 * (high - low));
+        return;
+    }
+    QStringList entries;
+    entries.reserve(8 * edit.records.size());
+    for (auto it = edit.records.crbegin(); it != edit.records.crend(); ++it)
+        appendRecord(entries, *it);
+    const qsizetype difference = entries.size() - 8 * edit.removed;
+    replaceEntries(text, block + 8 * (items - edit.first - edit.removed), 8 * edit.removed,
+                   std::move(entries));
+    resized(kMenuBlock, difference);
+}
+
+void ProjectRenewer::remember(const QStringList& text) {
+    m_textSize = text.size();
+    m_textData = text.constData();
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        const qsizetype k = m_key[b];
+        m_marks[b] = {text.at(k).constData(), m_size[b] ? text.at(k + 1).constData() : nullptr,
+                      m_size[b] ? text.at(k + m_size[b]).constData() : nullptr};
+    }
+}
+
+bool ProjectRenewer::stillWritten(const QStringList& text) const {
+    if (text.size() != m_textSize || text.constData() != m_textData)
+        return false;
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        const qsizetype k = m_key[b];
+        const std::array<const QChar*, 3> marks = {
+            text.at(k).constData(), m_size[b] ? text.at(k + 1).constData() : nullptr,
+            m_size[b] ? text.at(k + m_size[b]).constData() : nullptr};
+        if (marks != m_marks[b])
+            return false;
+    }
+    return true;
+}
+
+} // namespace tz
