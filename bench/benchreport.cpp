@@ -23,8 +23,9 @@ public:
             if (run.error_occurred || !(single || median) || items == run.counters.end())
                 continue;
             // Benchmarks of other processes give the processor time those used as manual time.
-            const double time = run.run_name.time_type == "manual_time" ? run.GetAdjustedRealTime()
-                                                                        : run.GetAdjustedCPUTime();
+            const double time = run.run_name.time_type.find("manual_time") != std::string::npos
+                                    ? run.GetAdjustedRealTime()
+                                    : run.GetAdjustedCPUTime();
             const double ns = time / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
             m_points[run.run_name.function_name].push_back({items->second.value, ns});
         }

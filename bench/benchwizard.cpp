@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <ctime>
+
 void keepRegistrationInTemporaryFolder() {
     static QTemporaryDir xdg;
     qputenv("XDG_DATA_HOME", xdg.filePath(QStringLiteral("data")).toLocal8Bit());
@@ -41,6 +43,12 @@ bool PaintCounter::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::Paint)
         ++paints;
     return false;
+}
+
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
 void pressKey(QWidget* widget, Qt::Key key, const QString& text) {

@@ -58,6 +58,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// The processor time this process has used so far, in seconds.
+double processSeconds();
+
 // A key press and release as the keyboard sends them.
 void pressKey(QWidget* widget, Qt::Key key, const QString& text);
 

@@ -1,6 +1,7 @@
 #include "project/projectrenewer.h"
 
 #include "project/projectkeys.h"
+#include "project/relocate.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -230,26 +231,51 @@ void ProjectRenewer::resized(std::size_t block, qsizetype difference) {
 
 // The block holds the lines in reverse order. Entries that are the very strings of the
 // lines are kept: the lines both ends have in common stay, and only those between are
-// replaced. False for a line that would end the block early.
+// replaced. When the lines between are partly the same strings moved as a run, as after a
+// drop, the run is moved first. False for a line that would end the block early.
 bool ProjectRenewer::renewStructure(QStringList& text, const QStringList& lines) {
     const qsizetype at = m_key[kStructureBlock] + 1;
     const qsizetype before = m_size[kStructureBlock], after = lines.size();
-    const qsizetype shorter = std::min(before, after);
-    qsizetype head = 0;
-    while (head < shorter && identical(text.at(at + head), lines[after - 1 - head]))
-        ++head;
+    auto entry = [&](qsizetype i) -> const QString& { return lines[after - 1 - i]; };
+    qsizetype head = 0, tail = 0;
+    auto compare = [&] {
+        const qsizetype shorter = std::min(before, after);
+        head = 0;
+        while (head < shorter && identical(text.at(at + head), entry(head)))
+            ++head;
+        tail = 0;
+        while (tail < shorter - head &&
+               identical(text.at(at + before - 1 - tail), entry(after - 1 - tail)))
+            ++tail;
+    };
+    compare();
     if (head == before && head == after)
         return true;
-    qsizetype tail = 0;
-    while (tail < shorter - head && identical(text.at(at + before - 1 - tail), lines[tail]))
-        ++tail;
+    for (qsizetype i = head; i < after - tail; ++i) {
+        if (beginsWithDot(entry(i)))
+            return false;
+    }
+    const qsizetype between = before - head - tail;
+    if (between > 1 && between == after - head - tail) {
+        const qsizetype first = at + head, last = first + between;
+        qsizetype run = 1;
+        while (run < between && !identical(text.at(first + run), entry(head)))
+            ++run;
+        if (run < between) {
+            rotateElements(text, first, first + run, last);
+        } else {
+            run = 1;
+            while (run < between && !identical(text.at(first), entry(head + run)))
+                ++run;
+            if (run < between)
+                rotateElements(text, first, last - run, last);
+        }
+        compare();
+    }
     QStringList middle;
     middle.reserve(after - head - tail);
-    for (qsizetype i = after - 1 - head; i >= tail; --i) {
-        if (beginsWithDot(lines[i]))
-            return false;
-        middle.append(lines[i]);
-    }
+    for (qsizetype i = head; i < after - tail; ++i)
+        middle.append(entry(i));
     const qsizetype replaced = before - head - tail;
     const qsizetype difference = middle.size() - replaced;
     replaceEntries(text, at + head, replaced, std::move(middle));
@@ -280,9 +306,9 @@ void ProjectRenewer::applyEdit(QStringList& text, const MenuEdit& edit) {
         const qsizetype low = std::min(edit.first, edit.movedTo);
         const qsizetype high = std::max(edit.first, edit.movedTo) + edit.removed;
         const qsizetype passed = std::abs(edit.movedTo - edit.first);
-        const auto begin = text.begin() + block + 8 * (items - high);
+        const qsizetype begin = block + 8 * (items - high);
         const qsizetype shift = edit.movedTo > edit.first ? passed : edit.removed;
-        std::rotate(begin, begin + 8 * shift, begin + 8 * (high - low));
+        rotateElements(text, begin, begin + 8 * shift, begin + 8 * (high - low));
         return;
     }
     QStringList entries;

@@ -1,6 +1,7 @@
 #include "structure/menutree.h"
 
 #include "project/random32.h"
+#include "project/relocate.h"
 
 #include <algorithm>
 
@@ -12,6 +13,10 @@ QString structureLine(const MenuNode* node) {
 }
 
 } // namespace
+
+const QString& MenuNode::text() const {
+    return m_record ? m_record->Caption : MenuTree::rootText();
+}
 
 int MenuNode::level() const {
     int level = 0;
@@ -43,9 +48,7 @@ const QString& MenuTree::newItemDescription() {
     return text;
 }
 
-MenuTree::MenuTree() : m_root(std::make_unique<MenuNode>()) {
-    m_root->m_text = rootText();
-}
+MenuTree::MenuTree() : m_root(std::make_unique<MenuNode>()) {}
 
 MenuTree::MenuTree(MenuTree&&) noexcept = default;
 MenuTree& MenuTree::operator=(MenuTree&&) noexcept = default;
@@ -97,10 +100,10 @@ MenuNode* MenuTree::addItem(MenuNode* parent, qint32 uid) {
 MenuNode* MenuTree::appendItem(MenuNode* parent, TMyMenuData record) {
     auto owned = std::make_unique<MenuNode>();
     MenuNode* node = owned.get();
-    node->m_text = record.Caption;
     ++m_uidCount[record.Uid];
     node->m_record = std::make_unique<TMyMenuData>(record);
     node->m_parent = parent;
+    node->m_row = parent->childCount();
     parent->m_children.push_back(std::move(owned));
     for (MenuNode* n = parent; n; n = n->m_parent)
         ++n->m_size;
@@ -108,6 +111,15 @@ MenuNode* MenuTree::appendItem(MenuNode* parent, TMyMenuData record) {
     m_records.insert(index, record);
     m_history.add({index, 0, {std::move(record)}, -1, {structureLine(node)}});
     return node;
+}
+
+std::unique_ptr<MenuNode> MenuTree::detach(MenuNode* node) {
+    auto& siblings = node->m_parent->m_children;
+    const auto at = siblings.begin() + node->m_row;
+    std::unique_ptr<MenuNode> owned = std::move(*at);
+    for (auto it = siblings.erase(at); it != siblings.end(); ++it)
+        --(*it)->m_row;
+    return owned;
 }
 
 void MenuTree::forgetUids(const MenuNode* node) {
@@ -128,9 +140,7 @@ bool MenuTree::removeItem(MenuNode* node) {
     forgetUids(node);
     for (MenuNode* n = parent; n; n = n->m_parent)
         --n->m_size;
-    auto& siblings = parent->m_children;
-    siblings.erase(std::find_if(siblings.begin(), siblings.end(),
-                                [&](const auto& child) { return child.get() == node; }));
+    detach(node);
     return true;
 }
 
@@ -145,24 +155,21 @@ bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
         return false;
     const int count = dragged->m_size;
     const int from = indexOf(dragged);
-    MenuRecords moved(m_records.begin() + from, m_records.begin() + from + count);
-    m_records.remove(from, count);
 
-    auto& siblings = dragged->m_parent->m_children;
-    const auto it = std::find_if(siblings.begin(), siblings.end(),
-                                 [&](const auto& child) { return child.get() == dragged; });
-    std::unique_ptr<MenuNode> owned = std::move(*it);
-    siblings.erase(it);
     for (MenuNode* n = dragged->m_parent; n; n = n->m_parent)
         n->m_size -= count;
+    std::unique_ptr<MenuNode> owned = detach(dragged);
     dragged->m_parent = target;
+    dragged->m_row = target->childCount();
     target->m_children.push_back(std::move(owned));
     for (MenuNode* n = target; n; n = n->m_parent)
         n->m_size += count;
 
     const int to = indexOf(dragged);
-    m_records.insert(to, count, TMyMenuData());
-    std::move(moved.begin(), moved.end(), m_records.begin() + to);
+    if (to > from)
+        rotateElements(m_records, from, from + count, to + count);
+    else
+        rotateElements(m_records, to, from, from + count);
     // The levels below the dragged node have changed with it.
     QStringList lines;
     lines.reserve(count);
@@ -175,7 +182,6 @@ bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
 void MenuTree::setCaption(MenuNode* item, const QString& caption) {
     if (!item->m_record)
         return;
-    item->m_text = caption;
     item->m_record->Caption = caption;
     const int index = indexOf(item);
     m_records[index].Caption = caption;

@@ -16,25 +16,29 @@ namespace tz {
 class Random32;
 
 // One node of the menu structure. The root carries no record; every item owns exactly one.
+// A node is kept small, as a view laying out a large tree visits every one.
 class MenuNode {
 public:
-    const QString& text() const { return m_text; }
+    // The item's caption; the root's fixed text.
+    const QString& text() const;
     const TMyMenuData* record() const { return m_record.get(); }
     MenuNode* parent() const { return m_parent; }
     int childCount() const { return int(m_children.size()); }
     MenuNode* child(int i) const { return m_children[std::size_t(i)].get(); }
     bool hasChildren() const { return !m_children.empty(); }
+    // The position among the parent's children; 0 for the root.
+    int row() const { return m_row; }
     // The number of ancestors: 0 for the root, 1 for its children.
     int level() const;
     bool isAncestorOf(const MenuNode* node) const;
 
 private:
     friend class MenuTree;
-    QString m_text;
     std::unique_ptr<TMyMenuData> m_record;
     MenuNode* m_parent = nullptr;
     std::vector<std::unique_ptr<MenuNode>> m_children;
     int m_size = 1; // the nodes of the subtree, this one included
+    int m_row = 0;
 };
 
 // Which state of a tree a list of its structure lines shows, and how the list was left:
@@ -101,6 +105,8 @@ private:
     // The item's position in tree order, as in records().
     int indexOf(const MenuNode* item) const;
     void forgetUids(const MenuNode* node);
+    // Takes the node out of its parent's children; its subtree's sizes are the caller's.
+    std::unique_ptr<MenuNode> detach(MenuNode* node);
     // The structure lines of the subtree in tree order.
     void appendStructureLines(const MenuNode* node, QStringList& lines) const;
 

@@ -48,8 +48,8 @@ private Q_SLOTS:
     void okPutsTheChosenNodeOnThePage() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "A");
-        QTreeWidgetItem* b = addUnder(page, itemAt(page, {}), "B");
+        Item a = addUnder(page, itemAt(page, {}), "A");
+        Item b = addUnder(page, itemAt(page, {}), "B");
         const QStringList text = f.main().ProjectText;
         const tz::TMyMenuData before = *page->recordOf(b);
         bool opened = false;
@@ -68,7 +68,7 @@ private Q_SLOTS:
         page->Button3Click();
         QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Основные функции"));
 
-        page->uMenu->setCurrentItem(a);
+        page->uMenu->setCurrentIndex(a);
         QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Основные функции"));
     }
 
@@ -97,11 +97,11 @@ private Q_SLOTS:
 
         f.main().TZnew();
         const QStringList text = f.main().ProjectText;
-        page->uMenu->setCurrentItem(page->uMenu->topLevelItem(1));
+        page->uMenu->setCurrentIndex(page->uMenu->model()->index(1, 0));
         QTest::mouseClick(page->btnAddMenu, Qt::LeftButton);
         QTest::mouseClick(page->btnDeleteMenu, Qt::LeftButton);
         page->MenuCaption->setText("x");
-        QCOMPARE(page->uMenu->topLevelItemCount(), 2);
+        QCOMPARE(page->uMenu->model()->rowCount(), 2);
         QCOMPARE(f.main().ProjectText, text);
         QVERIFY(f.seam.messages.isEmpty());
     }
