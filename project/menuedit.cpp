@@ -16,10 +16,7 @@ std::optional<std::span<const MenuEdit>> MenuHistory::since(quint64 tree, quint6
     return std::span<const MenuEdit>(m_edits).last(std::size_t(m_revision - revision));
 }
 
-void MenuHistory::add(MenuEdit edit) {
-    ++m_revision;
-    if (!m_asked)
-        return;
+void MenuHistory::keep(MenuEdit edit) {
     if (m_edits.size() == kKept)
         m_edits.erase(m_edits.begin());
     m_edits.push_back(std::move(edit));

@@ -42,10 +42,17 @@ public:
     // The edits made after the given revision of this tree, oldest first; none when that
     // revision is of another tree or older than the edits kept.
     std::optional<std::span<const MenuEdit>> since(quint64 tree, quint64 revision) const;
-    void add(MenuEdit edit);
+    // Counts an edit; it is kept only once someone has asked, and made only then.
+    template <typename Make> void add(Make&& make) {
+        ++m_revision;
+        if (m_asked)
+            keep(make());
+    }
 
 private:
     static constexpr std::size_t kKept = 16;
+
+    void keep(MenuEdit edit);
 
     quint64 m_tree;
     quint64 m_revision = 0;

@@ -109,7 +109,9 @@ MenuNode* MenuTree::appendItem(MenuNode* parent, TMyMenuData record) {
         ++n->m_size;
     const int index = indexOf(node);
     m_records.insert(index, record);
-    m_history.add({index, 0, {std::move(record)}, -1, {structureLine(node)}});
+    m_history.add([&] {
+        return MenuEdit{index, 0, {std::move(record)}, -1, {structureLine(node)}};
+    });
     return node;
 }
 
@@ -136,7 +138,7 @@ bool MenuTree::removeItem(MenuNode* node) {
         return false;
     const int index = indexOf(node);
     m_records.remove(index);
-    m_history.add({index, 1, {}, -1, {}});
+    m_history.add([&] { return MenuEdit{index, 1, {}, -1, {}}; });
     forgetUids(node);
     for (MenuNode* n = parent; n; n = n->m_parent)
         --n->m_size;
@@ -171,11 +173,13 @@ bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
     else
         rotateElements(m_records, to, from, from + count);
     // The levels below the dragged node have changed with it.
-    QStringList lines;
-    lines.reserve(count);
-    appendStructureLines(dragged, lines);
-    std::reverse(lines.begin(), lines.end());
-    m_history.add({from, count, {}, to, std::move(lines)});
+    m_history.add([&] {
+        QStringList lines;
+        lines.reserve(count);
+        appendStructureLines(dragged, lines);
+        std::reverse(lines.begin(), lines.end());
+        return MenuEdit{from, count, {}, to, std::move(lines)};
+    });
     return true;
 }
 
@@ -185,7 +189,7 @@ void MenuTree::setCaption(MenuNode* item, const QString& caption) {
     item->m_record->Caption = caption;
     const int index = indexOf(item);
     m_records[index].Caption = caption;
-    m_history.add({index, 1, {m_records.at(index)}, -1, {}});
+    m_history.add([&] { return MenuEdit{index, 1, {m_records.at(index)}, -1, {}}; });
 }
 
 void MenuTree::setDescription(MenuNode* item, const QString& description) {
@@ -194,7 +198,7 @@ void MenuTree::setDescription(MenuNode* item, const QString& description) {
     item->m_record->Description = description;
     const int index = indexOf(item);
     m_records[index].Description = description;
-    m_history.add({index, 1, {m_records.at(index)}, -1, {}});
+    m_history.add([&] { return MenuEdit{index, 1, {m_records.at(index)}, -1, {}}; });
 }
 
 QStringList MenuTree::structureLines() const {

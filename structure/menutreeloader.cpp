@@ -3,7 +3,7 @@
 #include "project/random32.h"
 #include "project/textlines.h"
 
-#include <QSet>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
@@ -19,16 +19,30 @@ struct ReadRecord {
     bool uidRead = false;
 };
 
-std::optional<qint32> readInt(const QStringList& lines) {
-    if (lines.size() != 1)
+// The lines of one field of a record, joined as they are read, and the run of entries of
+// the project text, each one line, that they came from (-1 when they did not).
+struct FieldLines {
+    QString text;
+    qsizetype count = 0;
+    qsizetype firstEntry = -1;
+    qsizetype lastEntry = -1;
+
+    void append(const QString& line, QStringView separator, qsizetype entry) {
+        if (count++ > 0)
+            text += separator;
+        text += line;
+        const bool follows = count == 1 || (lastEntry >= 0 && entry == lastEntry + 1);
+        firstEntry = follows ? (count == 1 ? entry : firstEntry) : -1;
+        lastEntry = follows ? entry : -1;
+    }
+};
+
+std::optional<qint32> readInt(const FieldLines& field) {
+    if (field.count != 1)
         return std::nullopt;
     bool ok = false;
-    const qint32 value = QStringView(lines.constFirst()).trimmed().toInt(&ok);
+    const qint32 value = QStringView(field.text).trimmed().toInt(&ok);
     return ok ? std::optional(value) : std::nullopt;
-}
-
-QString joined(const QStringList& lines, QStringView separator) {
-    return lines.size() == 1 ? lines.constFirst() : lines.join(separator);
 }
 
 // Reads the ".Menu" block record by record, line by line, under the same bounds as the
@@ -36,13 +50,14 @@ QString joined(const QStringList& lines, QStringView separator) {
 // characters, never the last line. An entry with line breaks counts as its lines.
 class RecordReader {
 public:
-    explicit RecordReader(bool& damaged) : m_damaged(damaged) {}
+    RecordReader(QStringList& text, bool& damaged) : m_text(text), m_damaged(damaged) {}
 
-    void line(const QString& line) {
+    // A line of the block; the position of its entry when the entry is this line alone.
+    void line(const QString& line, qsizetype entry) {
         if (line == u".u") {
             finish();
             m_open = true;
-            m_lines = {};
+            m_fields = {};
             m_seen = {true, false, false, false};
             m_outOfOrder = false;
             m_field = UidField;
@@ -52,23 +67,34 @@ public:
             m_damaged = true;
             return;
         }
-        const Field tag = line == u".c"   ? CaptionField
-                          : line == u".d" ? DescriptionField
-                          : line == u".l" ? TagField
-                                          : FieldCount;
+        const Field tag = line.size() != 2 ? FieldCount
+                          : line == u".c"  ? CaptionField
+                          : line == u".d"  ? DescriptionField
+                          : line == u".l"  ? TagField
+                                           : FieldCount;
         if (tag != FieldCount) {
             m_outOfOrder |= tag != m_field + 1;
             m_seen[tag] = true;
             m_field = tag;
             return;
         }
-        m_lines[m_field].append(line);
+        // A caption pasted with line breaks is written as several lines; they are one
+        // caption again.
+        m_fields[m_field].append(line, m_field == CaptionField ? u" " : u"\r\n", entry);
     }
 
-    // The records in tree order (the block holds them in reverse).
+    // The records in tree order (the block holds them in reverse); the entries of joined
+    // lines are taken out of the project text.
     std::vector<ReadRecord> records() {
         finish();
         std::reverse(m_records.begin(), m_records.end());
+        qsizetype kept = m_joined.empty() ? m_text.size() : m_joined.front().first;
+        for (std::size_t r = 0; r < m_joined.size(); ++r) {
+            const qsizetype end = r + 1 < m_joined.size() ? m_joined[r + 1].first : m_text.size();
+            for (qsizetype j = m_joined[r].second; j < end; ++j)
+                m_text[kept++] = std::move(m_text[j]);
+        }
+        m_text.resize(kept);
         return std::move(m_records);
     }
 
@@ -78,38 +104,49 @@ private:
             return;
         m_open = false;
         ReadRecord read;
-        const std::optional<qint32> uid = readInt(m_lines[UidField]);
-        const std::optional<qint32> tag = readInt(m_lines[TagField]);
+        const std::optional<qint32> uid = readInt(m_fields[UidField]);
+        const std::optional<qint32> tag = readInt(m_fields[TagField]);
         read.uidRead = uid.has_value();
         read.data.Uid = uid.value_or(0);
         read.data.Tag = tag.value_or(0);
-        // A caption pasted with line breaks is written as several lines; they are one
-        // caption again.
-        read.data.Caption = joined(m_lines[CaptionField], u" ");
-        read.data.Description = joined(m_lines[DescriptionField], u"\r\n");
+        read.data.Caption = std::move(m_fields[CaptionField].text);
+        FieldLines& description = m_fields[DescriptionField];
+        read.data.Description = std::move(description.text);
+        // A description of several lines now stands in the project text once, as one entry
+        // shared with the record, as a rewrite writes it: its lines would otherwise be held
+        // twice, which in a large project is most of its memory. The file is the same.
+        if (description.count > 1 && description.firstEntry >= 0) {
+            m_text[description.firstEntry] = read.data.Description;
+            for (qsizetype j = description.firstEntry + 1; j <= description.lastEntry; ++j)
+                m_text[j] = QString();
+            m_joined.push_back({description.firstEntry + 1, description.lastEntry + 1});
+        }
         m_damaged |=
             m_outOfOrder || !uid || !tag || !m_seen[CaptionField] || !m_seen[DescriptionField];
         m_records.push_back(std::move(read));
     }
 
+    QStringList& m_text;
     bool& m_damaged;
+    // Runs of entries (from, to) that were joined into the entry before them.
+    std::vector<std::pair<qsizetype, qsizetype>> m_joined;
     bool m_open = false;
-    std::array<QStringList, FieldCount> m_lines;
+    std::array<FieldLines, FieldCount> m_fields;
     std::array<bool, FieldCount> m_seen{};
     bool m_outOfOrder = false;
     Field m_field = UidField;
     std::vector<ReadRecord> m_records;
 };
 
-std::vector<ReadRecord> readRecords(const QStringList& text, bool& damaged) {
-    RecordReader reader(damaged);
+std::vector<ReadRecord> readRecords(QStringList& text, bool& damaged) {
+    RecordReader reader(text, damaged);
     const qsizetype k = findKey(text, u".Menu");
     for (qsizetype j = k + 1; k > 0 && j <= text.size() - 2; ++j) {
-        const QString& entry = text.at(j);
+        const QString entry = text.at(j);
         if (!entry.contains(u'\r') && !entry.contains(u'\n')) {
             if (entry.startsWith(u'.') && entry.size() > 2)
                 break;
-            reader.line(entry);
+            reader.line(entry, j);
             continue;
         }
         QStringList lines;
@@ -119,7 +156,7 @@ std::vector<ReadRecord> readRecords(const QStringList& text, bool& damaged) {
         if (lines.constFirst().startsWith(u'.') && lines.constFirst().size() > 2)
             break;
         for (const QString& line : lines)
-            reader.line(line);
+            reader.line(line, -1);
     }
     return reader.records();
 }
@@ -146,18 +183,25 @@ std::optional<StructureLine> readStructureLine(const QString& line, bool& damage
 
 } // namespace
 
-LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
+LoadedMenuTree loadMenuTree(QStringList& projectText, Random32& random) {
     LoadedMenuTree loaded;
     MenuTree& tree = loaded.tree;
     std::vector<ReadRecord> records = readRecords(projectText, loaded.damaged);
 
-    // Records sharing a Uid are matched to that Uid's structure lines in order.
-    QHash<qint32, QList<std::size_t>> byUid;
-    QSet<qint32> fileUids;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (records[i].uidRead) {
-            byUid[records[i].data.Uid].append(i);
-            fileUids.insert(records[i].data.Uid);
+    // Records sharing a Uid are matched to that Uid's structure lines in order: each Uid
+    // leads to its first unplaced record, and each record to the next with its Uid.
+    QHash<qint32, std::size_t> firstWithUid;
+    firstWithUid.reserve(qsizetype(records.size()));
+    std::vector<std::size_t> nextWithUid(records.size(), records.size());
+    for (std::size_t i = records.size(); i-- > 0;) {
+        if (!records[i].uidRead)
+            continue;
+        const auto at = firstWithUid.find(records[i].data.Uid);
+        if (at == firstWithUid.end()) {
+            firstWithUid.insert(records[i].data.Uid, i);
+        } else {
+            nextWithUid[i] = at.value();
+            at.value() = i;
         }
     }
     std::vector<bool> placed(records.size(), false);
@@ -178,9 +222,10 @@ LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
         path.resize(std::size_t(line->level));
         MenuNode* parent = path.back();
         MenuNode* node = nullptr;
-        auto candidates = byUid.find(line->uid);
-        if (candidates != byUid.end() && !candidates->isEmpty()) {
-            const std::size_t index = candidates->takeFirst();
+        auto candidate = firstWithUid.find(line->uid);
+        if (candidate != firstWithUid.end() && candidate.value() < records.size()) {
+            const std::size_t index = candidate.value();
+            candidate.value() = nextWithUid[index];
             placed[index] = true;
             node = tree.appendItem(parent, std::move(records[index].data));
         } else {
@@ -196,7 +241,7 @@ LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
         if (!records[i].uidRead) {
             do
                 data.Uid = tree.drawUid(random);
-            while (fileUids.contains(data.Uid));
+            while (firstWithUid.contains(data.Uid));
         }
         tree.appendItem(tree.root(), std::move(data));
     }

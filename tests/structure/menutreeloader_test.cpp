@@ -1,3 +1,4 @@
+#include "project/projectfile.h"
 #include "project/random32.h"
 #include "structure/menutreeloader.h"
 
@@ -29,6 +30,11 @@ QStringList record(qint32 uid, const QString& caption, const QStringList& descri
            QStringList{".l", QString::number(tag)};
 }
 
+// The tree of a copy of the text.
+LoadedMenuTree load(QStringList text, Random32& random) {
+    return loadMenuTree(text, random);
+}
+
 // Each node as "level caption", in tree order.
 QStringList outline(const MenuTree& tree) {
     QStringList out;
@@ -45,11 +51,11 @@ QStringList outline(const MenuTree& tree) {
 
 TEST(MenuTreeLoader, EmptyBlocksGiveTheRootAlone) {
     Random32 random;
-    LoadedMenuTree loaded = loadMenuTree(project({}, {}), random);
+    LoadedMenuTree loaded = load(project({}, {}), random);
     EXPECT_FALSE(loaded.tree.hasItems());
     EXPECT_FALSE(loaded.hadStructureLines);
     EXPECT_FALSE(loaded.damaged);
-    EXPECT_FALSE(loadMenuTree({}, random).tree.hasItems());
+    EXPECT_FALSE(load({}, random).tree.hasItems());
 }
 
 TEST(MenuTreeLoader, KeepsRecordsAndLinesThatHaveNoPartner) {
@@ -58,11 +64,19 @@ TEST(MenuTreeLoader, KeepsRecordsAndLinesThatHaveNoPartner) {
                                      record(3, "Без строки") + record(2, "Второй", {"a", "b"}, -5) +
                                          record(1, "Первый"));
     Random32 random;
-    LoadedMenuTree loaded = loadMenuTree(text, random);
+    QStringList read = text;
+    LoadedMenuTree loaded = loadMenuTree(read, random);
     EXPECT_FALSE(loaded.damaged);
     EXPECT_EQ(outline(loaded.tree),
               (QStringList{"0 Главное Меню Программы", "1 Первый", "2 Новый пункт меню", "1 Второй",
                            "1 Без строки"}));
+    // The description of two lines is one entry now, the record's own string; the file
+    // would be the same.
+    EXPECT_EQ(read.size(), text.size() - 1);
+    EXPECT_EQ(serializeProject(read).bytes, serializeProject(text).bytes);
+    const qsizetype joined = read.indexOf(QStringLiteral("a\r\nb"));
+    ASSERT_GT(joined, 0);
+    EXPECT_EQ(read.at(joined).constData(), loaded.tree.records().at(2).Description.constData());
     const MenuRecords& records = loaded.tree.records();
     EXPECT_EQ(records.at(1).Uid, 7);
     EXPECT_EQ(records.at(1).Description, QStringLiteral("Описание не готово"));
@@ -75,7 +89,7 @@ TEST(MenuTreeLoader, MatchesSharedUidsInOrder) {
     const QStringList text =
         project({"1:5", "2:5"}, record(5, "Внутренний") + record(5, "Внешний"));
     Random32 random;
-    LoadedMenuTree loaded = loadMenuTree(text, random);
+    LoadedMenuTree loaded = load(text, random);
     EXPECT_EQ(outline(loaded.tree),
               (QStringList{"0 Главное Меню Программы", "1 Внешний", "2 Внутренний"}));
     EXPECT_FALSE(loaded.damaged);
@@ -113,19 +127,19 @@ TEST(MenuTreeLoader, ReadsWhatItCanOfDamagedBlocks) {
     };
     for (const Case& c : cases) {
         Random32 r;
-        LoadedMenuTree loaded = loadMenuTree(project(c.structure, c.menu), r);
+        LoadedMenuTree loaded = load(project(c.structure, c.menu), r);
         EXPECT_TRUE(loaded.damaged) << c.name;
         EXPECT_EQ(outline(loaded.tree), c.outline) << c.name;
     }
 
     LoadedMenuTree pasted =
-        loadMenuTree(project({"1:1"}, {".u", "1", ".c", "A", "B", ".d", "d", ".l", "0"}), random);
+        load(project({"1:1"}, {".u", "1", ".c", "A", "B", ".d", "d", ".l", "0"}), random);
     EXPECT_FALSE(pasted.damaged);
     EXPECT_EQ(outline(pasted.tree), (QStringList{"0 Главное Меню Программы", "1 A B"}));
 
     // A record whose Uid cannot be read keeps its texts and gets a Uid of its own.
     LoadedMenuTree loaded =
-        loadMenuTree(project({}, {".u", "??", ".c", "A", ".d", "d", ".l", "0"}), random);
+        load(project({}, {".u", "??", ".c", "A", ".d", "d", ".l", "0"}), random);
     EXPECT_TRUE(loaded.damaged);
     ASSERT_EQ(loaded.tree.records().size(), 1);
     EXPECT_EQ(loaded.tree.records().constFirst().Caption, QStringLiteral("A"));
