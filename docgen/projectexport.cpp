@@ -1,18 +1,26 @@
 #include "docgen/projectexport.h"
 
 #include "docgen/docformat.h"
-#include "project/projectfile.h"
-#include "project/projecttext.h"
+#include "project/fileblocks.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace tz {
 
-DocumentInputs documentInputsOf(const QStringList& projectText) {
-    return {singleValue(projectText, u".Title"),
-            valueLines(projectText, u".Description").join(QLatin1String("\r\n")),
-            singleValue(projectText, u".ProjectUID")};
+namespace {
+
+// The document's values as the wizard's title page would show them for the project.
+DocumentInputs documentInputsOf(const FileBlocks& project) {
+    auto last = [](const FileBlock& block) {
+        const QStringList lines = valueLines(block);
+        return lines.isEmpty() ? QString() : lines.constLast();
+    };
+    return {last(project.blocks[0]), valueLines(project.blocks[1]).join(QLatin1String("\r\n")),
+            last(project.blocks[2])};
 }
+
+} // namespace
 
 QString exportDocument(const QString& projectPath, const QString& outputPath,
                        const QString& formatName) {
@@ -29,10 +37,15 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
                    QStringLiteral(": допустимы html, rtf и doc");
     }
 
-    const LoadResult project = loadProjectFile(projectPath);
-    if (!project.ok)
+    QFile file(projectPath);
+    if (!QFileInfo(projectPath).isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("Не удается открыть файл ") + projectPath;
-    if (!looksLikeProject(project.text))
+    const QByteArray projectBytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Не удается открыть файл ") + projectPath;
+    const FileBlocks project =
+        readFileBlocks(projectBytes, {u".Title", u".Description", u".ProjectUID"});
+    if (!project.isProject)
         return QStringLiteral("Файл ") + projectPath +
                QStringLiteral(" не является техническим заданием");
 
@@ -41,7 +54,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
     DocBuffer doc;
-    const QByteArray bytes = renderDocument(doc, *format, documentInputsOf(project.text));
+    const QByteArray bytes = renderDocument(doc, *format, documentInputsOf(project));
     if (!saveDocumentFile(outputPath, bytes))
         return documentSaveError(outputPath);
     return QString();

@@ -1,5 +1,7 @@
 // Any bytes load; saving what was loaded and loading it again gives the same entries; a
-// rewrite is stable: running it twice gives the text of running it once.
+// rewrite is stable: running it twice gives the text of running it once; the blocks read
+// from the bytes alone give what the reading rule takes from the whole text.
+#include "project/fileblocks.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 
@@ -20,6 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tz::ProjectBytes saved = tz::serializeProject(text);
     check(saved.unencodable.isEmpty());
     check(tz::parseProjectBytes(saved.bytes) == text);
+    const tz::FileBlocks blocks = tz::readFileBlocks(bytes, {u".Title", u".Description"});
+    check(blocks.isProject == tz::looksLikeProject(text));
+    check(tz::valueLines(blocks.blocks[0]) == tz::valueLines(text, u".Title"));
+    check(tz::valueLines(blocks.blocks[1]) == tz::valueLines(text, u".Description"));
 
     tz::PageValues values;
     values.title = tz::singleValue(text, u".Title");

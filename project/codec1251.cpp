@@ -49,17 +49,13 @@ unsigned char byte1251(char16_t ch) {
     return (*tables().fromUnicode)[ch];
 }
 
-Encoded1251 encode1251(QStringView text) {
+char* write1251(QStringView text, char* out, QString& unencodable) {
     const auto& table = *tables().fromUnicode;
-    Encoded1251 result;
-    result.bytes.resize(text.size());
-    char* dst = result.bytes.data();
-    qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t ch = text[i].unicode();
         const std::uint8_t b = table[ch];
         if (b != 0 || ch == 0) {
-            dst[n++] = static_cast<char>(b);
+            *out++ = static_cast<char>(b);
             continue;
         }
         // A surrogate pair is one character and becomes one '?'.
@@ -67,12 +63,19 @@ Encoded1251 encode1251(QStringView text) {
         if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             len = 2;
         const QStringView bad = text.mid(i, len);
-        if (!result.unencodable.contains(bad))
-            result.unencodable += bad;
-        dst[n++] = '?';
+        if (!unencodable.contains(bad))
+            unencodable += bad;
+        *out++ = '?';
         i += len - 1;
     }
-    result.bytes.truncate(n);
+    return out;
+}
+
+Encoded1251 encode1251(QStringView text) {
+    Encoded1251 result;
+    result.bytes.resize(text.size());
+    char* end = write1251(text, result.bytes.data(), result.unencodable);
+    result.bytes.truncate(end - result.bytes.constData());
     return result;
 }
 

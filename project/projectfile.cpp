@@ -24,21 +24,25 @@ QStringList parseProjectBytes(QByteArrayView bytes) {
     return lines;
 }
 
+// Encoded straight into the file's bytes: the text is not first put together whole.
 ProjectBytes serializeProject(const QStringList& text) {
-    qsizetype total = 0;
+    // A line break that is one character in an entry becomes two bytes, so an entry takes
+    // at most twice its length; pages of the room never written take no memory.
+    qsizetype room = 0;
     for (const QString& entry : text)
-        total += entry.size() + 2;
-    QString all;
-    all.reserve(total);
-    for (const QString& entry : text) {
-        all.append(forEachEndedLine(QStringView(entry), [&](QStringView line) {
-            all.append(line);
-            all.append(u"\r\n");
-        }));
-        all.append(u"\r\n");
-    }
-    Encoded1251 encoded = encode1251(all);
-    return {std::move(encoded.bytes), std::move(encoded.unencodable)};
+        room += 2 * entry.size() + 2;
+    ProjectBytes out;
+    out.bytes.resize(room);
+    char* end = out.bytes.data();
+    auto line = [&](QStringView part) {
+        end = write1251(part, end, out.unencodable);
+        *end++ = '\r';
+        *end++ = '\n';
+    };
+    for (const QString& entry : text)
+        line(forEachEndedLine(QStringView(entry), line));
+    out.bytes.truncate(end - out.bytes.constData());
+    return out;
 }
 
 LoadResult loadProjectFile(const QString& path) {
