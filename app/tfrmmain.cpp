@@ -179,7 +179,8 @@ void TfrmMain::TZrenew() {
         menu = step5->menuRecords();
         history = &step5->menuHistory();
     }
-    m_renewer.renew(ProjectText, values, StructureLines, menu, history);
+    m_renewer.renew(ProjectText, values, StructureLines, menu, history,
+                    {m_structureState.tree, m_structureState.revision});
     setWindowTitle(tz::projectCaption(values.title));
     m_renewing = false;
 }

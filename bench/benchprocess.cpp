@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -72,9 +73,20 @@ ProcessRun finish(Child& child, bool killed) {
     run.wallSeconds = double(child.clock.nsecsElapsed()) / 1e9;
     run.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
                      double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    run.peakBytes = qint64(usage.ru_maxrss) * 1024;
     run.ok = killed ? WIFSIGNALED(status) : (WIFEXITED(status) && WEXITSTATUS(status) == 0);
     return run;
+}
+
+// The peak of the child's resident memory since it started its program.
+qint64 peakOf(pid_t pid) {
+    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLongLong() * 1024;
+    }
+    return 0;
 }
 
 // Processor time used so far by all the child's threads, in clock ticks.
@@ -90,10 +102,29 @@ qint64 ticksUsed(pid_t pid) {
 
 } // namespace
 
+// A child made by fork() counts the memory of this process as its own until it runs the
+// program, so its peak is taken from GNU time, which runs the program from a small
+// process of its own.
 ProcessRun runToEnd(const QString& program, const QStringList& arguments,
                     const QStringList& environment) {
-    Child child = start(program, arguments, environment);
-    return child.pid > 0 ? finish(child, false) : ProcessRun{};
+    QTemporaryDir dir;
+    const QString report = dir.filePath(QStringLiteral("time"));
+    Child child = start(QStringLiteral("/usr/bin/time"),
+                        QStringList{QStringLiteral("-f"), QStringLiteral("%M %U %S"),
+                                    QStringLiteral("-o"), report, program} +
+                            arguments,
+                        environment);
+    if (child.pid <= 0)
+        return {};
+    ProcessRun run = finish(child, false);
+    QFile file(report);
+    const QList<QByteArray> fields =
+        file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().split(' ') : QList<QByteArray>();
+    if (fields.size() != 3)
+        return {};
+    run.peakBytes = fields.at(0).toLongLong() * 1024;
+    run.cpuSeconds = fields.at(1).toDouble() + fields.at(2).toDouble();
+    return run;
 }
 
 ProcessRun runUntilIdle(const QString& program, const QStringList& arguments,
@@ -103,6 +134,7 @@ ProcessRun runUntilIdle(const QString& program, const QStringList& arguments,
     if (child.pid <= 0)
         return {};
     qint64 last = -1;
+    qint64 peak = 0;
     QElapsedTimer quiet;
     quiet.start();
     for (;;) {
@@ -110,6 +142,7 @@ ProcessRun runUntilIdle(const QString& program, const QStringList& arguments,
         const qint64 used = ticksUsed(child.pid);
         if (used < 0) // ended by itself
             return finish(child, false);
+        peak = qMax(peak, peakOf(child.pid));
         if (used != last) {
             last = used;
             quiet.restart();
@@ -119,5 +152,7 @@ ProcessRun runUntilIdle(const QString& program, const QStringList& arguments,
         }
     }
     kill(child.pid, SIGKILL);
-    return finish(child, true);
+    ProcessRun run = finish(child, true);
+    run.peakBytes = peak;
+    return run;
 }

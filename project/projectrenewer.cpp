@@ -197,14 +197,23 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
     for (; pos < count; ++pos)
         out.append(std::move(text[pos]));
     text = std::move(out);
-    remember(text);
 }
+
+namespace {
+
+std::array<const void*, 3> marksOf(const QStringList& lines) {
+    return {lines.constData(), lines.isEmpty() ? nullptr : lines.constFirst().constData(),
+            lines.isEmpty() ? nullptr : lines.constLast().constData()};
+}
+
+} // namespace
 
 void ProjectRenewer::renew(QStringList& text, const PageValues& values,
                            const QStringList& structureLines, const MenuRecords& menu,
-                           const MenuHistory* history) {
+                           const MenuHistory* history, LinesSource linesSource) {
     if (!m_valid || !stillWritten(text)) {
         renewAll(text, values, structureLines, menu, history);
+        remember(text, structureLines, linesSource);
         return;
     }
     for (std::size_t b = 0; b < kSimpleBlocks; ++b) {
@@ -214,11 +223,13 @@ void ProjectRenewer::renew(QStringList& text, const PageValues& values,
         text[m_key[b] + 1] = simpleEntry(b, value);
         m_given[b] = value;
     }
-    if (!renewStructure(text, structureLines) || !renewMenu(text, menu, history)) {
+    const bool sameLines = linesSource != LinesSource{} && linesSource == m_linesSource &&
+                           structureLines.size() == m_linesSize &&
+                           marksOf(structureLines) == m_linesMarks;
+    if ((!sameLines && !renewStructure(text, structureLines)) || !renewMenu(text, menu, history)) {
         renewAll(text, values, structureLines, menu, history);
-        return;
     }
-    remember(text);
+    remember(text, structureLines, linesSource);
 }
 
 void ProjectRenewer::resized(std::size_t block, qsizetype difference) {
@@ -321,7 +332,11 @@ void ProjectRenewer::applyEdit(QStringList& text, const MenuEdit& edit) {
     resized(kMenuBlock, difference);
 }
 
-void ProjectRenewer::remember(const QStringList& text) {
+void ProjectRenewer::remember(const QStringList& text, const QStringList& structureLines,
+                              LinesSource linesSource) {
+    m_linesSource = linesSource;
+    m_linesMarks = marksOf(structureLines);
+    m_linesSize = structureLines.size();
     m_textSize = text.size();
     m_textData = text.constData();
     for (std::size_t b = 0; b < kBlocks; ++b) {

@@ -14,10 +14,21 @@ namespace tz {
 // compared with the entries of their block; the menu block follows the tree's edits when
 // they are given. A text that was replaced or changed since the last rewrite is rewritten
 // whole.
+// Where structure lines come from, when their owner knows: a tree and the count of its
+// edits that the lines follow.
+struct LinesSource {
+    quint64 tree = 0;
+    quint64 revision = 0;
+    bool operator==(const LinesSource&) const = default;
+};
+
 class ProjectRenewer {
 public:
+    // The same list of structure lines, left as it was and with the same source as last
+    // time, is taken as unchanged without being compared.
     void renew(QStringList& text, const PageValues& values, const QStringList& structureLines,
-               const MenuRecords& menu, const MenuHistory* history = nullptr);
+               const MenuRecords& menu, const MenuHistory* history = nullptr,
+               LinesSource linesSource = {});
     // The next rewrite rewrites every block.
     void forget() { m_valid = false; }
 
@@ -31,7 +42,8 @@ private:
     void applyEdit(QStringList& text, const MenuEdit& edit);
     // The block's entries at the position grew or shrank by the difference.
     void resized(std::size_t block, qsizetype difference);
-    void remember(const QStringList& text);
+    void remember(const QStringList& text, const QStringList& structureLines,
+                  LinesSource linesSource);
     bool stillWritten(const QStringList& text) const;
 
     bool m_valid = false;
@@ -42,6 +54,11 @@ private:
     std::array<QString, 7> m_given;
     quint64 m_tree = 0;
     quint64 m_revision = 0;
+    // The structure lines last written: their source, storage, length and first and last
+    // lines.
+    LinesSource m_linesSource;
+    std::array<const void*, 3> m_linesMarks{};
+    qsizetype m_linesSize = -1;
     // How the text looked after the last rewrite: its length and storage, and the storage
     // of each block's key line and first and last entry.
     qsizetype m_textSize = -1;

@@ -109,7 +109,8 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
                 structure.clear();
             }
             referenceRenew(expected, v, structure, t.tree.records());
-            renewer.renew(text, v, structure, t.tree.records(), &t.tree.history());
+            renewer.renew(text, v, structure, t.tree.records(), &t.tree.history(),
+                          {state.tree, state.revision});
             ASSERT_EQ(text, expected) << "round " << round << " step " << step;
             if (random.bounded(10) == 0) {
                 // Changed behind the renewer's back: a line more at the front.
