@@ -51,21 +51,22 @@ unsigned char byte1251(char16_t ch) {
 
 char* write1251(QStringView text, char* out, QString& unencodable) {
     const auto& table = *tables().fromUnicode;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t ch = text[i].unicode();
+    const char16_t* chars = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = chars[i];
         const std::uint8_t b = table[ch];
-        if (b != 0 || ch == 0) {
-            *out++ = static_cast<char>(b);
+        *out++ = static_cast<char>(b);
+        if (Q_LIKELY(b != 0 || ch == 0))
             continue;
-        }
         // A surrogate pair is one character and becomes one '?'.
         qsizetype len = 1;
-        if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        if (QChar::isHighSurrogate(ch) && i + 1 < size && QChar::isLowSurrogate(chars[i + 1]))
             len = 2;
         const QStringView bad = text.mid(i, len);
         if (!unencodable.contains(bad))
             unencodable += bad;
-        *out++ = '?';
+        out[-1] = '?';
         i += len - 1;
     }
     return out;

@@ -24,6 +24,24 @@ QStringList parseProjectBytes(QByteArrayView bytes) {
     return lines;
 }
 
+namespace {
+
+// True when every line break in the entry is already CR LF, as in a memo's text; such an
+// entry is written as it stands. Found with the vectorised searches for single characters.
+bool breaksAreCrLf(QStringView entry) {
+    for (qsizetype i = entry.indexOf(u'\r'); i >= 0; i = entry.indexOf(u'\r', i + 1)) {
+        if (i + 1 == entry.size() || entry[i + 1] != u'\n')
+            return false;
+    }
+    for (qsizetype i = entry.indexOf(u'\n'); i >= 0; i = entry.indexOf(u'\n', i + 1)) {
+        if (i == 0 || entry[i - 1] != u'\r')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 // Encoded straight into the file's bytes: the text is not first put together whole.
 ProjectBytes serializeProject(const QStringList& text) {
     // A line break that is one character in an entry becomes two bytes, so an entry takes
@@ -39,8 +57,12 @@ ProjectBytes serializeProject(const QStringList& text) {
         *end++ = '\r';
         *end++ = '\n';
     };
-    for (const QString& entry : text)
-        line(forEachEndedLine(QStringView(entry), line));
+    for (const QString& entry : text) {
+        if (breaksAreCrLf(entry))
+            line(entry);
+        else
+            line(forEachEndedLine(QStringView(entry), line));
+    }
     out.bytes.truncate(end - out.bytes.constData());
     return out;
 }
