@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +16,8 @@
 extern char** environ;
 
 void resetPeakMemory() {
+    // Memory freed before, but still held by the allocator, would count as in use.
+    malloc_trim(0);
     QFile file(QStringLiteral("/proc/self/clear_refs"));
     if (file.open(QIODevice::WriteOnly))
         file.write("5");

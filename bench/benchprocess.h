@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The peak of this process's resident memory since the last reset (Linux).
+// The peak of this process's resident memory since the last reset (Linux, glibc), which
+// starts from the memory in use at that moment.
 void resetPeakMemory();
 qint64 peakMemoryBytes();
 

@@ -113,7 +113,6 @@ struct Block {
     std::size_t index; // in keys::rewritten
     qsizetype key;     // position of the key line
     qsizetype end;     // first position after the old value lines
-    QStringList content;
 };
 
 } // namespace
@@ -152,23 +151,9 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
 
     std::vector<Block> blocks;
     blocks.reserve(kBlocks);
-    for (std::size_t b = 0; b < kSimpleBlocks; ++b) {
+    for (std::size_t b = 0; b < kBlocks; ++b) {
         const qsizetype k = positionOf(found, keys::rewritten[b]);
-        m_given[b] = valueOf(values, b);
-        blocks.push_back({b, k, regionEnd(k, false), {simpleEntry(b, m_given[b])}});
-    }
-    {
-        const qsizetype k = positionOf(found, &keys::Structure);
-        QStringList content(structureLines.crbegin(), structureLines.crend());
-        blocks.push_back({kStructureBlock, k, regionEnd(k, false), std::move(content)});
-    }
-    {
-        const qsizetype k = positionOf(found, &keys::Menu);
-        QStringList content;
-        content.reserve(menu.size() * 8);
-        for (auto it = menu.crbegin(); it != menu.crend(); ++it)
-            appendRecord(content, *it);
-        blocks.push_back({kMenuBlock, k, regionEnd(k, true), std::move(content)});
+        blocks.push_back({b, k, regionEnd(k, b == kMenuBlock)});
     }
     // A structure line that began with "." would end its block early at the next rewrite;
     // such a text is rewritten whole every time.
@@ -179,19 +164,31 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
     std::sort(blocks.begin(), blocks.end(),
               [](const Block& a, const Block& b) { return a.key < b.key; });
 
+    // Each block's entries are made straight into the new text.
+    auto written = [&](std::size_t b) {
+        return b < kSimpleBlocks ? 1 : b == kMenuBlock ? 8 * menu.size() : structureLines.size();
+    };
     qsizetype size = count;
     for (const Block& b : blocks)
-        size += b.content.size() - (std::min(b.end, count) - b.key - 1);
+        size += written(b.index) - (std::min(b.end, count) - b.key - 1);
     QStringList out;
     out.reserve(size);
     qsizetype pos = 0;
-    for (Block& b : blocks) {
+    for (const Block& b : blocks) {
         for (; pos <= b.key; ++pos)
             out.append(std::move(text[pos]));
         m_key[b.index] = out.size() - 1;
-        m_size[b.index] = b.content.size();
-        for (QString& entry : b.content)
-            out.append(std::move(entry));
+        m_size[b.index] = written(b.index);
+        if (b.index < kSimpleBlocks) {
+            m_given[b.index] = valueOf(values, b.index);
+            out.append(simpleEntry(b.index, m_given[b.index]));
+        } else if (b.index == kStructureBlock) {
+            for (auto it = structureLines.crbegin(); it != structureLines.crend(); ++it)
+                out.append(*it);
+        } else {
+            for (auto it = menu.crbegin(); it != menu.crend(); ++it)
+                appendRecord(out, *it);
+        }
         pos = std::min(b.end, count);
     }
     for (; pos < count; ++pos)
