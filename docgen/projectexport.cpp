@@ -2,25 +2,18 @@
 
 #include "docgen/docformat.h"
 #include "project/fileblocks.h"
+#include "project/projecttext.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace tz {
 
-namespace {
-
-// The document's values as the wizard's title page would show them for the project.
-DocumentInputs documentInputsOf(const FileBlocks& project) {
-    auto last = [](const FileBlock& block) {
-        const QStringList lines = valueLines(block);
-        return lines.isEmpty() ? QString() : lines.constLast();
-    };
-    return {last(project.blocks[0]), valueLines(project.blocks[1]).join(QLatin1String("\r\n")),
-            last(project.blocks[2])};
+DocumentInputs documentInputsOf(const QStringList& projectText) {
+    return {singleValue(projectText, u".Title"),
+            valueLines(projectText, u".Description").join(QLatin1String("\r\n")),
+            singleValue(projectText, u".ProjectUID")};
 }
-
-} // namespace
 
 QString exportDocument(const QString& projectPath, const QString& outputPath,
                        const QString& formatName) {
@@ -43,9 +36,9 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     const QByteArray projectBytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("Не удается открыть файл ") + projectPath;
-    const FileBlocks project =
-        readFileBlocks(projectBytes, {u".Title", u".Description", u".ProjectUID"});
-    if (!project.isProject)
+    const QList<QStringView> keys{u".Title", u".Description", u".ProjectUID"};
+    const FileBlocks project = readFileBlocks(projectBytes, keys);
+    if (!project.emptyText && !project.hasKeyLine)
         return QStringLiteral("Файл ") + projectPath +
                QStringLiteral(" не является техническим заданием");
 
@@ -54,7 +47,8 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
     DocBuffer doc;
-    const QByteArray bytes = renderDocument(doc, *format, documentInputsOf(project));
+    const QByteArray bytes =
+        renderDocument(doc, *format, documentInputsOf(blocksText(project, keys)));
     if (!saveDocumentFile(outputPath, bytes))
         return documentSaveError(outputPath);
     return QString();

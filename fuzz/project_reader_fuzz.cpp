@@ -22,10 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tz::ProjectBytes saved = tz::serializeProject(text);
     check(saved.unencodable.isEmpty());
     check(tz::parseProjectBytes(saved.bytes) == text);
-    const tz::FileBlocks blocks = tz::readFileBlocks(bytes, {u".Title", u".Description"});
-    check(blocks.isProject == tz::looksLikeProject(text));
-    check(tz::valueLines(blocks.blocks[0]) == tz::valueLines(text, u".Title"));
-    check(tz::valueLines(blocks.blocks[1]) == tz::valueLines(text, u".Description"));
+    const QList<QStringView> keys{u".Title", u".Description"};
+    const tz::FileBlocks found = tz::readFileBlocks(bytes, keys);
+    check((found.emptyText || found.hasKeyLine) == tz::looksLikeProject(text));
+    const QStringList blocks = tz::blocksText(found, keys);
+    check(tz::valueLines(blocks, u".Title") == tz::valueLines(text, u".Title"));
+    check(tz::valueLines(blocks, u".Description") == tz::valueLines(text, u".Description"));
 
     tz::PageValues values;
     values.title = tz::singleValue(text, u".Title");

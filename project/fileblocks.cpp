@@ -18,7 +18,7 @@ FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys) 
     if (nul >= 0)
         bytes = bytes.first(nul);
     FileBlocks found;
-    found.isProject = bytes.isEmpty();
+    found.emptyText = bytes.isEmpty();
     found.blocks.resize(std::size_t(keys.size()));
     FileBlock* open = nullptr;
     qsizetype position = 0;
@@ -27,8 +27,7 @@ FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys) 
         // Key lines are 5 to 13 characters long and begin with "."; only those are decoded.
         if (bytesOfLine.size() >= 5 && bytesOfLine.size() <= 13 && bytesOfLine.front() == '.') {
             const QString decoded = decode1251(bytesOfLine);
-            if (isProjectKey(decoded))
-                found.isProject = true;
+            found.hasKeyLine |= isProjectKey(decoded);
             for (qsizetype k = 0; k < keys.size(); ++k) {
                 FileBlock& block = found.blocks[std::size_t(k)];
                 if (block.keyLine < 0 && decoded.compare(keys[k], Qt::CaseInsensitive) == 0) {
@@ -52,20 +51,19 @@ FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys) 
     return found;
 }
 
-QStringList valueLines(const FileBlock& block) {
-    QStringList values;
-    if (block.keyLine <= 0)
-        return values;
-    for (const QString& line : block.lines) {
-        // A line that begins with "." ends the values before the text's last line.
-        if (line.startsWith(u'.'))
-            return values;
-        values.append(line);
+// A key on the first line counts as missing and the text's last line is never a value,
+// so the text begins with a comment, leaves out such a last line and ends with ".Finish".
+QStringList blocksText(const FileBlocks& found, const QList<QStringView>& keys) {
+    QStringList text{QStringLiteral("#")};
+    for (qsizetype k = 0; k < keys.size(); ++k) {
+        const FileBlock& block = found.blocks[std::size_t(k)];
+        if (block.keyLine <= 0)
+            continue;
+        text.append(keys[k].toString());
+        text.append(block.lines.mid(0, block.lines.size() - (block.reachesEnd ? 1 : 0)));
     }
-    // The last line of the text is never a value.
-    if (block.reachesEnd && !values.isEmpty())
-        values.removeLast();
-    return values;
+    text.append(QStringLiteral(".Finish"));
+    return text;
 }
 
 } // namespace tz

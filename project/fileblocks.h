@@ -19,8 +19,8 @@ struct FileBlock {
 };
 
 struct FileBlocks {
-    // As looksLikeProject says of the file's lines: empty (up to a NUL), or with a key line.
-    bool isProject = false;
+    bool emptyText = false;        // nothing before the end or a NUL
+    bool hasKeyLine = false;       // one of the project's key lines, asked for or not
     std::vector<FileBlock> blocks; // one per key asked for, in the same order
 };
 
@@ -29,7 +29,8 @@ struct FileBlocks {
 // bytes.
 FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys);
 
-// The block's value lines under the pages' reading rule, as valueLines gives them.
-QStringList valueLines(const FileBlock& block);
+// A project text of only the blocks, which the pages' reading rule and the structure
+// loader read as they read the whole text: the same keys with the same value lines.
+QStringList blocksText(const FileBlocks& found, const QList<QStringView>& keys);
 
 } // namespace tz

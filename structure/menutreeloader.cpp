@@ -50,7 +50,8 @@ std::optional<qint32> readInt(const FieldLines& field) {
 // characters, never the last line. An entry with line breaks counts as its lines.
 class RecordReader {
 public:
-    RecordReader(QStringList& text, bool& damaged) : m_text(text), m_damaged(damaged) {}
+    // The entries of descriptions are joined in the text when it is given.
+    RecordReader(QStringList* text, bool& damaged) : m_text(text), m_damaged(damaged) {}
 
     // A line of the block; the position of its entry when the entry is this line alone.
     void line(const QString& line, qsizetype entry) {
@@ -88,13 +89,16 @@ public:
     std::vector<ReadRecord> records() {
         finish();
         std::reverse(m_records.begin(), m_records.end());
-        qsizetype kept = m_joined.empty() ? m_text.size() : m_joined.front().first;
+        if (m_joined.empty())
+            return std::move(m_records);
+        QStringList& text = *m_text;
+        qsizetype kept = m_joined.front().first;
         for (std::size_t r = 0; r < m_joined.size(); ++r) {
-            const qsizetype end = r + 1 < m_joined.size() ? m_joined[r + 1].first : m_text.size();
+            const qsizetype end = r + 1 < m_joined.size() ? m_joined[r + 1].first : text.size();
             for (qsizetype j = m_joined[r].second; j < end; ++j)
-                m_text[kept++] = std::move(m_text[j]);
+                text[kept++] = std::move(text[j]);
         }
-        m_text.resize(kept);
+        text.resize(kept);
         return std::move(m_records);
     }
 
@@ -115,10 +119,11 @@ private:
         // A description of several lines now stands in the project text once, as one entry
         // shared with the record, as a rewrite writes it: its lines would otherwise be held
         // twice, which in a large project is most of its memory. The file is the same.
-        if (description.count > 1 && description.firstEntry >= 0) {
-            m_text[description.firstEntry] = read.data.Description;
-            for (qsizetype j = description.firstEntry + 1; j <= description.lastEntry; ++j)
-                m_text[j] = QString();
+        if (m_text && description.count > 1 && description.firstEntry >= 0) {
+            QStringList& text = *m_text;
+            text[description.firstEntry] = read.data.Description;
+            for (qsizetype e = description.firstEntry + 1; e <= description.lastEntry; ++e)
+                text[e] = QString();
             m_joined.push_back({description.firstEntry + 1, description.lastEntry + 1});
         }
         m_damaged |=
@@ -126,7 +131,7 @@ private:
         m_records.push_back(std::move(read));
     }
 
-    QStringList& m_text;
+    QStringList* m_text;
     bool& m_damaged;
     // Runs of entries (from, to) that were joined into the entry before them.
     std::vector<std::pair<qsizetype, qsizetype>> m_joined;
@@ -138,8 +143,8 @@ private:
     std::vector<ReadRecord> m_records;
 };
 
-std::vector<ReadRecord> readRecords(QStringList& text, bool& damaged) {
-    RecordReader reader(text, damaged);
+std::vector<ReadRecord> readRecords(const QStringList& text, QStringList* shared, bool& damaged) {
+    RecordReader reader(shared, damaged);
     const qsizetype k = findKey(text, u".Menu");
     for (qsizetype j = k + 1; k > 0 && j <= text.size() - 2; ++j) {
         const QString entry = text.at(j);
@@ -181,12 +186,10 @@ std::optional<StructureLine> readStructureLine(const QString& line, bool& damage
     return StructureLine{level, uid};
 }
 
-} // namespace
-
-LoadedMenuTree loadMenuTree(QStringList& projectText, Random32& random) {
+LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random32& random) {
     LoadedMenuTree loaded;
     MenuTree& tree = loaded.tree;
-    std::vector<ReadRecord> records = readRecords(projectText, loaded.damaged);
+    std::vector<ReadRecord> records = readRecords(projectText, shared, loaded.damaged);
 
     // Records sharing a Uid are matched to that Uid's structure lines in order: each Uid
     // leads to its first unplaced record, and each record to the next with its Uid.
@@ -246,6 +249,16 @@ LoadedMenuTree loadMenuTree(QStringList& projectText, Random32& random) {
         tree.appendItem(tree.root(), std::move(data));
     }
     return loaded;
+}
+
+} // namespace
+
+LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
+    return load(projectText, nullptr, random);
+}
+
+LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random) {
+    return load(projectText, &projectText, random);
 }
 
 } // namespace tz

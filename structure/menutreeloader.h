@@ -20,8 +20,10 @@ struct LoadedMenuTree {
 // lines give the order and levels of the Uids, the records their texts and Tag; a record
 // without a structure line joins the root's children at the end, and a structure line
 // without a record gets the default texts. A record whose Uid cannot be read gets a new
-// one from the generator. A description of several lines becomes one entry of the
-// project text, shared with its record; the text's lines are otherwise left as they are.
-LoadedMenuTree loadMenuTree(QStringList& projectText, Random32& random);
+// one from the generator.
+LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random);
+// As loadMenuTree; a description of several lines then stands in the project text once, as
+// one entry shared with its record, the way a rewrite writes it. The file is the same.
+LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random);
 
 } // namespace tz

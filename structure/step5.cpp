@@ -200,7 +200,7 @@ void TfrmStep5::Button3Click() {
 // back what the file held; a new project's empty blocks give the root alone. Nothing is
 // rewritten here.
 void TfrmStep5::loadFromProject() {
-    tz::LoadedMenuTree loaded = tz::loadMenuTree(main().ProjectText, tz::processRandom());
+    tz::LoadedMenuTree loaded = tz::loadMenuTreeSharing(main().ProjectText, tz::processRandom());
     const bool wasLoading = std::exchange(main().Loading, true);
     {
         const QSignalBlocker blocker(uMenu->selectionModel());

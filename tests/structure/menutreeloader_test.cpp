@@ -30,11 +30,6 @@ QStringList record(qint32 uid, const QString& caption, const QStringList& descri
            QStringList{".l", QString::number(tag)};
 }
 
-// The tree of a copy of the text.
-LoadedMenuTree load(QStringList text, Random32& random) {
-    return loadMenuTree(text, random);
-}
-
 // Each node as "level caption", in tree order.
 QStringList outline(const MenuTree& tree) {
     QStringList out;
@@ -51,11 +46,11 @@ QStringList outline(const MenuTree& tree) {
 
 TEST(MenuTreeLoader, EmptyBlocksGiveTheRootAlone) {
     Random32 random;
-    LoadedMenuTree loaded = load(project({}, {}), random);
+    LoadedMenuTree loaded = loadMenuTree(project({}, {}), random);
     EXPECT_FALSE(loaded.tree.hasItems());
     EXPECT_FALSE(loaded.hadStructureLines);
     EXPECT_FALSE(loaded.damaged);
-    EXPECT_FALSE(load({}, random).tree.hasItems());
+    EXPECT_FALSE(loadMenuTree({}, random).tree.hasItems());
 }
 
 TEST(MenuTreeLoader, KeepsRecordsAndLinesThatHaveNoPartner) {
@@ -65,7 +60,7 @@ TEST(MenuTreeLoader, KeepsRecordsAndLinesThatHaveNoPartner) {
                                          record(1, "Первый"));
     Random32 random;
     QStringList read = text;
-    LoadedMenuTree loaded = loadMenuTree(read, random);
+    LoadedMenuTree loaded = loadMenuTreeSharing(read, random);
     EXPECT_FALSE(loaded.damaged);
     EXPECT_EQ(outline(loaded.tree),
               (QStringList{"0 Главное Меню Программы", "1 Первый", "2 Новый пункт меню", "1 Второй",
@@ -89,7 +84,7 @@ TEST(MenuTreeLoader, MatchesSharedUidsInOrder) {
     const QStringList text =
         project({"1:5", "2:5"}, record(5, "Внутренний") + record(5, "Внешний"));
     Random32 random;
-    LoadedMenuTree loaded = load(text, random);
+    LoadedMenuTree loaded = loadMenuTree(text, random);
     EXPECT_EQ(outline(loaded.tree),
               (QStringList{"0 Главное Меню Программы", "1 Внешний", "2 Внутренний"}));
     EXPECT_FALSE(loaded.damaged);
@@ -127,19 +122,19 @@ TEST(MenuTreeLoader, ReadsWhatItCanOfDamagedBlocks) {
     };
     for (const Case& c : cases) {
         Random32 r;
-        LoadedMenuTree loaded = load(project(c.structure, c.menu), r);
+        LoadedMenuTree loaded = loadMenuTree(project(c.structure, c.menu), r);
         EXPECT_TRUE(loaded.damaged) << c.name;
         EXPECT_EQ(outline(loaded.tree), c.outline) << c.name;
     }
 
     LoadedMenuTree pasted =
-        load(project({"1:1"}, {".u", "1", ".c", "A", "B", ".d", "d", ".l", "0"}), random);
+        loadMenuTree(project({"1:1"}, {".u", "1", ".c", "A", "B", ".d", "d", ".l", "0"}), random);
     EXPECT_FALSE(pasted.damaged);
     EXPECT_EQ(outline(pasted.tree), (QStringList{"0 Главное Меню Программы", "1 A B"}));
 
     // A record whose Uid cannot be read keeps its texts and gets a Uid of its own.
     LoadedMenuTree loaded =
-        load(project({}, {".u", "??", ".c", "A", ".d", "d", ".l", "0"}), random);
+        loadMenuTree(project({}, {".u", "??", ".c", "A", ".d", "d", ".l", "0"}), random);
     EXPECT_TRUE(loaded.damaged);
     ASSERT_EQ(loaded.tree.records().size(), 1);
     EXPECT_EQ(loaded.tree.records().constFirst().Caption, QStringLiteral("A"));
