@@ -59,6 +59,9 @@ TfrmMain::TfrmMain(UiSeam& seam) : m_seam(seam) {
     TimerStart->setInterval(1000);
     connect(TimerStart, &QTimer::timeout, this, &TfrmMain::TimerStartTimer);
     connect(this, &TfrmMain::projectReplaced, this, [this] { m_renewer.forget(); });
+    // After the pages have filled themselves from the new project.
+    connect(this, &TfrmMain::projectReplaced, this, &TfrmMain::learnRewrittenText,
+            Qt::QueuedConnection);
 }
 
 TfrmMain::~TfrmMain() {
@@ -152,27 +155,16 @@ void TfrmMain::TZrenew() {
     if (Loading || m_renewing)
         return;
     m_renewing = true;
-    tz::PageValues values;
     if (TfrmStep2* step2 = m_windows.step2) {
         // Only a line that begins with "." makes the memo change.
-        values.description = step2->PrDescription->projectText();
-        if (tz::anyLineBeginsWithDot(values.description)) {
+        if (tz::anyLineBeginsWithDot(step2->PrDescription->projectText()))
             stripMemoLineDots(step2->PrDescription);
-            values.description = step2->PrDescription->projectText();
-        }
         const QString title = step2->PrTitle->text();
         const QString stripped = tz::stripLeadingDots(title);
         if (stripped != title)
             step2->PrTitle->setText(stripped);
-        values.title = stripped;
     }
-    if (TfrmStep3owner* owner = m_windows.step3owner) {
-        values.companyName = owner->prCompanyName->text();
-        values.companyURL = owner->prCompanyURL->text();
-        values.companyEMail = owner->prCompanyEMail->text();
-        values.companyPhone = owner->prCompanyPhone->text();
-        values.companyInfo = owner->prCompanyInfo->projectText();
-    }
+    const tz::PageValues values = pageValues();
     tz::MenuRecords menu;
     const tz::MenuHistory* history = nullptr;
     if (TfrmStep5* step5 = m_windows.step5) {
@@ -183,6 +175,37 @@ void TfrmMain::TZrenew() {
                     {m_structureState.tree, m_structureState.revision});
     setWindowTitle(tz::projectCaption(values.title));
     m_renewing = false;
+}
+
+tz::PageValues TfrmMain::pageValues() const {
+    tz::PageValues values;
+    if (const TfrmStep2* step2 = m_windows.step2) {
+        values.title = step2->PrTitle->text();
+        values.description = step2->PrDescription->projectText();
+    }
+    if (const TfrmStep3owner* owner = m_windows.step3owner) {
+        values.companyName = owner->prCompanyName->text();
+        values.companyURL = owner->prCompanyURL->text();
+        values.companyEMail = owner->prCompanyEMail->text();
+        values.companyPhone = owner->prCompanyPhone->text();
+        values.companyInfo = owner->prCompanyInfo->projectText();
+    }
+    return values;
+}
+
+// A project the program wrote reads back as the rewrite of the values its pages now show;
+// known as such, its first rewrite touches only the block that changes. Its values of
+// several lines become one entry each then, as the rewrite writes them; the file is the
+// same.
+void TfrmMain::learnRewrittenText() {
+    tz::MenuRecords menu;
+    const tz::MenuHistory* history = nullptr;
+    if (TfrmStep5* step5 = m_windows.step5) {
+        menu = step5->menuRecords();
+        history = &step5->menuHistory();
+    }
+    m_renewer.adopt(ProjectText, pageValues(), StructureLines, menu, history,
+                    {m_structureState.tree, m_structureState.revision});
 }
 
 bool TfrmMain::TZSave() {

@@ -60,6 +60,9 @@ Q_SIGNALS:
 private:
     void TimerStartTimer();
     bool readProject(const QString& path, QString* error);
+    // The values of the pages' project fields as they stand.
+    tz::PageValues pageValues() const;
+    void learnRewrittenText();
 
     UiSeam& m_seam;
     Windows m_windows;

@@ -59,6 +59,36 @@ BENCHMARK(BM_TitleKeystroke)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
+// The first keystroke after the project was opened: the first rewrite of its text. Each
+// iteration opens the project again before the keystroke it times.
+void BM_FirstTitleKeystroke(benchmark::State& state) {
+    BenchWizard wizard(int(state.range(0)));
+    TfrmStep2* page = wizard.w().step2;
+    page->show();
+    const PaintCounter counter(page->PrTitle);
+    for (auto _ : state) {
+        wizard.main().openProject(wizard.projectPath());
+        page->PrTitle->setFocus();
+        page->PrTitle->end(false);
+        QCoreApplication::processEvents();
+        const double start = processSeconds();
+        pressKey(page->PrTitle, Qt::Key_unknown, QStringLiteral("я"));
+        QCoreApplication::processEvents();
+        state.SetIterationTime(processSeconds() - start);
+    }
+    if (tz::singleValue(wizard.main().ProjectText, u".Title") != page->PrTitle->text() ||
+        counter.paints < state.iterations() || !opened(wizard, state))
+        state.SkipWithError("the keystroke did not reach the project text");
+    setItems(state, state.range(0));
+}
+BENCHMARK(BM_FirstTitleKeystroke)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+
 // In the middle of the 1 MiB purpose.
 void BM_PurposeKeystroke(benchmark::State& state) {
     BenchWizard wizard(int(state.range(0)));

@@ -4,7 +4,9 @@
 #include "project/relocate.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 namespace tz {
@@ -109,6 +111,32 @@ void replaceEntries(QStringList& text, qsizetype at, qsizetype count, QStringLis
     }
 }
 
+// The first position after the old value lines of the block whose key line is at the
+// position; the last line of the text is never removed by a rewrite.
+qsizetype regionEnd(const QStringList& text, qsizetype key, bool menuBlock) {
+    const qsizetype count = text.size();
+    qsizetype j = key + 1;
+    while (j < count - 1 && !(menuBlock ? endsMenuBlock(text.at(j)) : beginsWithDot(text.at(j))))
+        ++j;
+    return std::min(std::max(j, key + 1), count);
+}
+
+// The entry is the number in decimal, as QString::number writes it.
+bool isNumber(const QString& entry, qint32 number) {
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, number);
+    return entry == QLatin1StringView(digits, written.ptr - digits);
+}
+
+// The eight entries from the position are the record as a rewrite writes it.
+bool holdsRecord(const QStringList& text, qsizetype at, const TMyMenuData& record) {
+    return text.at(at) == u".u" && isNumber(text.at(at + 1), record.Uid) &&
+           text.at(at + 2) == u".c" && text.at(at + 3) == stripLeadingDotsPerLine(record.Caption) &&
+           text.at(at + 4) == u".d" &&
+           text.at(at + 5) == stripLeadingDotsPerLine(record.Description) &&
+           text.at(at + 6) == u".l" && isNumber(text.at(at + 7), record.Tag);
+}
+
 struct Block {
     std::size_t index; // in keys::rewritten
     qsizetype key;     // position of the key line
@@ -140,20 +168,12 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
     }
 
     const qsizetype count = text.size();
-    // The last line of the text is never removed by a rewrite.
-    auto regionEnd = [&](qsizetype key, bool menuBlock) {
-        qsizetype j = key + 1;
-        while (j < count - 1 &&
-               !(menuBlock ? endsMenuBlock(text.at(j)) : beginsWithDot(text.at(j))))
-            ++j;
-        return std::max(j, key + 1);
-    };
 
     std::vector<Block> blocks;
     blocks.reserve(kBlocks);
     for (std::size_t b = 0; b < kBlocks; ++b) {
         const qsizetype k = positionOf(found, keys::rewritten[b]);
-        blocks.push_back({b, k, regionEnd(k, b == kMenuBlock)});
+        blocks.push_back({b, k, regionEnd(text, k, b == kMenuBlock)});
     }
     // A structure line that began with "." would end its block early at the next rewrite;
     // such a text is rewritten whole every time.
@@ -203,7 +223,83 @@ std::array<const void*, 3> marksOf(const QStringList& lines) {
             lines.isEmpty() ? nullptr : lines.constLast().constData()};
 }
 
+// Single entries, or lines that a rewrite would write as the one entry of the value.
+bool holdsValue(const QStringList& text, qsizetype at, qsizetype count, const QString& value) {
+    if (count == 1)
+        return text.at(at) == value;
+    qsizetype pos = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString& line = text.at(at + i);
+        if (line.contains(u'\r') || line.contains(u'\n') ||
+            QStringView(value).mid(pos, line.size()) != line)
+            return false;
+        pos += line.size();
+        if (i + 1 < count) {
+            if (QStringView(value).mid(pos, 2) != u"\r\n")
+                return false;
+            pos += 2;
+        }
+    }
+    return count > 0 && pos == value.size();
+}
+
 } // namespace
+
+// The values of several lines, as a file holds them, become one entry each, as a rewrite
+// writes them; the file is the same.
+bool ProjectRenewer::adopt(QStringList& text, const PageValues& values,
+                           const QStringList& structureLines, const MenuRecords& menu,
+                           const MenuHistory* history, LinesSource linesSource) {
+    auto found = findAllKeys(text);
+    if (std::any_of(keys::ensured.begin(), keys::ensured.end(),
+                    [&](const QString* key) { return positionOf(found, key) < 0; }) ||
+        isRewrittenKey(text.constLast()) ||
+        std::any_of(structureLines.begin(), structureLines.end(), beginsWithDot))
+        return false;
+    // The value's lines (from, to) that become the value's one entry, its very string.
+    std::vector<std::tuple<qsizetype, qsizetype, QString>> joined;
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        const qsizetype key = positionOf(found, keys::rewritten[b]);
+        const qsizetype at = key + 1;
+        const qsizetype end = regionEnd(text, key, b == kMenuBlock);
+        const qsizetype size = end - at;
+        bool same = false;
+        if (b < kSimpleBlocks) {
+            QString entry = simpleEntry(b, valueOf(values, b));
+            same = holdsValue(text, at, size, entry);
+            if (same && size > 1)
+                joined.emplace_back(at, end, std::move(entry));
+        } else if (b == kStructureBlock) {
+            same = size == structureLines.size();
+            for (qsizetype i = 0; same && i < size; ++i)
+                same = text.at(at + i) == structureLines.at(size - 1 - i);
+        } else {
+            same = size == 8 * menu.size();
+            for (qsizetype i = 0; same && i < menu.size(); ++i)
+                same = holdsRecord(text, at + 8 * i, menu.at(menu.size() - 1 - i));
+        }
+        if (!same)
+            return false;
+    }
+    std::sort(joined.begin(), joined.end(),
+              [](const auto& a, const auto& b) { return std::get<0>(a) > std::get<0>(b); });
+    for (const auto& [at, end, entry] : joined) {
+        text[at] = entry;
+        text.remove(at + 1, end - at - 1);
+    }
+    found = findAllKeys(text);
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        m_key[b] = positionOf(found, keys::rewritten[b]);
+        m_size[b] = regionEnd(text, m_key[b], b == kMenuBlock) - m_key[b] - 1;
+    }
+    for (std::size_t b = 0; b < kSimpleBlocks; ++b)
+        m_given[b] = valueOf(values, b);
+    m_tree = history ? history->tree() : 0;
+    m_revision = history ? history->revision() : 0;
+    m_valid = true;
+    remember(text, structureLines, linesSource);
+    return true;
+}
 
 void ProjectRenewer::renew(QStringList& text, const PageValues& values,
                            const QStringList& structureLines, const MenuRecords& menu,

@@ -29,6 +29,14 @@ public:
     void renew(QStringList& text, const PageValues& values, const QStringList& structureLines,
                const MenuRecords& menu, const MenuHistory* history = nullptr,
                LinesSource linesSource = {});
+    // When the text is exactly what a rewrite with these values would make of it, as an
+    // opened file that the program wrote is, takes it as its own rewrite, so that even the
+    // first rewrite after opening touches only what changes; a value's lines then become
+    // its one entry, as a rewrite writes it (the file is the same). False, and nothing
+    // changed or learnt, otherwise.
+    bool adopt(QStringList& text, const PageValues& values, const QStringList& structureLines,
+               const MenuRecords& menu, const MenuHistory* history = nullptr,
+               LinesSource linesSource = {});
     // The next rewrite rewrites every block.
     void forget() { m_valid = false; }
 

@@ -1,3 +1,4 @@
+#include "project/projectfile.h"
 #include "project/projectrenewer.h"
 #include "renewreference.h"
 #include "structure/menutree.h"
@@ -5,6 +6,7 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace tz;
@@ -71,6 +73,14 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
     const QStringList pieces{".Title",       ".title",     ".Description", ".CompanyName",
                              ".CompanyInfo", ".Structure", ".Menu",        ".Finish",
                              ".u",           ".stray",     "plain",        "1:12"};
+    {
+        // Its blocks hold the values, but a rewrite would close the text with ".Finish".
+        QStringList text{".NewTitle", ".Title",       "", ".Description",  "",     ".CompanyName",
+                         "",          ".CompanyURL",  "", ".CompanyEMail", "",     ".CompanyPhone",
+                         "",          ".CompanyInfo", "", ".Structure",    ".Menu"};
+        ProjectRenewer opened;
+        EXPECT_FALSE(opened.adopt(text, {}, {}, {}));
+    }
     QRandomGenerator random(20261208);
     for (int round = 0; round < 200; ++round) {
         QStringList text;
@@ -112,6 +122,49 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
             renewer.renew(text, v, structure, t.tree.records(), &t.tree.history(),
                           {state.tree, state.revision});
             ASSERT_EQ(text, expected) << "round " << round << " step " << step;
+            if (random.bounded(5) == 0) {
+                // As after opening the file just written: a renewer that takes the text as
+                // its own rewrite, which it always is unless a structure line begins with ".".
+                ProjectRenewer opened;
+                const bool dotLine =
+                    std::any_of(structure.begin(), structure.end(),
+                                [](const QString& l) { return l.startsWith(u'.'); });
+                ASSERT_EQ(opened.adopt(text, v, structure, t.tree.records(), &t.tree.history(),
+                                       {state.tree, state.revision}),
+                          !dotLine);
+                renewer = opened;
+            }
+            if (random.bounded(5) == 0) {
+                // As read back from the file: values of several lines taken as one entry each
+                // change nothing the file holds, and the first rewrite is the literal one.
+                QStringList read = parseProjectBytes(serializeProject(text).bytes);
+                const QByteArray bytes = serializeProject(read).bytes;
+                QStringList literal = read;
+                referenceRenew(literal, v, structure, t.tree.records());
+                ProjectRenewer opened;
+                opened.adopt(read, v, structure, t.tree.records(), &t.tree.history(),
+                             {state.tree, state.revision});
+                ASSERT_EQ(serializeProject(read).bytes, bytes);
+                opened.renew(read, v, structure, t.tree.records(), &t.tree.history(),
+                             {state.tree, state.revision});
+                ASSERT_EQ(serializeProject(read).bytes, serializeProject(literal).bytes);
+            }
+            if (random.bounded(5) == 0 && !text.isEmpty()) {
+                // A file that differs from the rewrite in one line is not taken as one: its
+                // first rewrite gives what the literal rewrite gives.
+                QStringList edited = text;
+                QString& line = edited[random.bounded(edited.size())];
+                line = any(random, {QStringLiteral("0"), QStringLiteral("."), QString()}) + line +
+                       any(random, {QStringLiteral("x"), QString()});
+                QStringList literal = edited;
+                referenceRenew(literal, v, structure, t.tree.records());
+                ProjectRenewer opened;
+                opened.adopt(edited, v, structure, t.tree.records(), &t.tree.history(),
+                             {state.tree, state.revision});
+                opened.renew(edited, v, structure, t.tree.records(), &t.tree.history(),
+                             {state.tree, state.revision});
+                ASSERT_EQ(edited, literal) << "round " << round << " step " << step;
+            }
             if (random.bounded(10) == 0) {
                 // Changed behind the renewer's back: a line more at the front.
                 text.prepend(QStringLiteral("#"));
