@@ -17,6 +17,7 @@ public:
     ~TfrmStep5() override;
 
     const MenuTreeModel& menuModel() const { return *m_model; }
+    const tz::MenuTree& tree() const;
     // The items' records in tree order, root excluded, and the edits that led to them.
     tz::MenuRecords menuRecords() const { return tree().records(); }
     const tz::MenuHistory& menuHistory() const { return tree().history(); }
@@ -46,7 +47,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const tz::MenuTree& tree() const;
     void GoNext();
     void GoBack();
     void loadFromProject();
