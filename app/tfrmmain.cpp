@@ -1,7 +1,6 @@
 #include "app/tfrmmain.h"
 
 #include "app/filetype.h"
-#include "pages/memotext.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
 #include "pages/step3owner.h"
@@ -68,6 +67,10 @@ TfrmMain::TfrmMain(UiSeam& seam) : m_seam(seam) {
     TimerStart = new QTimer(this);
     TimerStart->setInterval(1000);
     connect(TimerStart, &QTimer::timeout, this, &TfrmMain::TimerStartTimer);
+    connect(this, &TfrmMain::projectReplaced, this, [this] { m_renewer.forget(); });
+    // After the pages have filled themselves from the new project.
+    connect(this, &TfrmMain::projectReplaced, this, &TfrmMain::learnRewrittenText,
+            Qt::QueuedConnection);
 }
 
 TfrmMain::~TfrmMain() {
@@ -178,34 +181,57 @@ void TfrmMain::TZrenew() {
     if (Loading || m_renewing)
         return;
     m_renewing = true;
-    tz::PageValues values;
     if (TfrmStep2* step2 = m_windows.step2) {
-        // The memo's text is taken once per keystroke; only a line that begins with "."
-        // makes the memo change and the text be taken again.
-        values.description = memoText(step2->PrDescription);
-        if (tz::anyLineBeginsWithDot(values.description)) {
+        // Only a line that begins with "." makes the memo change.
+        if (tz::anyLineBeginsWithDot(step2->PrDescription->projectText()))
             stripMemoLineDots(step2->PrDescription);
-            values.description = memoText(step2->PrDescription);
-        }
         const QString title = step2->PrTitle->text();
         const QString stripped = tz::stripLeadingDots(title);
         if (stripped != title)
             step2->PrTitle->setText(stripped);
-        values.title = stripped;
     }
-    if (TfrmStep3owner* owner = m_windows.step3owner) {
+    const tz::PageValues values = pageValues();
+    tz::MenuRecords menu;
+    const tz::MenuHistory* history = nullptr;
+    if (TfrmStep5* step5 = m_windows.step5) {
+        menu = step5->menuRecords();
+        history = &step5->menuHistory();
+    }
+    m_renewer.renew(ProjectText, values, StructureLines, menu, history,
+                    {m_structureState.tree, m_structureState.revision});
+    setWindowTitle(tz::projectCaption(values.title));
+    m_renewing = false;
+}
+
+tz::PageValues TfrmMain::pageValues() const {
+    tz::PageValues values;
+    if (const TfrmStep2* step2 = m_windows.step2) {
+        values.title = step2->PrTitle->text();
+        values.description = step2->PrDescription->projectText();
+    }
+    if (const TfrmStep3owner* owner = m_windows.step3owner) {
         values.companyName = owner->prCompanyName->text();
         values.companyURL = owner->prCompanyURL->text();
         values.companyEMail = owner->prCompanyEMail->text();
         values.companyPhone = owner->prCompanyPhone->text();
-        values.companyInfo = memoText(owner->prCompanyInfo);
+        values.companyInfo = owner->prCompanyInfo->projectText();
     }
+    return values;
+}
+
+// A project the program wrote reads back as the rewrite of the values its pages now show;
+// known as such, its first rewrite touches only the block that changes. Its values of
+// several lines become one entry each then, as the rewrite writes them; the file is the
+// same.
+void TfrmMain::learnRewrittenText() {
     tz::MenuRecords menu;
-    if (TfrmStep5* step5 = m_windows.step5)
+    const tz::MenuHistory* history = nullptr;
+    if (TfrmStep5* step5 = m_windows.step5) {
         menu = step5->menuRecords();
-    tz::renewProjectText(ProjectText, values, StructureLines, menu);
-    setWindowTitle(tz::projectCaption(values.title));
-    m_renewing = false;
+        history = &step5->menuHistory();
+    }
+    m_renewer.adopt(ProjectText, pageValues(), StructureLines, menu, history,
+                    {m_structureState.tree, m_structureState.revision});
 }
 
 bool TfrmMain::TZSave() {
@@ -240,9 +266,10 @@ TfrmMain::WriteOutcome TfrmMain::writeProject() {
 }
 
 void TfrmMain::Restructure() {
-    StructureLines.clear();
     if (TfrmStep5* step5 = m_windows.step5)
-        StructureLines = step5->structureLines();
+        step5->updateStructureLines(StructureLines, m_structureState);
+    else
+        StructureLines.clear();
 }
 
 void TfrmMain::DoStep(QWidget* from, QWidget* to) {

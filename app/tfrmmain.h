@@ -3,6 +3,8 @@
 #include "app/windows.h"
 #include "project/filestamp.h"
 #include "project/projectlock.h"
+#include "project/projectrenewer.h"
+#include "structure/menutree.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -77,6 +79,9 @@ private:
     // The path chosen in the project save dialog for the project to move to; empty when the
     // user cancelled or the file is another wizard's.
     QString chooseOtherFile(QWidget* parent);
+    // The values of the pages' project fields as they stand.
+    tz::PageValues pageValues() const;
+    void learnRewrittenText();
 
     UiSeam& m_seam;
     Windows m_windows;
@@ -86,6 +91,8 @@ private:
     tz::ProjectLock m_lock;
     // What the project file held when this wizard last read or wrote it.
     tz::FileStamp m_stamp;
+    tz::ProjectRenewer m_renewer;
+    tz::StructureLinesState m_structureState;
     bool m_renewing = false;
     bool m_extendedMode = false;
 };

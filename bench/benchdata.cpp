@@ -1,17 +1,23 @@
 #include "benchdata.h"
 
+#include "project/projectfile.h"
+
 #include <functional>
 
-BenchTree makeBenchTree(int items) {
+BenchTree makeBenchTree(int items, int descriptionLines) {
     BenchTree tree;
     QStringList preorder{QStringLiteral("0:Главное Меню Программы")};
+    QStringList lines;
+    for (int i = 0; i < descriptionLines; ++i)
+        lines.append(QStringLiteral("Описание пункта, строка %1: что делает пункт меню и для кого")
+                         .arg(i + 1));
+    const QString description = lines.join(QStringLiteral("\r\n"));
     int uid = 10000000;
     // Levels 1..4; every node below level 4 gets up to 6 children until the count is reached.
     std::function<void(int)> grow = [&](int level) {
         for (int i = 0; i < 6 && int(tree.records.size()) < items; ++i) {
             ++uid;
-            tree.records.append({QStringLiteral("Пункт меню %1").arg(uid),
-                                 QStringLiteral("Описание пункта\r\nвторая строка"), 0, uid});
+            tree.records.append({QStringLiteral("Пункт меню %1").arg(uid), description, 0, uid});
             preorder.append(QStringLiteral("%1:%2").arg(level).arg(uid));
             if (level < 4)
                 grow(level + 1);
@@ -29,7 +35,41 @@ tz::PageValues makeBenchValues(qsizetype purposeBytes) {
     const QString line = QStringLiteral("Программа ведёт учёт поступления и отгрузки товаров.\r\n");
     while (v.description.size() < purposeBytes)
         v.description += line;
+    v.description.truncate(purposeBytes);
     v.companyName = QStringLiteral("ООО «Ромашка»");
     v.companyInfo = QStringLiteral("Москва\r\nул. Примерная, 1");
     return v;
+}
+
+namespace {
+
+QStringList projectOf(const BenchTree& tree, const tz::PageValues& values) {
+    QStringList text = tz::newProjectText(QStringLiteral("20261208100000128241"));
+    tz::renewProjectText(text, values, tree.structureLines, tree.records);
+    return text;
+}
+
+} // namespace
+
+QStringList makeBenchProject(int items, qsizetype purposeBytes) {
+    return projectOf(makeBenchTree(items), makeBenchValues(purposeBytes));
+}
+
+QStringList makeProjectOfSize(qsizetype fileBytes) {
+    const int items = int(fileBytes / kMebibyte) * 1000;
+    tz::PageValues values = makeBenchValues(kMebibyte);
+    // About 63 bytes a description line: as many lines as fit, the rest in the company text.
+    const qsizetype perItem = (fileBytes - kMebibyte) / items;
+    const BenchTree tree = makeBenchTree(items, int(perItem / 63) - 1);
+    qsizetype missing = fileBytes - tz::serializeProject(projectOf(tree, values)).bytes.size();
+    // Lines of 60 letters and CR LF, as typed text would have them.
+    const QString line = QStringLiteral("\r\n") + QString(60, u'я');
+    for (; missing >= line.size(); missing -= line.size())
+        values.companyInfo += line;
+    values.companyInfo += QString(qMax<qsizetype>(0, missing), u'я');
+    return projectOf(tree, values);
+}
+
+bool writeBenchProject(const QString& path, const QStringList& text) {
+    return tz::saveProjectFile(path, text).ok;
 }

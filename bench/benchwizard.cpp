@@ -2,10 +2,13 @@
 
 #include "app/wizard.h"
 #include "benchdata.h"
-#include "project/projectfile.h"
+#include "benchreport.h"
 
 #include <QApplication>
-#include <benchmark/benchmark.h>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <ctime>
 
 void keepRegistrationInTemporaryFolder() {
     static QTemporaryDir xdg;
@@ -13,26 +16,51 @@ void keepRegistrationInTemporaryFolder() {
     qputenv("XDG_CONFIG_HOME", xdg.filePath(QStringLiteral("config")).toLocal8Bit());
 }
 
-BenchWizard::BenchWizard(int items) {
-    const BenchTree tree = makeBenchTree(items);
-    QStringList text = tz::newProjectText(QStringLiteral("20261208100000128241"));
-    tz::renewProjectText(text, makeBenchValues(2000), tree.structureLines, tree.records);
-    const QString path = m_dir.filePath(QStringLiteral("bench.tz"));
-    tz::saveProjectFile(path, text);
+BenchWizard::BenchWizard(int items) : BenchWizard(makeBenchProject(items, kMebibyte)) {}
+
+BenchWizard::BenchWizard(const QStringList& projectText)
+    : m_path(dir.filePath(QStringLiteral("bench.tz"))) {
+    writeBenchProject(m_path, projectText);
     m_main = createWizard(seam, {});
-    m_main->openProject(path);
+    m_main->TimerStart->stop();
+    m_main->openProject(m_path);
+}
+
+BenchWizard::BenchWizard(const QString& projectPath, bool open) : m_path(projectPath) {
+    m_main = createWizard(seam, {});
+    m_main->TimerStart->stop();
+    if (open)
+        m_main->openProject(m_path);
 }
 
 BenchWizard::~BenchWizard() = default;
+
+PaintCounter::PaintCounter(QWidget* widget) : QObject(widget) {
+    widget->installEventFilter(this);
+}
+
+bool PaintCounter::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Paint)
+        ++paints;
+    return false;
+}
+
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+void pressKey(QWidget* widget, Qt::Key key, const QString& text) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &up);
+}
 
 int runWidgetBenchmarks(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     keepRegistrationInTemporaryFolder();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

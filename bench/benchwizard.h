@@ -3,6 +3,7 @@
 #include "app/tfrmmain.h"
 #include "pages/uiseam.h"
 
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -28,21 +29,44 @@ public:
 // registration each wizard makes stays out of the user's home.
 void keepRegistrationInTemporaryFolder();
 
-// The whole program offscreen, with a project of the given number of structure items
-// opened from a file.
+// The whole program offscreen with a project file opened: by default one of the given
+// number of structure items and a 1 MiB purpose. The start timer is stopped: the
+// benchmarks show the pages they time themselves.
 class BenchWizard {
 public:
     explicit BenchWizard(int items);
+    // The project file written from the text, or the one at the path, opened unless asked not to.
+    explicit BenchWizard(const QStringList& projectText);
+    BenchWizard(const QString& projectPath, bool open);
     ~BenchWizard();
 
     TfrmMain& main() { return *m_main; }
     Windows& w() { return m_main->windows(); }
+    const QString& projectPath() const { return m_path; }
     QuietSeam seam;
+    QTemporaryDir dir;
 
 private:
-    QTemporaryDir m_dir;
+    QString m_path;
     std::unique_ptr<TfrmMain> m_main;
 };
+
+// Counts the paint events a widget receives, so that a benchmark can tell the screen was
+// updated in the time it measured.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget);
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The processor time this process has used so far, in seconds.
+double processSeconds();
+
+// A key press and release as the keyboard sends them.
+void pressKey(QWidget* widget, Qt::Key key, const QString& text);
 
 // main() of a benchmark of windows: offscreen, a QApplication, then every benchmark.
 int runWidgetBenchmarks(int argc, char** argv);

@@ -1,6 +1,7 @@
 // The whole requirements document: BuildDocument into the buffer and the buffer written
 // out as the file's bytes, for each format.
 #include "benchdata.h"
+#include "benchreport.h"
 #include "docgen/docformat.h"
 
 #include <benchmark/benchmark.h>
@@ -31,4 +32,6 @@ BENCHMARK(BM_BuildDocument)
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return runBenchmarks(argc, argv);
+}

@@ -1,81 +1,68 @@
-// Start-up: the controller and every window created offscreen, up to the moment the first
-// page could be shown (the start timer's second is not waited for).
-#include "app/appicon.h"
-#include "app/application.h"
-#include "app/filetype.h"
-#include "app/tfrmmain.h"
-#include "app/wizard.h"
-#include "benchwizard.h"
+// Start-up as the user meets it: the program itself started as a new process (offscreen),
+// with or without a project on its command line, until its first page has been shown and
+// it waits for the user. The time is the processor time the process used up to then; the
+// one-second start timer waits without using any.
+#include "benchdata.h"
+#include "benchprocess.h"
+#include "benchreport.h"
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QTimer>
-#include <benchmark/benchmark.h>
-
-#include <memory>
+#include <QTemporaryDir>
 
 namespace {
 
-int argc = 1;
-char program[] = "bench_startup";
-char* argv[] = {program, nullptr};
-std::unique_ptr<TzApplication> application;
+const QString kProgram = QStringLiteral(TZ_WIZARD_BINARY);
 
-void created(benchmark::State& state, TfrmMain* main, const QuietSeam& seam) {
-    if (!main->windows().step3os || !main->TimerStart->isActive() || !seam.messages.isEmpty())
-        state.SkipWithError("the wizard was not created whole");
+QStringList environmentIn(const QTemporaryDir& dir) {
+    return {QStringLiteral("QT_QPA_PLATFORM=offscreen"),
+            QStringLiteral("XDG_DATA_HOME=") + dir.filePath(QStringLiteral("data")),
+            QStringLiteral("XDG_CONFIG_HOME=") + dir.filePath(QStringLiteral("config"))};
 }
 
-// The first start in the process, as the program makes it: the application object and its
-// icon, then the wizard, paying for what Qt sets up once (platform, fonts, style). Run
-// first, once.
-void BM_FirstStart(benchmark::State& state) {
-    if (application) {
-        state.SkipWithError("only the first start in the process can be timed");
+void report(benchmark::State& state, const ProcessRun& run) {
+    if (!run.ok) {
+        state.SkipWithError("the program did not start");
         return;
     }
-    QuietSeam seam;
-    std::unique_ptr<TfrmMain> main;
-    for (auto _ : state) {
-        application = std::make_unique<TzApplication>(argc, argv);
-        QApplication::setWindowIcon(applicationIcon());
-        main = createWizard(seam, {});
-    }
-    created(state, main.get(), seam);
+    state.SetIterationTime(run.cpuSeconds);
+    state.counters["peak_MiB"] = double(run.peakBytes) / kMebibyte;
 }
-BENCHMARK(BM_FirstStart)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Every later start: the wizard alone; the windows of the previous one are destroyed
-// untimed.
-void BM_StartUp(benchmark::State& state) {
-    if (!application)
-        application = std::make_unique<TzApplication>(argc, argv);
-    QuietSeam seam;
-    std::unique_ptr<TfrmMain> main;
+// The first start after installing registers the file type: it writes the registration
+// files and runs update-mime-database.
+void BM_FirstStart(benchmark::State& state) {
     for (auto _ : state) {
-        main = createWizard(seam, {});
-        state.PauseTiming();
-        created(state, main.get(), seam);
-        main.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
+        QTemporaryDir dir;
+        report(state, runUntilIdle(kProgram, {}, environmentIn(dir), 1.2, 0.3));
     }
 }
-BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstStart)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// Every later start, without a project (the first page) or with a project of the given
+// number of items and a 1 MiB purpose named on the command line (the title page).
+void BM_StartUp(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QStringList environment = environmentIn(dir);
+    QStringList arguments;
+    if (state.range(0) > 0) {
+        arguments.append(dir.filePath(QStringLiteral("project.tz")));
+        writeBenchProject(arguments.constFirst(), makeBenchProject(int(state.range(0)), kMebibyte));
+        setItems(state, state.range(0));
+    }
+    runUntilIdle(kProgram, {}, environment, 1.2, 0.3); // registers the file type
+    for (auto _ : state)
+        report(state, runUntilIdle(kProgram, arguments, environment, 1.2, 0.3));
+}
+BENCHMARK(BM_StartUp)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int benchArgc, char** benchArgv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    keepRegistrationInTemporaryFolder();
-    // On every start but the first after installing, the registration is already in place
-    // and nothing is written.
-    registerFileType(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
-    benchmark::Initialize(&benchArgc, benchArgv);
-    if (benchmark::ReportUnrecognizedArguments(benchArgc, benchArgv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    application.reset();
-    return 0;
+int main(int argc, char** argv) {
+    return runBenchmarks(argc, argv);
 }

@@ -1,9 +1,10 @@
 #include "docgen/projectexport.h"
 
 #include "docgen/extendedcontent.h"
-#include "project/projectfile.h"
+#include "project/fileblocks.h"
 #include "project/projecttext.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace tz {
@@ -29,10 +30,19 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
                    QStringLiteral(": допустимы html, rtf, doc, pdf и odt");
     }
 
-    const LoadResult project = loadProjectFile(projectPath);
-    if (!project.ok)
+    QFile file(projectPath);
+    if (!QFileInfo(projectPath).isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("Не удается открыть файл ") + projectPath;
-    if (!looksLikeProject(project))
+    const QByteArray projectBytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Не удается открыть файл ") + projectPath;
+    QList<QStringView> keys{u".Title", u".Description", u".ProjectUID"};
+    if (options.extended)
+        keys += {u".CompanyName", u".CompanyURL", u".CompanyEMail", u".CompanyPhone",
+                 u".CompanyInfo", u".Structure",  u".Menu"};
+    const FileBlocks project = readFileBlocks(projectBytes, keys);
+    // As when the wizard opens it: only a file of no bytes is a new project.
+    if (!projectBytes.isEmpty() && !project.hasKeyLine)
         return QStringLiteral("Файл ") + projectPath +
                QStringLiteral(" не является техническим заданием");
 
@@ -40,9 +50,10 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     if (output.exists() && output.canonicalFilePath() == QFileInfo(projectPath).canonicalFilePath())
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
-    DocumentInputs inputs = documentInputsOf(project.text);
+    const QStringList text = blocksText(project, keys);
+    DocumentInputs inputs = documentInputsOf(text);
     if (options.extended)
-        addExtendedInputs(inputs, project.text);
+        addExtendedInputs(inputs, text);
     DocBuffer doc;
     const QByteArray bytes = renderDocument(doc, *format, inputs, options.paged);
     if (!saveDocumentFile(outputPath, bytes))

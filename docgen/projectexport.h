@@ -20,7 +20,8 @@ struct ExportOptions {
 
 // Builds the document of a project file and writes it to the output without touching the
 // project. The format is "html", "rtf", "doc", "pdf" or "odt"; empty takes it from the
-// output's extension. Returns the message for the user on failure, an empty string on success.
+// output's extension. Only the blocks the document takes are read from the file. Returns the
+// message for the user on failure, an empty string on success.
 QString exportDocument(const QString& projectPath, const QString& outputPath,
                        const QString& formatName, const ExportOptions& options = {});
 

@@ -1,5 +1,7 @@
 // Any bytes load; saving what was loaded and loading it again gives the same entries; a
-// rewrite is stable: running it twice gives the text of running it once.
+// rewrite is stable: running it twice gives the text of running it once; the blocks read
+// from the bytes alone give what the reading rule takes from the whole text.
+#include "project/fileblocks.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 
@@ -20,6 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tz::ProjectBytes saved = tz::serializeProject(text);
     check(saved.unencodable.isEmpty());
     check(tz::parseProjectBytes(saved.bytes) == text);
+    const QList<QStringView> keys{u".Title", u".Description"};
+    const tz::FileBlocks found = tz::readFileBlocks(bytes, keys);
+    check((size == 0 || found.hasKeyLine) ==
+          tz::looksLikeProject(tz::LoadResult{true, text, size == 0, {}}));
+    const QStringList blocks = tz::blocksText(found, keys);
+    check(tz::valueLines(blocks, u".Title") == tz::valueLines(text, u".Title"));
+    check(tz::valueLines(blocks, u".Description") == tz::valueLines(text, u".Description"));
 
     tz::PageValues values;
     values.title = tz::singleValue(text, u".Title");

@@ -9,22 +9,25 @@
 
 void loadFields(TfrmMain& main, const QList<FieldBinding>& bindings) {
     main.Loading = true;
-    for (const FieldBinding& binding : bindings)
-        std::visit([](auto* field) { field->clear(); }, binding.field);
     for (const FieldBinding& binding : bindings) {
         const QStringList lines = tz::valueLines(main.ProjectText, binding.key);
         if (auto* edit = std::get_if<QLineEdit*>(&binding.field)) {
-            if (!lines.isEmpty())
-                (*edit)->setText(lines.constLast());
-        } else if (!lines.isEmpty()) {
-            QString text = lines.join(u'\n');
-            text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            auto* memo = std::get<QPlainTextEdit*>(binding.field);
-            if (auto* projectMemo = qobject_cast<ProjectMemo*>(memo))
-                projectMemo->setProjectText(text);
-            else
-                memo->setPlainText(text);
+            (*edit)->setText(lines.isEmpty() ? QString() : lines.constLast());
+            continue;
         }
+        auto* memo = std::get<QPlainTextEdit*>(binding.field);
+        auto* projectMemo = qobject_cast<ProjectMemo*>(memo);
+        // A memo that already shows the text keeps it, with its caret and undo steps: a
+        // long text is not laid out again at every page change.
+        const QString joined = lines.size() == 1 ? lines.constFirst() : lines.join(u"\r\n");
+        if (projectMemo && projectMemo->projectText() == joined)
+            continue;
+        QString text = lines.join(u'\n');
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (projectMemo)
+            projectMemo->setProjectText(text);
+        else
+            memo->setPlainText(text);
     }
     main.Loading = false;
 }

@@ -1,6 +1,11 @@
 #include "pages/projectmemo.h"
 
+#include "pages/memotext.h"
+
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace {
 
@@ -16,7 +21,15 @@ qsizetype longestLine(QStringView text) {
     return longest;
 }
 
+bool isLineBreak(QChar c) {
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
 } // namespace
+
+ProjectMemo::ProjectMemo(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(document(), &QTextDocument::contentsChange, this, &ProjectMemo::contentsChanged);
+}
 
 void ProjectMemo::unwrapForLongLines(QStringView text) {
     if (lineWrapMode() != NoWrap && longestLine(text) > kLongestWrappedLine)
@@ -28,8 +41,68 @@ void ProjectMemo::setProjectText(const QString& text) {
     setPlainText(text);
 }
 
+// Shift+Enter starts a new line as Enter does.
+void ProjectMemo::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        QKeyEvent enter(event->type(), Qt::Key_Return, Qt::NoModifier);
+        QPlainTextEdit::keyPressEvent(&enter);
+        event->setAccepted(enter.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 void ProjectMemo::insertFromMimeData(const QMimeData* source) {
-    if (source->hasText())
-        unwrapForLongLines(source->text());
-    QPlainTextEdit::insertFromMimeData(source);
+    if (!source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QString text = source->text();
+    unwrapForLongLines(text);
+    QMimeData lines;
+    lines.setText(text.replace(QChar::LineSeparator, u'\n'));
+    QPlainTextEdit::insertFromMimeData(&lines);
+}
+
+void ProjectMemo::readWhole() {
+    m_text = memoText(this);
+    m_lineSeparators = document()->toRawText().contains(QChar::LineSeparator);
+}
+
+// Each line break of the document is one character there and CR LF here. A change that
+// reaches the document's final paragraph separator, as replacing the whole text does, is
+// taken by reading the whole text again.
+void ProjectMemo::contentsChanged(int position, int removed, int added) {
+    const QTextDocument* doc = document();
+    if (m_lineSeparators || position < 0 || position + added > doc->characterCount() - 1) {
+        readWhole();
+        return;
+    }
+    const qsizetype start = position + doc->findBlock(position).blockNumber();
+    qsizetype end = start;
+    for (int i = 0; i < removed; ++i) {
+        if (end >= m_text.size()) {
+            readWhole();
+            return;
+        }
+        end += m_text.at(end) == u'\r' && end + 1 < m_text.size() && m_text.at(end + 1) == u'\n'
+                   ? 2
+                   : 1;
+    }
+    QString inserted;
+    if (added > 0) {
+        QTextCursor cursor(document());
+        cursor.setPosition(position);
+        cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+        const QString selected = cursor.selectedText();
+        inserted.reserve(selected.size() + selected.count(QChar::ParagraphSeparator));
+        for (const QChar c : selected) {
+            if (isLineBreak(c))
+                inserted += QLatin1String("\r\n");
+            else
+                inserted += c;
+        }
+        m_lineSeparators = selected.contains(QChar::LineSeparator);
+    }
+    m_text.replace(start, end - start, inserted);
 }

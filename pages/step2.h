@@ -1,10 +1,10 @@
 #pragma once
 
+#include "pages/projectmemo.h"
 #include "pages/wizardpage.h"
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 
 // The program's title and purpose, both required.
 class TfrmStep2 : public WizardPage {
@@ -15,7 +15,7 @@ public:
     QLabel* Label3 = nullptr;
     QLineEdit* PrTitle = nullptr;
     QLabel* Label4 = nullptr;
-    QPlainTextEdit* PrDescription = nullptr;
+    ProjectMemo* PrDescription = nullptr;
 
     void FormShow();
     void PrTitleChange();

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "pages/projectmemo.h"
 #include "pages/wizardpage.h"
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 
 // The rights-holder company's details, all optional.
 class TfrmStep3owner : public WizardPage {
@@ -21,7 +21,7 @@ public:
     QLabel* Label3 = nullptr;
     QLineEdit* prCompanyPhone = nullptr;
     QLabel* Label6 = nullptr;
-    QPlainTextEdit* prCompanyInfo = nullptr;
+    ProjectMemo* prCompanyInfo = nullptr;
 
     void FormShow();
     void prCompanyNameChange();

@@ -49,30 +49,34 @@ unsigned char byte1251(char16_t ch) {
     return (*tables().fromUnicode)[ch];
 }
 
-Encoded1251 encode1251(QStringView text) {
+char* write1251(QStringView text, char* out, QString& unencodable) {
     const auto& table = *tables().fromUnicode;
-    Encoded1251 result;
-    result.bytes.resize(text.size());
-    char* dst = result.bytes.data();
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t ch = text[i].unicode();
+    const char16_t* chars = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = chars[i];
         const std::uint8_t b = table[ch];
-        if (b != 0 || ch == 0) {
-            dst[n++] = static_cast<char>(b);
+        *out++ = static_cast<char>(b);
+        if (Q_LIKELY(b != 0 || ch == 0))
             continue;
-        }
         // A surrogate pair is one character and becomes one '?'.
         qsizetype len = 1;
-        if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        if (QChar::isHighSurrogate(ch) && i + 1 < size && QChar::isLowSurrogate(chars[i + 1]))
             len = 2;
         const QStringView bad = text.mid(i, len);
-        if (!result.unencodable.contains(bad))
-            result.unencodable += bad;
-        dst[n++] = '?';
+        if (!unencodable.contains(bad))
+            unencodable += bad;
+        out[-1] = '?';
         i += len - 1;
     }
-    result.bytes.truncate(n);
+    return out;
+}
+
+Encoded1251 encode1251(QStringView text) {
+    Encoded1251 result;
+    result.bytes.resize(text.size());
+    char* end = write1251(text, result.bytes.data(), result.unencodable);
+    result.bytes.truncate(end - result.bytes.constData());
     return result;
 }
 

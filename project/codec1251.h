@@ -18,6 +18,9 @@ struct Encoded1251 {
     QString unencodable;
 };
 Encoded1251 encode1251(QStringView text);
+// Writes the text's bytes from `out` on (one byte a character at most) and returns the
+// end; characters Windows-1251 cannot hold are added to `unencodable` as encode1251 does.
+char* write1251(QStringView text, char* out, QString& unencodable);
 
 // True when the character (a BMP code unit) has a Windows-1251 byte.
 bool has1251Byte(char16_t ch);

@@ -14,3 +14,6 @@ struct TMyMenuData {
 };
 
 } // namespace tz
+
+// Lists of records move them in memory as a whole.
+Q_DECLARE_TYPEINFO(tz::TMyMenuData, Q_RELOCATABLE_TYPE);

@@ -24,21 +24,47 @@ QStringList parseProjectBytes(QByteArrayView bytes) {
     return lines;
 }
 
-ProjectBytes serializeProject(const QStringList& text) {
-    qsizetype total = 0;
-    for (const QString& entry : text)
-        total += entry.size() + 2;
-    QString all;
-    all.reserve(total);
-    for (const QString& entry : text) {
-        all.append(forEachEndedLine(QStringView(entry), [&](QStringView line) {
-            all.append(line);
-            all.append(u"\r\n");
-        }));
-        all.append(u"\r\n");
+namespace {
+
+// True when every line break in the entry is already CR LF, as in a memo's text; such an
+// entry is written as it stands. Found with the vectorised searches for single characters.
+bool breaksAreCrLf(QStringView entry) {
+    for (qsizetype i = entry.indexOf(u'\r'); i >= 0; i = entry.indexOf(u'\r', i + 1)) {
+        if (i + 1 == entry.size() || entry[i + 1] != u'\n')
+            return false;
     }
-    Encoded1251 encoded = encode1251(all);
-    return {std::move(encoded.bytes), std::move(encoded.unencodable)};
+    for (qsizetype i = entry.indexOf(u'\n'); i >= 0; i = entry.indexOf(u'\n', i + 1)) {
+        if (i == 0 || entry[i - 1] != u'\r')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// Encoded straight into the file's bytes: the text is not first put together whole.
+ProjectBytes serializeProject(const QStringList& text) {
+    // A line break that is one character in an entry becomes two bytes, so an entry takes
+    // at most twice its length; pages of the room never written take no memory.
+    qsizetype room = 0;
+    for (const QString& entry : text)
+        room += 2 * entry.size() + 2;
+    ProjectBytes out;
+    out.bytes.resize(room);
+    char* end = out.bytes.data();
+    auto line = [&](QStringView part) {
+        end = write1251(part, end, out.unencodable);
+        *end++ = '\r';
+        *end++ = '\n';
+    };
+    for (const QString& entry : text) {
+        if (breaksAreCrLf(entry))
+            line(entry);
+        else
+            line(forEachEndedLine(QStringView(entry), line));
+    }
+    out.bytes.truncate(end - out.bytes.constData());
+    return out;
 }
 
 LoadResult loadProjectFile(const QString& path) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/menurecord.h"
+#include "project/menuedit.h"
 
 #include <QList>
 #include <QString>
@@ -20,10 +20,6 @@ struct PageValues {
     QString companyPhone;
     QString companyInfo;
 };
-
-// The structure tree as the rewrite needs it: the records of the items in tree order
-// (a node before its children), root excluded.
-using MenuRecords = QList<TMyMenuData>;
 
 // True when the line is one of the project's key lines (letter case ignored).
 bool isProjectKey(QStringView line);

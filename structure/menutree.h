@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -15,27 +16,43 @@ namespace tz {
 class Random32;
 
 // One node of the menu structure. The root carries no record; every item owns exactly one.
+// A node is kept small, as a view laying out a large tree visits every one.
 class MenuNode {
 public:
-    const QString& text() const { return m_text; }
+    // The item's caption; the root's fixed text.
+    const QString& text() const;
     const TMyMenuData* record() const { return m_record.get(); }
     MenuNode* parent() const { return m_parent; }
     int childCount() const { return int(m_children.size()); }
     MenuNode* child(int i) const { return m_children[std::size_t(i)].get(); }
     bool hasChildren() const { return !m_children.empty(); }
+    // The position among the parent's children; 0 for the root.
+    int row() const { return m_row; }
     // The number of ancestors: 0 for the root, 1 for its children.
     int level() const;
     bool isAncestorOf(const MenuNode* node) const;
 
 private:
     friend class MenuTree;
-    QString m_text;
     std::unique_ptr<TMyMenuData> m_record;
     MenuNode* m_parent = nullptr;
     std::vector<std::unique_ptr<MenuNode>> m_children;
+    int m_size = 1; // the nodes of the subtree, this one included
+    int m_row = 0;
 };
 
-// The menu structure of the future program: a fixed root and the items under it.
+// Which state of a tree a list of its structure lines shows, and how the list was left:
+// its storage, length and first and last lines.
+struct StructureLinesState {
+    quint64 tree = 0;
+    quint64 revision = 0;
+    std::array<const void*, 3> marks{};
+    qsizetype size = -1;
+};
+
+// The menu structure of the future program: a fixed root and the items under it. The
+// records in tree order are kept up to date with every change, and every change is
+// recorded as an edit of them, so that a change in a large tree costs no walk over it.
 class MenuTree {
 public:
     static const QString& rootText();
@@ -67,37 +84,36 @@ public:
     // Deletes a childless item with its record; false (and nothing changes) for the root
     // or an item that has children.
     bool removeItem(MenuNode* node);
-
-    // Appends under the target one node with the source's text that takes over the
-    // source's record; the source keeps its place and children.
-    MenuNode* appendCopy(MenuNode* target, MenuNode* source);
-    // appendCopy for the source, then for each of its children in order under the copy.
-    MenuNode* copySubtree(MenuNode* target, MenuNode* source);
-    // Deletes the node with its descendants and the records they still hold.
-    void destroySubtree(MenuNode* node);
-    // Moves the dragged subtree to the end of the target's children, records, order and
-    // texts kept; null (and nothing changes) when the drop is refused.
-    MenuNode* drop(MenuNode* dragged, MenuNode* target);
+    // Moves the dragged node, with its descendants and their records, order and texts, to
+    // the end of the target's children; false (and nothing changes) when the drop is
+    // refused. The nodes stay the same objects.
+    bool drop(MenuNode* dragged, MenuNode* target);
 
     void setCaption(MenuNode* item, const QString& caption);
     void setDescription(MenuNode* item, const QString& description);
 
-    // The items' records in tree order, root excluded. Kept between changes, so repeated
-    // calls cost nothing.
-    const MenuRecords& records() const;
-    // One line per node in reverse tree order, the root's line last.
+    // The items' records in tree order, root excluded.
+    const MenuRecords& records() const { return m_records; }
+    const MenuHistory& history() const { return m_history; }
+    // One line per node in reverse tree order, the root's line last, made by a walk.
     QStringList structureLines() const;
-    // Inserts the node's line at the front of the list, then walks its children in order.
-    static void addStructureLines(const MenuNode* node, QStringList& lines);
+    // Brings lines that this function left at an earlier state of the tree up to date by
+    // the edits since; lines of another tree, changed since, or too old are made anew.
+    void updateStructureLines(QStringList& lines, StructureLinesState& state) const;
 
 private:
-    void changed() { m_recordsValid = false; }
-    void forgetRecords(MenuNode* node);
+    // The item's position in tree order, as in records().
+    int indexOf(const MenuNode* item) const;
+    void forgetUids(const MenuNode* node);
+    // Takes the node out of its parent's children; its subtree's sizes are the caller's.
+    std::unique_ptr<MenuNode> detach(MenuNode* node);
+    // The structure lines of the subtree in tree order.
+    void appendStructureLines(const MenuNode* node, QStringList& lines) const;
 
     std::unique_ptr<MenuNode> m_root;
     QHash<qint32, int> m_uidCount;
-    mutable MenuRecords m_records;
-    mutable bool m_recordsValid = false;
+    MenuRecords m_records;
+    MenuHistory m_history;
 };
 
 } // namespace tz

@@ -1,10 +1,11 @@
 #include "structure/menutreeloader.h"
 
 #include "project/random32.h"
+#include "project/textlines.h"
 
-#include <QRegularExpression>
-#include <QSet>
+#include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -13,90 +14,156 @@ namespace {
 
 enum Field { UidField, CaptionField, DescriptionField, TagField, FieldCount };
 
-struct RawRecord {
-    std::array<QStringList, FieldCount> lines;
-    std::array<bool, FieldCount> seen = {true, false, false, false};
-    bool outOfOrder = false;
-};
-
 struct ReadRecord {
     TMyMenuData data;
     bool uidRead = false;
 };
 
-std::optional<qint32> readInt(const QStringList& lines) {
-    if (lines.size() != 1)
+// The lines of one field of a record, joined as they are read, and the run of entries of
+// the project text, each one line, that they came from (-1 when they did not).
+struct FieldLines {
+    QString text;
+    qsizetype count = 0;
+    qsizetype firstEntry = -1;
+    qsizetype lastEntry = -1;
+
+    void append(const QString& line, QStringView separator, qsizetype entry) {
+        if (count++ > 0)
+            text += separator;
+        text += line;
+        const bool follows = count == 1 || (lastEntry >= 0 && entry == lastEntry + 1);
+        firstEntry = follows ? (count == 1 ? entry : firstEntry) : -1;
+        lastEntry = follows ? entry : -1;
+    }
+};
+
+std::optional<qint32> readInt(const FieldLines& field) {
+    if (field.count != 1)
         return std::nullopt;
     bool ok = false;
-    const qint32 value = lines.constFirst().trimmed().toInt(&ok);
+    const qint32 value = QStringView(field.text).trimmed().toInt(&ok);
     return ok ? std::optional(value) : std::nullopt;
 }
 
-// The lines of the ".Menu" block under the same bounds as the rewrite uses: up to the
-// first entry that begins with "." and is longer than two characters, never the last line.
-QStringList menuBlockLines(const QStringList& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines;
-    const qsizetype k = findKey(text, u".Menu");
-    if (k <= 0)
-        return lines;
-    for (qsizetype j = k + 1; j <= text.size() - 2; ++j) {
-        const QStringList entryLines = text.at(j).split(lineBreak);
-        const QString& first = entryLines.constFirst();
-        if (first.startsWith(u'.') && first.size() > 2)
-            break;
-        lines += entryLines;
-    }
-    return lines;
-}
+// Reads the ".Menu" block record by record, line by line, under the same bounds as the
+// rewrite uses: up to the first entry that begins with "." and is longer than two
+// characters, never the last line. An entry with line breaks counts as its lines.
+class RecordReader {
+public:
+    // The entries of descriptions are joined in the text when it is given.
+    RecordReader(QStringList* text, bool& damaged) : m_text(text), m_damaged(damaged) {}
 
-// The records in tree order (the block holds them in reverse); sets damaged for anything
-// that is not a well-formed record.
-std::vector<ReadRecord> readRecords(const QStringList& block, bool& damaged) {
-    std::vector<RawRecord> raw;
-    Field field = UidField;
-    for (const QString& line : block) {
+    // A line of the block; the position of its entry when the entry is this line alone.
+    void line(const QString& line, qsizetype entry) {
         if (line == u".u") {
-            raw.emplace_back();
-            field = UidField;
-            continue;
+            finish();
+            m_open = true;
+            m_fields = {};
+            m_seen = {true, false, false, false};
+            m_outOfOrder = false;
+            m_field = UidField;
+            return;
         }
-        if (raw.empty()) {
-            damaged = true;
-            continue;
+        if (!m_open) {
+            m_damaged = true;
+            return;
         }
-        RawRecord& record = raw.back();
-        const Field tag = line == u".c"   ? CaptionField
-                          : line == u".d" ? DescriptionField
-                          : line == u".l" ? TagField
-                                          : FieldCount;
+        const Field tag = line.size() != 2 ? FieldCount
+                          : line == u".c"  ? CaptionField
+                          : line == u".d"  ? DescriptionField
+                          : line == u".l"  ? TagField
+                                           : FieldCount;
         if (tag != FieldCount) {
-            record.outOfOrder |= tag != field + 1;
-            record.seen[tag] = true;
-            field = tag;
-            continue;
+            m_outOfOrder |= tag != m_field + 1;
+            m_seen[tag] = true;
+            m_field = tag;
+            return;
         }
-        record.lines[field].append(line);
+        // A caption pasted with line breaks is written as several lines; they are one
+        // caption again.
+        m_fields[m_field].append(line, m_field == CaptionField ? u" " : u"\r\n", entry);
     }
 
-    std::vector<ReadRecord> records;
-    records.reserve(raw.size());
-    for (auto it = raw.crbegin(); it != raw.crend(); ++it) {
+    // The records in tree order (the block holds them in reverse); the entries of joined
+    // lines are taken out of the project text.
+    std::vector<ReadRecord> records() {
+        finish();
+        std::reverse(m_records.begin(), m_records.end());
+        if (m_joined.empty())
+            return std::move(m_records);
+        QStringList& text = *m_text;
+        qsizetype kept = m_joined.front().first;
+        for (std::size_t r = 0; r < m_joined.size(); ++r) {
+            const qsizetype end = r + 1 < m_joined.size() ? m_joined[r + 1].first : text.size();
+            for (qsizetype j = m_joined[r].second; j < end; ++j)
+                text[kept++] = std::move(text[j]);
+        }
+        text.resize(kept);
+        return std::move(m_records);
+    }
+
+private:
+    void finish() {
+        if (!m_open)
+            return;
+        m_open = false;
         ReadRecord read;
-        const std::optional<qint32> uid = readInt(it->lines[UidField]);
-        const std::optional<qint32> tag = readInt(it->lines[TagField]);
+        const std::optional<qint32> uid = readInt(m_fields[UidField]);
+        const std::optional<qint32> tag = readInt(m_fields[TagField]);
         read.uidRead = uid.has_value();
         read.data.Uid = uid.value_or(0);
         read.data.Tag = tag.value_or(0);
-        read.data.Caption = it->lines[CaptionField].join(u' ');
-        read.data.Description = it->lines[DescriptionField].join(QStringLiteral("\r\n"));
-        // A caption pasted with line breaks is written as several lines; they are one
-        // caption again.
-        damaged |= it->outOfOrder || !uid || !tag || !it->seen[CaptionField] ||
-                   !it->seen[DescriptionField];
-        records.push_back(std::move(read));
+        read.data.Caption = std::move(m_fields[CaptionField].text);
+        FieldLines& description = m_fields[DescriptionField];
+        read.data.Description = std::move(description.text);
+        // A description of several lines now stands in the project text once, as one entry
+        // shared with the record, as a rewrite writes it: its lines would otherwise be held
+        // twice, which in a large project is most of its memory. The file is the same.
+        if (m_text && description.count > 1 && description.firstEntry >= 0) {
+            QStringList& text = *m_text;
+            text[description.firstEntry] = read.data.Description;
+            for (qsizetype e = description.firstEntry + 1; e <= description.lastEntry; ++e)
+                text[e] = QString();
+            m_joined.push_back({description.firstEntry + 1, description.lastEntry + 1});
+        }
+        m_damaged |=
+            m_outOfOrder || !uid || !tag || !m_seen[CaptionField] || !m_seen[DescriptionField];
+        m_records.push_back(std::move(read));
     }
-    return records;
+
+    QStringList* m_text;
+    bool& m_damaged;
+    // Runs of entries (from, to) that were joined into the entry before them.
+    std::vector<std::pair<qsizetype, qsizetype>> m_joined;
+    bool m_open = false;
+    std::array<FieldLines, FieldCount> m_fields;
+    std::array<bool, FieldCount> m_seen{};
+    bool m_outOfOrder = false;
+    Field m_field = UidField;
+    std::vector<ReadRecord> m_records;
+};
+
+std::vector<ReadRecord> readRecords(const QStringList& text, QStringList* shared, bool& damaged) {
+    RecordReader reader(shared, damaged);
+    const qsizetype k = findKey(text, u".Menu");
+    for (qsizetype j = k + 1; k > 0 && j <= text.size() - 2; ++j) {
+        const QString entry = text.at(j);
+        if (!entry.contains(u'\r') && !entry.contains(u'\n')) {
+            if (entry.startsWith(u'.') && entry.size() > 2)
+                break;
+            reader.line(entry, j);
+            continue;
+        }
+        QStringList lines;
+        const QStringView tail = forEachEndedLine(
+            QStringView(entry), [&](QStringView line) { lines.append(line.toString()); });
+        lines.append(tail.toString());
+        if (lines.constFirst().startsWith(u'.') && lines.constFirst().size() > 2)
+            break;
+        for (const QString& line : lines)
+            reader.line(line, -1);
+    }
+    return reader.records();
 }
 
 struct StructureLine {
@@ -108,10 +175,10 @@ struct StructureLine {
 std::optional<StructureLine> readStructureLine(const QString& line, bool& damaged) {
     const qsizetype colon = line.indexOf(u':');
     bool levelOk = false, uidOk = false;
-    const int level = colon > 0 ? line.left(colon).toInt(&levelOk) : -1;
+    const int level = colon > 0 ? QStringView(line).left(colon).toInt(&levelOk) : -1;
     if (levelOk && level == 0)
         return std::nullopt;
-    const qint32 uid = line.mid(colon + 1).toInt(&uidOk);
+    const qint32 uid = QStringView(line).mid(colon + 1).toInt(&uidOk);
     if (!levelOk || level < 0 || !uidOk) {
         damaged = true;
         return std::nullopt;
@@ -119,20 +186,25 @@ std::optional<StructureLine> readStructureLine(const QString& line, bool& damage
     return StructureLine{level, uid};
 }
 
-} // namespace
-
-LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
+LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random32& random) {
     LoadedMenuTree loaded;
     MenuTree& tree = loaded.tree;
-    std::vector<ReadRecord> records = readRecords(menuBlockLines(projectText), loaded.damaged);
+    std::vector<ReadRecord> records = readRecords(projectText, shared, loaded.damaged);
 
-    // Records sharing a Uid are matched to that Uid's structure lines in order.
-    QHash<qint32, QList<std::size_t>> byUid;
-    QSet<qint32> fileUids;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (records[i].uidRead) {
-            byUid[records[i].data.Uid].append(i);
-            fileUids.insert(records[i].data.Uid);
+    // Records sharing a Uid are matched to that Uid's structure lines in order: each Uid
+    // leads to its first unplaced record, and each record to the next with its Uid.
+    QHash<qint32, std::size_t> firstWithUid;
+    firstWithUid.reserve(qsizetype(records.size()));
+    std::vector<std::size_t> nextWithUid(records.size(), records.size());
+    for (std::size_t i = records.size(); i-- > 0;) {
+        if (!records[i].uidRead)
+            continue;
+        const auto at = firstWithUid.find(records[i].data.Uid);
+        if (at == firstWithUid.end()) {
+            firstWithUid.insert(records[i].data.Uid, i);
+        } else {
+            nextWithUid[i] = at.value();
+            at.value() = i;
         }
     }
     std::vector<bool> placed(records.size(), false);
@@ -153,11 +225,12 @@ LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
         path.resize(std::size_t(line->level));
         MenuNode* parent = path.back();
         MenuNode* node = nullptr;
-        auto candidates = byUid.find(line->uid);
-        if (candidates != byUid.end() && !candidates->isEmpty()) {
-            const std::size_t index = candidates->takeFirst();
+        auto candidate = firstWithUid.find(line->uid);
+        if (candidate != firstWithUid.end() && candidate.value() < records.size()) {
+            const std::size_t index = candidate.value();
+            candidate.value() = nextWithUid[index];
             placed[index] = true;
-            node = tree.appendItem(parent, records[index].data);
+            node = tree.appendItem(parent, std::move(records[index].data));
         } else {
             node = tree.addItem(parent, line->uid);
         }
@@ -171,11 +244,21 @@ LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
         if (!records[i].uidRead) {
             do
                 data.Uid = tree.drawUid(random);
-            while (fileUids.contains(data.Uid));
+            while (firstWithUid.contains(data.Uid));
         }
         tree.appendItem(tree.root(), std::move(data));
     }
     return loaded;
+}
+
+} // namespace
+
+LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
+    return load(projectText, nullptr, random);
+}
+
+LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random) {
+    return load(projectText, &projectText, random);
 }
 
 } // namespace tz

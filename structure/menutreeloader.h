@@ -22,5 +22,8 @@ struct LoadedMenuTree {
 // without a record gets the default texts. A record whose Uid cannot be read gets a new
 // one from the generator.
 LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random);
+// As loadMenuTree; a description of several lines then stands in the project text once, as
+// one entry shared with its record, the way a rewrite writes it. The file is the same.
+LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random);
 
 } // namespace tz

@@ -25,11 +25,36 @@ private:
     MenuTreeView* m_view;
 };
 
+bool isWithin(QModelIndex index, const QModelIndex& ancestor) {
+    for (; index.isValid(); index = index.parent()) {
+        if (index == ancestor)
+            return true;
+    }
+    return false;
+}
+
+template <typename Visit> void forEachWithChildren(const QModelIndex& index, Visit&& visit) {
+    const QAbstractItemModel* model = index.model();
+    const int rows = model->rowCount(index);
+    if (rows == 0)
+        return;
+    visit(index);
+    for (int row = 0; row < rows; ++row)
+        forEachWithChildren(model->index(row, 0, index), visit);
+}
+
 } // namespace
 
-MenuTreeView::MenuTreeView(QWidget* parent) : QTreeWidget(parent) {
+MenuTreeView::MenuTreeView(QWidget* parent) : QTreeView(parent) {
     setItemDelegate(new CustomDrawDelegate(this));
+    setUniformRowHeights(true);
     m_narrowest = header()->minimumSectionSize();
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        if (model()->hasChildren(index))
+            m_collapsed.insert(index);
+    });
+    connect(this, &QTreeView::expanded, this,
+            [this](const QModelIndex& index) { m_collapsed.remove(index); });
 }
 
 void MenuTreeView::allowDragging() {
@@ -39,8 +64,33 @@ void MenuTreeView::allowDragging() {
     setDropIndicatorShown(false);
 }
 
-void MenuTreeView::expandSubtree(QTreeWidgetItem* item) {
-    expandRecursively(indexFromItem(item));
+// Expanding each item with children stores only those; expandAll() would also store every
+// item without children, which the view then keeps track of at every change.
+void MenuTreeView::expandWithChildren(const QModelIndex& index) {
+    forEachWithChildren(index, [this](const QModelIndex& item) { expand(item); });
+}
+
+void MenuTreeView::expandSubtree(const QModelIndex& index) {
+    expand(index);
+    const QList<QPersistentModelIndex> collapsed(m_collapsed.cbegin(), m_collapsed.cend());
+    for (const QPersistentModelIndex& shown : collapsed) {
+        if (!shown.isValid())
+            m_collapsed.remove(shown);
+        else if (isWithin(shown, index))
+            expand(shown);
+    }
+}
+
+void MenuTreeView::collapseSubtree(const QModelIndex& index) {
+    forEachWithChildren(index, [this](const QModelIndex& item) {
+        collapse(item);
+        m_collapsed.insert(item);
+    });
+}
+
+void MenuTreeView::reset() {
+    m_collapsed.clear();
+    QTreeView::reset();
 }
 
 // The drag carries nothing the page needs (the dragged item is the selected one), and
@@ -60,7 +110,7 @@ void MenuTreeView::dragEnterEvent(QDragEnterEvent* event) {
 
 void MenuTreeView::dragMoveEvent(QDragMoveEvent* event) {
     // The base class scrolls the view near its edges; the page decides the rest.
-    QTreeWidget::dragMoveEvent(event);
+    QTreeView::dragMoveEvent(event);
     const QPoint point = event->position().toPoint();
     if (event->source() == this && acceptsDropAt && acceptsDropAt(point))
         event->acceptProposedAction();
@@ -77,11 +127,11 @@ void MenuTreeView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
 }
 
-void MenuTreeView::fitLabel(QTreeWidgetItem* item) {
+void MenuTreeView::fitLabel(const QModelIndex& index) {
     int depth = rootIsDecorated() ? 1 : 0;
-    for (const QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         ++depth;
-    const int width = depth * indentation() + sizeHintForIndex(indexFromItem(item)).width();
+    const int width = depth * indentation() + sizeHintForIndex(index).width();
     if (width > header()->minimumSectionSize())
         header()->setMinimumSectionSize(width);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QTreeWidget>
+#include <QPersistentModelIndex>
+#include <QSet>
+#include <QTreeView>
 
 #include <functional>
 
@@ -8,8 +10,9 @@ class QStyleOptionViewItem;
 
 // The tree of the structure pages. Once dragging is allowed, a drag started on an item is
 // offered to the page, which alone decides whether a point is a drop target and what a
-// drop does. Items are drawn the way the page asks.
-class MenuTreeView : public QTreeWidget {
+// drop does. Items are drawn the way the page asks. Every row is one line of text high,
+// so that a change in a large tree does not measure the rows above it.
+class MenuTreeView : public QTreeView {
     Q_OBJECT
 public:
     explicit MenuTreeView(QWidget* parent = nullptr);
@@ -19,11 +22,16 @@ public:
     std::function<void(QStyleOptionViewItem&)> customDraw;
 
     void allowDragging();
-    // Expands the item and every item below it.
-    void expandSubtree(QTreeWidgetItem* item);
+    // Expands every item below the index that has children, the index too.
+    void expandWithChildren(const QModelIndex& index);
+    // Expands the item and every item below it. Only the items shown collapsed are
+    // visited, so that expanding a large tree that is already open costs nothing.
+    void expandSubtree(const QModelIndex& index);
+    // Collapses the item and every item below it that has children.
+    void collapseSubtree(const QModelIndex& index);
     // Widens the column, never narrows it, so that the item's label is shown whole.
     // Measuring one item instead of the whole tree keeps edits cheap in a large tree.
-    void fitLabel(QTreeWidgetItem* item);
+    void fitLabel(const QModelIndex& index);
     // Makes the column exactly as wide as the widest shown label (and the view).
     void fitLabels();
 
@@ -32,7 +40,10 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void reset() override;
 
 private:
     int m_narrowest = 0;
+    // The items with children that are shown collapsed; items deleted since are invalid.
+    QSet<QPersistentModelIndex> m_collapsed;
 };

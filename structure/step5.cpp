@@ -7,6 +7,7 @@
 #include "project/random32.h"
 #include "structure/addmenuitem.h"
 #include "structure/menutreeloader.h"
+#include "structure/menutreemodel.h"
 #include "structure/menutreeview.h"
 #include "structure/step6.h"
 
@@ -18,22 +19,11 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionViewItem>
+#include <QTreeWidget>
 
 #include <utility>
 
 namespace {
-
-// An item of the view and the model node it shows.
-class MenuItem : public QTreeWidgetItem {
-public:
-    explicit MenuItem(tz::MenuNode* node)
-        : QTreeWidgetItem(QStringList{node->text()}), node(node) {}
-    tz::MenuNode* const node;
-};
-
-tz::MenuNode* nodeOf(const QTreeWidgetItem* item) {
-    return item ? static_cast<const MenuItem*>(item)->node : nullptr;
-}
 
 QString memoLines(const QString& text) {
     QString lines = text;
@@ -43,8 +33,10 @@ QString memoLines(const QString& text) {
 } // namespace
 
 TfrmStep5::TfrmStep5(TfrmMain& main)
-    : StructurePage(main, QStringLiteral("Создание Структуры Программы"), 317) {
+    : StructurePage(main, QStringLiteral("Создание Структуры Программы"), 317),
+      m_model(new MenuTreeModel(this)) {
     setObjectName(QStringLiteral("frmStep5"));
+    uMenu->setModel(m_model);
     uMenu->allowDragging();
     uMenu->acceptsDropAt = [this](const QPoint& point) { return uMenuDragOver(point); };
     uMenu->dropAt = [this](const QPoint& point) { uMenuDragDrop(point); };
@@ -53,13 +45,13 @@ TfrmStep5::TfrmStep5(TfrmMain& main)
     QPalette palette = uMenu->palette();
     palette.setColor(QPalette::Highlight, palette.color(QPalette::Link));
     uMenu->setPalette(palette);
-    QTreeWidgetItem* root = mirror(nullptr, m_tree.root());
-    uMenu->setCurrentItem(root);
+    uMenu->setCurrentIndex(m_model->rootIndex());
     uMenuChange();
 
     connect(btnAddMenu, &QPushButton::clicked, this, &TfrmStep5::btnAddMenuClick);
     connect(btnDeleteMenu, &QPushButton::clicked, this, &TfrmStep5::btnDeleteMenuClick);
-    connect(uMenu, &QTreeWidget::currentItemChanged, this, &TfrmStep5::uMenuChange);
+    connect(uMenu->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TfrmStep5::uMenuChange);
     connect(MenuCaption, &QLineEdit::textChanged, this, &TfrmStep5::MenuCaptionChange);
     connect(MenuDescription, &QPlainTextEdit::textChanged, this, &TfrmStep5::MenuDescriptionChange);
     connect(Button3, &QPushButton::clicked, this, &TfrmStep5::Button3Click);
@@ -68,63 +60,52 @@ TfrmStep5::TfrmStep5(TfrmMain& main)
     connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep5::loadFromProject);
 }
 
-// Removed later, by the base class, the items would report selection changes to a page
+// Taken apart later, by the base class, the view would report selection changes to a page
 // that is already gone.
 TfrmStep5::~TfrmStep5() {
-    const QSignalBlocker blocker(uMenu);
-    uMenu->clear();
+    disconnect(uMenu->selectionModel(), nullptr, this, nullptr);
 }
 
-const tz::TMyMenuData* TfrmStep5::recordOf(const QTreeWidgetItem* item) const {
-    const tz::MenuNode* node = nodeOf(item);
+const tz::MenuTree& TfrmStep5::tree() const {
+    return m_model->tree();
+}
+
+const tz::TMyMenuData* TfrmStep5::recordOf(const QModelIndex& item) const {
+    const tz::MenuNode* node = m_model->node(item);
     return node ? node->record() : nullptr;
 }
 
 tz::MenuNode* TfrmStep5::selectedNode() const {
-    return nodeOf(uMenu->currentItem());
-}
-
-QTreeWidgetItem* TfrmStep5::mirror(QTreeWidgetItem* parent, tz::MenuNode* node) {
-    auto* item = new MenuItem(node);
-    if (parent)
-        parent->addChild(item);
-    else
-        uMenu->addTopLevelItem(item);
-    for (int i = 0; i < node->childCount(); ++i)
-        mirror(item, node->child(i));
-    return item;
+    return m_model->node(uMenu->currentIndex());
 }
 
 void TfrmStep5::btnAddMenuClick() {
-    QTreeWidgetItem* selected = uMenu->currentItem();
-    if (!selected)
+    const QModelIndex selected = uMenu->currentIndex();
+    tz::MenuNode* parent = m_model->node(selected);
+    if (!parent)
         return;
-    tz::MenuNode* parent = nodeOf(selected);
     if (!tz::MenuTree::canAddUnder(parent)) {
         main().seam().message(this, QStringLiteral("Превышен лимит вложенности."));
         return;
     }
-    tz::MenuNode* node = m_tree.addItem(parent, m_tree.drawUid(tz::processRandom()));
-    auto* item = new MenuItem(node);
-    selected->addChild(item);
+    const QModelIndex item = m_model->addItem(selected, tree().drawUid(tz::processRandom()));
     uMenu->fitLabel(item);
     uMenu->expandSubtree(selected);
     main().Restructure();
     main().TZrenew();
-    uMenu->setCurrentItem(item);
+    uMenu->setCurrentIndex(item);
 }
 
 void TfrmStep5::btnDeleteMenuClick() {
-    QTreeWidgetItem* selected = uMenu->currentItem();
-    tz::MenuNode* node = nodeOf(selected);
-    if (!node || node == m_tree.root())
+    const QModelIndex selected = uMenu->currentIndex();
+    tz::MenuNode* node = m_model->node(selected);
+    if (!node || node == tree().root())
         return;
     if (node->hasChildren()) {
         main().seam().message(
             this, QStringLiteral("Вначале необходимо удалить вложенные пункты подменю"));
     } else {
-        m_tree.removeItem(node);
-        delete selected;
+        m_model->removeItem(selected);
     }
     main().Restructure();
     main().TZrenew();
@@ -134,7 +115,7 @@ void TfrmStep5::uMenuChange() {
     const tz::MenuNode* node = selectedNode();
     if (!node)
         return;
-    if (node == m_tree.root()) {
+    if (node == tree().root()) {
         PanelMenu->hide();
         PanelMenu2->hide();
         Hint1->show();
@@ -165,50 +146,42 @@ void TfrmStep5::uMenuCustomDrawItem(QStyleOptionViewItem& option) const {
 }
 
 bool TfrmStep5::uMenuDragOver(const QPoint& point) const {
-    return tz::MenuTree::canDrop(selectedNode(), nodeOf(uMenu->itemAt(point)));
+    return tz::MenuTree::canDrop(selectedNode(), m_model->node(uMenu->indexAt(point)));
 }
 
+// The dragged items move with their records; they are shown collapsed under the target,
+// as items just made would be, and the target is expanded.
 void TfrmStep5::uMenuDragDrop(const QPoint& point) {
-    QTreeWidgetItem* selected = uMenu->currentItem();
-    QTreeWidgetItem* target = uMenu->itemAt(point);
-    if (!tz::MenuTree::canDrop(nodeOf(selected), nodeOf(target)))
+    const QModelIndex target = uMenu->indexAt(point);
+    const QModelIndex moved = m_model->drop(uMenu->currentIndex(), target);
+    if (!moved.isValid())
         return;
-    QTreeWidgetItem* copy = CopySubtree(target, selected);
-    target->setExpanded(true);
-    m_tree.destroySubtree(nodeOf(selected));
-    uMenu->setCurrentItem(copy);
-    delete selected;
-    uMenu->fitLabels();
+    uMenu->collapseSubtree(moved);
+    uMenu->expand(target);
+    uMenu->setCurrentIndex(moved);
+    uMenu->fitLabel(moved);
     main().Restructure();
     main().TZrenew();
 }
 
-QTreeWidgetItem* TfrmStep5::CopySubtree(QTreeWidgetItem* target, QTreeWidgetItem* source) {
-    auto* copy = new MenuItem(m_tree.appendCopy(nodeOf(target), nodeOf(source)));
-    target->addChild(copy);
-    for (int i = 0; i < source->childCount(); ++i)
-        CopySubtree(copy, source->child(i));
-    return copy;
-}
-
 void TfrmStep5::MenuCaptionChange() {
-    QTreeWidgetItem* selected = uMenu->currentItem();
-    tz::MenuNode* node = nodeOf(selected);
+    const QModelIndex selected = uMenu->currentIndex();
+    tz::MenuNode* node = m_model->node(selected);
     // Showing an item puts its own caption here: there is nothing to write back.
     if (!node || !node->record() || node->record()->Caption == MenuCaption->text())
         return;
-    m_tree.setCaption(node, MenuCaption->text());
-    selected->setText(0, node->text());
+    m_model->setCaption(selected, MenuCaption->text());
     uMenu->fitLabel(selected);
     main().TZrenew();
 }
 
 void TfrmStep5::MenuDescriptionChange() {
-    tz::MenuNode* node = selectedNode();
+    const QModelIndex selected = uMenu->currentIndex();
+    tz::MenuNode* node = m_model->node(selected);
     const QString description = memoText(MenuDescription);
     if (!node || !node->record() || node->record()->Description == description)
         return;
-    m_tree.setDescription(node, description);
+    m_model->setDescription(selected, description);
     main().TZrenew();
 }
 
@@ -227,20 +200,18 @@ void TfrmStep5::Button3Click() {
 // back what the file held; a new project's empty blocks give the root alone. Nothing is
 // rewritten here.
 void TfrmStep5::loadFromProject() {
-    tz::LoadedMenuTree loaded = tz::loadMenuTree(main().ProjectText, tz::processRandom());
+    tz::LoadedMenuTree loaded = tz::loadMenuTreeSharing(main().ProjectText, tz::processRandom());
     const bool wasLoading = std::exchange(main().Loading, true);
     {
-        const QSignalBlocker blocker(uMenu);
-        uMenu->clear();
-        m_tree = std::move(loaded.tree);
-        QTreeWidgetItem* root = mirror(nullptr, m_tree.root());
-        uMenu->expandAll();
-        uMenu->setCurrentItem(root);
+        const QSignalBlocker blocker(uMenu->selectionModel());
+        m_model->replaceTree(std::move(loaded.tree));
+        uMenu->expandWithChildren(m_model->rootIndex());
+        uMenu->setCurrentIndex(m_model->rootIndex());
         uMenu->fitLabels();
     }
     uMenuChange();
     main().Loading = wasLoading;
-    if (m_tree.hasItems() || loaded.hadStructureLines)
+    if (tree().hasItems() || loaded.hadStructureLines)
         main().Restructure();
     else
         main().StructureLines.clear();

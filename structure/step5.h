@@ -4,24 +4,31 @@
 #include "structure/menutree.h"
 #include "structure/structurepage.h"
 
+class MenuTreeModel;
+class QModelIndex;
 class QStyleOptionViewItem;
-class QTreeWidgetItem;
 
-// The structure of the future program as a tree of menu items. The tree model holds the
-// items and their records; the view mirrors it item for item.
+// The structure of the future program as a tree of menu items. The model holds the items
+// and their records; the view shows them.
 class TfrmStep5 : public StructurePage {
     Q_OBJECT
 public:
     explicit TfrmStep5(TfrmMain& main);
     ~TfrmStep5() override;
 
-    const tz::MenuTree& tree() const { return m_tree; }
-    // The items' records in tree order, root excluded.
-    tz::MenuRecords menuRecords() const { return m_tree.records(); }
+    const MenuTreeModel& menuModel() const { return *m_model; }
+    const tz::MenuTree& tree() const;
+    // The items' records in tree order, root excluded, and the edits that led to them.
+    tz::MenuRecords menuRecords() const { return tree().records(); }
+    const tz::MenuHistory& menuHistory() const { return tree().history(); }
     // One structure line per node, in reverse tree order (the root's line last).
-    QStringList structureLines() const { return m_tree.structureLines(); }
+    QStringList structureLines() const { return tree().structureLines(); }
+    // Brings lines made by this function up to date with the tree (see MenuTree).
+    void updateStructureLines(QStringList& lines, tz::StructureLinesState& state) const {
+        tree().updateStructureLines(lines, state);
+    }
     // The record of an item of uMenu; null for the root.
-    const tz::TMyMenuData* recordOf(const QTreeWidgetItem* item) const;
+    const tz::TMyMenuData* recordOf(const QModelIndex& item) const;
 
     void btnAddMenuClick();
     void btnDeleteMenuClick();
@@ -43,9 +50,7 @@ private:
     void GoNext();
     void GoBack();
     void loadFromProject();
-    QTreeWidgetItem* mirror(QTreeWidgetItem* parent, tz::MenuNode* node);
-    QTreeWidgetItem* CopySubtree(QTreeWidgetItem* target, QTreeWidgetItem* source);
     tz::MenuNode* selectedNode() const;
 
-    tz::MenuTree m_tree;
+    MenuTreeModel* m_model;
 };

@@ -8,13 +8,16 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStandardItemModel>
 
 TfrmStep6::TfrmStep6(TfrmMain& main)
     : StructurePage(main, QStringLiteral("Дополнительные Требования"), 337) {
     setObjectName(QStringLiteral("frmStep6"));
+    auto* model = new QStandardItemModel(this);
     for (const char* text : {"Требования к составу и параметрам технических средств",
                              "Требования к квалификации и численности персонала"})
-        uMenu->addTopLevelItem(new QTreeWidgetItem(QStringList{QString::fromUtf8(text)}));
+        model->appendRow(new QStandardItem(QString::fromUtf8(text)));
+    uMenu->setModel(model);
     uMenu->fitLabels();
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep6::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep6::btnPrevClick);

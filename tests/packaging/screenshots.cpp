@@ -10,6 +10,7 @@
 #include "pages/step3owner.h"
 #include "pages/step4.h"
 #include "pages/step8.h"
+#include "structure/menutreemodel.h"
 #include "structure/menutreeview.h"
 #include "structure/step5.h"
 #include "structure/step6.h"
@@ -92,9 +93,9 @@ int main(int argc, char** argv) {
     // No page of the chain leads to the structure pages or the online build; they are shown
     // the way the program would show them.
     f.main().DoStep(w.step7, w.step5);
-    if (QTreeWidgetItem* root = w.step5->uMenu->topLevelItem(0); root && root->childCount() > 0)
-        w.step5->uMenu->setCurrentItem(root->child(0)->childCount() > 0 ? root->child(0)->child(0)
-                                                                        : root->child(0));
+    const QAbstractItemModel& tree = w.step5->menuModel();
+    if (const QModelIndex first = tree.index(0, 0, tree.index(0, 0)); first.isValid())
+        w.step5->uMenu->setCurrentIndex(tree.hasChildren(first) ? tree.index(0, 0, first) : first);
     camera.shoot(w.step5, QStringLiteral("step5"));
     f.main().DoStep(w.step5, w.step6);
     camera.shoot(w.step6, QStringLiteral("step6"));

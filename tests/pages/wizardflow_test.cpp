@@ -118,15 +118,15 @@ private Q_SLOTS:
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step5));
 
         TfrmStep5* structure = w.step5;
-        QTreeWidgetItem* root = structure->uMenu->topLevelItem(0);
-        const auto add = [&](QTreeWidgetItem* under, const QString& caption) {
-            structure->uMenu->setCurrentItem(under);
+        const QPersistentModelIndex root = structure->uMenu->model()->index(0, 0);
+        const auto add = [&](const QModelIndex& under, const QString& caption) {
+            structure->uMenu->setCurrentIndex(under);
             click(structure->btnAddMenu);
             structure->MenuCaption->selectAll();
             typeText(structure->MenuCaption, caption);
-            return structure->uMenu->currentItem();
+            return QPersistentModelIndex(structure->uMenu->currentIndex());
         };
-        QTreeWidgetItem* sales = add(root, QStringLiteral("Продажа"));
+        const QPersistentModelIndex sales = add(root, QStringLiteral("Продажа"));
         add(sales, QStringLiteral("Чек"));
         add(root, QStringLiteral("Отчёты"));
         click(structure->btnNext);

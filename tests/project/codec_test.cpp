@@ -50,6 +50,8 @@ TEST(ProjectCodec, WritesCrLfAfterEveryLineAndSplitsMultiLineEntries) {
     // Breaks that a widget may leave inside an entry still reach the disk as CR LF.
     EXPECT_EQ(serializeProject({"a\nb\rc"}).bytes, QByteArray("a\r\nb\r\nc\r\n"));
     EXPECT_EQ(serializeProject({"a\r\n"}).bytes, QByteArray("a\r\n\r\n"));
+    EXPECT_EQ(serializeProject({"a\n\rb", "c\r", "\r\r\nd", "e\nf\r\ng"}).bytes,
+              QByteArray("a\r\n\r\nb\r\nc\r\n\r\n\r\n\r\nd\r\ne\r\nf\r\ng\r\n"));
     EXPECT_EQ(parseProjectBytes(serializeProject({"a\r\nb", "c"}).bytes),
               (QStringList{"a", "b", "c"}));
 }

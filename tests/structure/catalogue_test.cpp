@@ -64,16 +64,19 @@ QString shownText(const QWidget* widget) {
 }
 
 // Each node of the tree as "level text", in tree order.
-QStringList nodes(const QTreeWidget* tree) {
+// Every node of a tree view as its level and text, in tree order.
+QStringList nodes(const QAbstractItemView* view) {
     QStringList lines;
-    const std::function<void(const QTreeWidgetItem*, int)> visit = [&](const QTreeWidgetItem* item,
-                                                                       int level) {
-        lines.append(QString::number(level) + u' ' + item->text(0));
-        for (int i = 0; i < item->childCount(); ++i)
-            visit(item->child(i), level + 1);
+    const QAbstractItemModel* model = view->model();
+    const std::function<void(const QModelIndex&, int)> visit = [&](const QModelIndex& parent,
+                                                                   int level) {
+        for (int i = 0; i < model->rowCount(parent); ++i) {
+            const QModelIndex index = model->index(i, 0, parent);
+            lines.append(QString::number(level) + u' ' + index.data().toString());
+            visit(index, level + 1);
+        }
     };
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        visit(tree->topLevelItem(i), 0);
+    visit(QModelIndex(), 0);
     return lines;
 }
 
@@ -163,8 +166,8 @@ private Q_SLOTS:
     void okPutsTheChosenNodeOnThePage() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "A");
-        QTreeWidgetItem* b = addUnder(page, itemAt(page, {}), "B");
+        Item a = addUnder(page, itemAt(page, {}), "A");
+        Item b = addUnder(page, itemAt(page, {}), "B");
         const QStringList text = f.main().ProjectText;
         const tz::TMyMenuData before = *page->recordOf(b);
         bool opened = false;
@@ -183,7 +186,7 @@ private Q_SLOTS:
         page->Button3Click();
         QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Основные функции"));
 
-        page->uMenu->setCurrentItem(a);
+        page->uMenu->setCurrentIndex(a);
         QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Основные функции"));
     }
 
@@ -212,11 +215,11 @@ private Q_SLOTS:
 
         f.main().TZnew();
         const QStringList text = f.main().ProjectText;
-        page->uMenu->setCurrentItem(page->uMenu->topLevelItem(1));
+        page->uMenu->setCurrentIndex(page->uMenu->model()->index(1, 0));
         QTest::mouseClick(page->btnAddMenu, Qt::LeftButton);
         QTest::mouseClick(page->btnDeleteMenu, Qt::LeftButton);
         page->MenuCaption->setText("x");
-        QCOMPARE(page->uMenu->topLevelItemCount(), 2);
+        QCOMPARE(page->uMenu->model()->rowCount(), 2);
         QCOMPARE(f.main().ProjectText, text);
         QVERIFY(f.seam.messages.isEmpty());
     }

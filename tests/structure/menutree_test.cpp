@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
+
 using namespace tz;
 
 namespace {
@@ -65,5 +68,61 @@ TEST(MenuTree, DrawsUidsInRangeAndAgainWhileTaken) {
         EXPECT_LE(uid, 19999998);
         EXPECT_FALSE(tree.hasUid(uid));
         tree.addItem(tree.root(), uid);
+    }
+}
+
+// The records and structure lines the tree keeps up to date are those of a walk over the
+// tree after any sequence of adds, deletions, drops and edits.
+TEST(MenuTree, KeptListsMatchAWalkAfterEveryChange) {
+    Builder b;
+    std::vector<MenuNode*> nodes{b.tree.root()};
+    auto collect = [&] {
+        nodes.clear();
+        std::function<void(MenuNode*)> walk = [&](MenuNode* n) {
+            nodes.push_back(n);
+            for (int i = 0; i < n->childCount(); ++i)
+                walk(n->child(i));
+        };
+        walk(b.tree.root());
+    };
+    std::mt19937 random(20261208);
+    auto any = [&](std::size_t from) { return nodes[from + random() % (nodes.size() - from)]; };
+    for (int step = 0; step < 2000; ++step) {
+        switch (random() % 5) {
+        case 0:
+        case 1:
+            b.add(any(0), QString::number(step));
+            break;
+        case 2:
+            if (nodes.size() > 1)
+                b.tree.removeItem(any(1));
+            break;
+        case 3:
+            b.tree.drop(any(0), any(0));
+            break;
+        default:
+            if (nodes.size() > 1) {
+                MenuNode* item = any(1);
+                b.tree.setCaption(item, QStringLiteral("c%1").arg(step));
+                b.tree.setDescription(item, QStringLiteral("d%1\r\nx").arg(step));
+            }
+        }
+        collect();
+        QStringList lines;
+        MenuRecords records;
+        for (const MenuNode* n : nodes) {
+            lines.prepend(QString::number(n->level()) + u':' +
+                          (n->record() ? QString::number(n->record()->Uid) : n->text()));
+            if (n->record())
+                records.append(*n->record());
+        }
+        ASSERT_EQ(b.tree.structureLines(), lines) << step;
+        ASSERT_EQ(b.tree.records().size(), records.size()) << step;
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            const TMyMenuData& kept = b.tree.records().at(i);
+            ASSERT_TRUE(kept.Uid == records[i].Uid && kept.Caption == records[i].Caption &&
+                        kept.Description == records[i].Description)
+                << step;
+        }
     }
 }

@@ -1,3 +1,4 @@
+#include "project/projectfile.h"
 #include "project/random32.h"
 #include "structure/menutreeloader.h"
 
@@ -58,11 +59,19 @@ TEST(MenuTreeLoader, KeepsRecordsAndLinesThatHaveNoPartner) {
                                      record(3, "Без строки") + record(2, "Второй", {"a", "b"}, -5) +
                                          record(1, "Первый"));
     Random32 random;
-    LoadedMenuTree loaded = loadMenuTree(text, random);
+    QStringList read = text;
+    LoadedMenuTree loaded = loadMenuTreeSharing(read, random);
     EXPECT_FALSE(loaded.damaged);
     EXPECT_EQ(outline(loaded.tree),
               (QStringList{"0 Главное Меню Программы", "1 Первый", "2 Новый пункт меню", "1 Второй",
                            "1 Без строки"}));
+    // The description of two lines is one entry now, the record's own string; the file
+    // would be the same.
+    EXPECT_EQ(read.size(), text.size() - 1);
+    EXPECT_EQ(serializeProject(read).bytes, serializeProject(text).bytes);
+    const qsizetype joined = read.indexOf(QStringLiteral("a\r\nb"));
+    ASSERT_GT(joined, 0);
+    EXPECT_EQ(read.at(joined).constData(), loaded.tree.records().at(2).Description.constData());
     const MenuRecords& records = loaded.tree.records();
     EXPECT_EQ(records.at(1).Uid, 7);
     EXPECT_EQ(records.at(1).Description, QStringLiteral("Описание не готово"));

@@ -16,20 +16,20 @@ private Q_SLOTS:
     void addsUpToLevelSixAndRefusesDeeper() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* item = itemAt(page, {});
+        Item item = itemAt(page, {});
         for (int level = 1; level <= 6; ++level) {
             QVERIFY2(page->btnAddMenu->isEnabled(), qPrintable(QString::number(level)));
             QTest::mouseClick(page->btnAddMenu, Qt::LeftButton);
-            QTreeWidgetItem* added = page->uMenu->currentItem();
-            QCOMPARE(added->parent(), item);
-            QVERIFY(item->isExpanded());
+            const Item added = current(page);
+            QCOMPARE(Item(added.parent()), item);
+            QVERIFY(page->uMenu->isExpanded(item));
             item = added;
         }
         QCOMPARE(page->btnAddMenu->isEnabled(), false);
         QVERIFY(f.seam.messages.isEmpty());
 
         const tz::TMyMenuData* record = page->recordOf(item);
-        QCOMPARE(item->text(0), QStringLiteral("Новый пункт меню"));
+        QCOMPARE(text(item), QStringLiteral("Новый пункт меню"));
         QCOMPARE(page->MenuCaption->text(), QStringLiteral("Новый пункт меню"));
         QCOMPARE(page->MenuDescription->toPlainText(), QStringLiteral("Описание не готово"));
         QCOMPARE(record->Tag, 0);
@@ -43,19 +43,19 @@ private Q_SLOTS:
         const QStringList before = f.main().ProjectText;
         page->btnAddMenuClick();
         QCOMPARE(f.seam.messages, QStringList{QStringLiteral("Превышен лимит вложенности.")});
-        QCOMPARE(item->childCount(), 0);
+        QCOMPARE(childCount(item), 0);
         QCOMPARE(f.main().ProjectText, before);
     }
 
     void deletesOnlyItemsWithoutChildren() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "A");
-        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+        Item a = addUnder(page, itemAt(page, {}), "A");
+        Item a1 = addUnder(page, a, "A1");
         QStringList& text = f.main().ProjectText;
 
         // The root: silently nothing, not even a rewrite.
-        page->uMenu->setCurrentItem(itemAt(page, {}));
+        page->uMenu->setCurrentIndex(itemAt(page, {}));
         QVERIFY(!page->btnDeleteMenu->isEnabled());
         text.insert(tz::findKey(text, u".Structure") + 1, "stale");
         const QStringList before = text;
@@ -64,20 +64,20 @@ private Q_SLOTS:
         QVERIFY(f.seam.messages.isEmpty());
 
         // An item with children stays, and the text is rewritten all the same.
-        page->uMenu->setCurrentItem(a);
+        page->uMenu->setCurrentIndex(a);
         page->btnDeleteMenuClick();
         QCOMPARE(f.seam.messages, QStringList{QStringLiteral(
                                       "Вначале необходимо удалить вложенные пункты подменю")});
         QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 A", "2 A1"}));
         QVERIFY(!blockLines(text, ".Structure").contains("stale"));
 
-        page->uMenu->setCurrentItem(a1);
+        page->uMenu->setCurrentIndex(a1);
         QTest::mouseClick(page->btnDeleteMenu, Qt::LeftButton);
         QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 A"}));
         QCOMPARE(page->menuRecords().size(), 1);
         QCOMPARE(blockLines(text, ".Structure"),
                  (QStringList{"0:Главное Меню Программы", "1:" + uidOf(page, a)}));
-        page->uMenu->setCurrentItem(a);
+        page->uMenu->setCurrentIndex(a);
         page->btnDeleteMenuClick();
         QCOMPARE(outline(page), QStringList{"0 Главное Меню Программы"});
         QVERIFY(blockLines(text, ".Menu").isEmpty());
@@ -87,28 +87,28 @@ private Q_SLOTS:
     void selectionShowsTheInstructionsOrTheItem() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "A");
-        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+        Item a = addUnder(page, itemAt(page, {}), "A");
+        Item a1 = addUnder(page, a, "A1");
         page->MenuDescription->setPlainText("Про A1");
-        QTreeWidgetItem* b = addUnder(page, itemAt(page, {}), "B");
+        Item b = addUnder(page, itemAt(page, {}), "B");
 
-        page->uMenu->setCurrentItem(itemAt(page, {}));
+        page->uMenu->setCurrentIndex(itemAt(page, {}));
         QVERIFY(page->PanelMenu->isHidden() && page->PanelMenu2->isHidden());
         QVERIFY(!page->Hint1->isHidden());
         QVERIFY(!page->btnDeleteMenu->isEnabled() && page->btnAddMenu->isEnabled());
         QVERIFY(page->RadioButton3->isChecked());
 
         page->RadioButton1->setChecked(true);
-        page->uMenu->setCurrentItem(a1);
+        page->uMenu->setCurrentIndex(a1);
         QVERIFY(!page->PanelMenu->isHidden() && !page->PanelMenu2->isHidden());
         QVERIFY(page->Hint1->isHidden());
         QVERIFY(page->btnDeleteMenu->isEnabled());
         QCOMPARE(page->MenuCaption->text(), QStringLiteral("A1"));
         QCOMPARE(page->MenuDescription->toPlainText(), QStringLiteral("Про A1"));
         QVERIFY2(page->RadioButton1->isChecked(), "a leaf leaves the kind as it was");
-        page->uMenu->setCurrentItem(a);
+        page->uMenu->setCurrentIndex(a);
         QVERIFY(page->RadioButton3->isChecked());
-        page->uMenu->setCurrentItem(b);
+        page->uMenu->setCurrentIndex(b);
         QVERIFY2(page->RadioButton3->isChecked(), "nothing checks the user function again");
         QCOMPARE(page->MenuDescription->toPlainText(), QStringLiteral("Описание не готово"));
     }
@@ -116,10 +116,10 @@ private Q_SLOTS:
     void captionIsWrittenAtEveryKeystroke() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* item = addUnder(page, itemAt(page, {}), QString());
+        Item item = addUnder(page, itemAt(page, {}), QString());
         page->MenuCaption->selectAll();
         QTest::keyClick(page->MenuCaption, Qt::Key_Delete);
-        QCOMPARE(item->text(0), QString());
+        QCOMPARE(text(item), QString());
         QCOMPARE(page->recordOf(item)->Caption, QString());
         QCOMPARE(blockLines(f.main().ProjectText, ".Menu").at(3), QString());
 
@@ -127,7 +127,7 @@ private Q_SLOTS:
         for (qsizetype n = 1; n <= typed.size(); ++n) {
             typeText(page->MenuCaption, typed.mid(n - 1, 1));
             const QString expected = typed.left(n);
-            QCOMPARE(item->text(0), expected);
+            QCOMPARE(text(item), expected);
             QCOMPARE(page->recordOf(item)->Caption, expected);
             QCOMPARE(page->menuRecords().constFirst().Caption, expected);
             QCOMPARE(blockLines(f.main().ProjectText, ".Menu").at(3), expected);
@@ -144,29 +144,29 @@ private Q_SLOTS:
     void refusedDropsChangeNothing() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* root = itemAt(page, {});
-        QTreeWidgetItem* a = addUnder(page, root, "A");
-        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
-        QTreeWidgetItem* b = addUnder(page, root, "B");
+        Item root = itemAt(page, {});
+        Item a = addUnder(page, root, "A");
+        Item a1 = addUnder(page, a, "A1");
+        Item b = addUnder(page, root, "B");
         const QStringList tree = outline(page);
         const QStringList text = f.main().ProjectText;
         const QPoint empty(5, page->uMenu->viewport()->height() - 5);
-        QVERIFY(!page->uMenu->itemAt(empty));
+        QVERIFY(!page->uMenu->indexAt(empty).isValid());
 
-        const QList<std::tuple<const char*, QTreeWidgetItem*, QPoint>> refused{
+        const QList<std::tuple<const char*, Item, QPoint>> refused{
             {"on itself", a, pointOf(page, a)},
             {"on its child", a, pointOf(page, a1)},
             {"on empty space", a, empty},
             {"the root", root, pointOf(page, b)},
         };
         for (const auto& [name, dragged, point] : refused) {
-            page->uMenu->setCurrentItem(dragged);
+            page->uMenu->setCurrentIndex(dragged);
             QVERIFY2(!page->uMenuDragOver(point), name);
             page->uMenuDragDrop(point);
             QCOMPARE(outline(page), tree);
             QCOMPARE(f.main().ProjectText, text);
         }
-        page->uMenu->setCurrentItem(a1);
+        page->uMenu->setCurrentIndex(a1);
         QVERIFY(page->uMenuDragOver(pointOf(page, b)));
         QVERIFY(page->uMenuDragOver(pointOf(page, a)));
     }
@@ -174,21 +174,21 @@ private Q_SLOTS:
     void dropOnTheParentMovesTheItemToTheEnd() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* root = itemAt(page, {});
-        QTreeWidgetItem* a = addUnder(page, root, "A");
-        QTreeWidgetItem* a1 = addUnder(page, a, "A1");
+        Item root = itemAt(page, {});
+        Item a = addUnder(page, root, "A");
+        Item a1 = addUnder(page, a, "A1");
         page->MenuDescription->setPlainText("Про A1");
         addUnder(page, root, "B");
         const QString uidA = uidOf(page, a), uidA1 = uidOf(page, a1);
 
-        page->uMenu->setCurrentItem(a);
+        page->uMenu->setCurrentIndex(a);
         page->uMenuDragDrop(pointOf(page, root));
         QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 B", "1 A", "2 A1"}));
-        QTreeWidgetItem* moved = itemAt(page, {1});
+        Item moved = itemAt(page, {1});
         QCOMPARE(uidOf(page, moved), uidA);
-        QCOMPARE(uidOf(page, moved->child(0)), uidA1);
-        QCOMPARE(page->recordOf(moved->child(0))->Description, QStringLiteral("Про A1"));
-        QVERIFY(root->isExpanded());
+        QCOMPARE(uidOf(page, child(moved, 0)), uidA1);
+        QCOMPARE(page->recordOf(child(moved, 0))->Description, QStringLiteral("Про A1"));
+        QVERIFY(page->uMenu->isExpanded(root));
         // The structure block follows the move at once.
         const QStringList structure = blockLines(f.main().ProjectText, ".Structure");
         QCOMPARE(structure.mid(2), (QStringList{"1:" + uidA, "2:" + uidA1}));
@@ -199,18 +199,18 @@ private Q_SLOTS:
     void dropCanMakeALevelSevenItemThatTakesNoChildren() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* item = itemAt(page, {});
+        Item item = itemAt(page, {});
         for (int level = 1; level <= 5; ++level)
             item = addUnder(page, item, QString::number(level));
-        QTreeWidgetItem* six = addUnder(page, item, "6");
-        QTreeWidgetItem* other = addUnder(page, item, "other");
-        page->uMenu->setCurrentItem(other);
+        Item six = addUnder(page, item, "6");
+        Item other = addUnder(page, item, "other");
+        page->uMenu->setCurrentIndex(other);
         page->uMenuDragDrop(pointOf(page, six));
-        QTreeWidgetItem* seven = six->child(0);
-        QVERIFY(seven);
-        QCOMPARE(seven->text(0), QStringLiteral("other"));
-        QVERIFY(six->isExpanded());
-        page->uMenu->setCurrentItem(seven);
+        const Item seven = child(six, 0);
+        QVERIFY(seven.isValid());
+        QCOMPARE(text(seven), QStringLiteral("other"));
+        QVERIFY(page->uMenu->isExpanded(six));
+        page->uMenu->setCurrentIndex(seven);
         QVERIFY(!page->btnAddMenu->isEnabled());
         QCOMPARE(blockLines(f.main().ProjectText, ".Structure").constLast(),
                  "7:" + uidOf(page, seven));
@@ -219,7 +219,7 @@ private Q_SLOTS:
     void selectedItemIsDrawnInHotLight() {
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
-        QTreeWidgetItem* a = addUnder(page, itemAt(page, {}), "НИП");
+        Item a = addUnder(page, itemAt(page, {}), "НИП");
         // Colours that the default drawing of a selected item would not use.
         QPalette palette = page->palette();
         palette.setColor(QPalette::Link, QColor(200, 0, 0));
@@ -227,8 +227,8 @@ private Q_SLOTS:
         palette.setColor(QPalette::Highlight, QColor(0, 160, 0));
         palette.setColor(QPalette::HighlightedText, QColor(0, 0, 0));
         page->setPalette(palette);
-        const QRect rect = page->uMenu->visualItemRect(a);
-        const QRect root = page->uMenu->visualItemRect(itemAt(page, {}));
+        const QRect rect = page->uMenu->visualRect(a);
+        const QRect root = page->uMenu->visualRect(itemAt(page, {}));
         const QImage image = page->uMenu->viewport()->grab().toImage();
         QCOMPARE(image.pixelColor(rect.topLeft() + QPoint(1, 1)), QColor(200, 0, 0));
         QVERIFY(image.pixelColor(root.topLeft() + QPoint(1, 1)) != QColor(200, 0, 0));

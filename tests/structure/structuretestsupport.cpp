@@ -2,9 +2,9 @@
 
 #include "project/projectfile.h"
 #include "project/projecttext.h"
+#include "structure/menutreemodel.h"
 
 #include <QLineEdit>
-#include <QTreeWidget>
 
 #include <functional>
 
@@ -16,39 +16,54 @@ TfrmStep5* openNewProject(WizardFixture& f, const QString& name) {
     return page;
 }
 
-QTreeWidgetItem* itemAt(TfrmStep5* page, const QList<int>& path) {
-    QTreeWidgetItem* item = page->uMenu->topLevelItem(0);
+Item itemAt(TfrmStep5* page, const QList<int>& path) {
+    QModelIndex index = page->menuModel().rootIndex();
     for (int i : path)
-        item = item ? item->child(i) : nullptr;
-    return item;
+        index = index.isValid() ? page->menuModel().index(i, 0, index) : QModelIndex();
+    return index;
 }
 
-QTreeWidgetItem* addUnder(TfrmStep5* page, QTreeWidgetItem* parent, const QString& caption) {
-    page->uMenu->setCurrentItem(parent);
+Item addUnder(TfrmStep5* page, const Item& parent, const QString& caption) {
+    page->uMenu->setCurrentIndex(parent);
     page->btnAddMenuClick();
-    QTreeWidgetItem* added = page->uMenu->currentItem();
+    const Item added = current(page);
     if (added != parent && !caption.isEmpty())
         page->MenuCaption->setText(caption);
     return added;
 }
 
+Item current(TfrmStep5* page) {
+    return page->uMenu->currentIndex();
+}
+
+QString text(const Item& item) {
+    return item.data().toString();
+}
+
+Item child(const Item& item, int row) {
+    return item.model()->index(row, 0, item);
+}
+
+int childCount(const Item& item) {
+    return item.model()->rowCount(item);
+}
+
 QStringList outline(TfrmStep5* page) {
     QStringList out;
-    std::function<void(QTreeWidgetItem*, int)> walk = [&](QTreeWidgetItem* item, int level) {
-        out.append(QString::number(level) + u' ' + item->text(0));
-        for (int i = 0; i < item->childCount(); ++i)
-            walk(item->child(i), level + 1);
+    std::function<void(const Item&, int)> walk = [&](const Item& item, int level) {
+        out.append(QString::number(level) + u' ' + text(item));
+        for (int i = 0; i < childCount(item); ++i)
+            walk(child(item, i), level + 1);
     };
-    for (int i = 0; i < page->uMenu->topLevelItemCount(); ++i)
-        walk(page->uMenu->topLevelItem(i), 0);
+    walk(itemAt(page, {}), 0);
     return out;
 }
 
-QPoint pointOf(TfrmStep5* page, QTreeWidgetItem* item) {
-    return page->uMenu->visualItemRect(item).center();
+QPoint pointOf(TfrmStep5* page, const Item& item) {
+    return page->uMenu->visualRect(item).center();
 }
 
-QString uidOf(TfrmStep5* page, QTreeWidgetItem* item) {
+QString uidOf(TfrmStep5* page, const Item& item) {
     const tz::TMyMenuData* record = page->recordOf(item);
     return record ? QString::number(record->Uid) : QString();
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+namespace tz {
+
+// One block of a project file as read from its bytes: the lines after the first line that
+// is its key (letter case ignored), up to the next line that begins with "." and is
+// longer than two characters. The record tags of ".Menu" thus stay in its block.
+struct FileBlock {
+    qsizetype keyLine = -1; // the key line's position; -1 when the key is missing
+    QStringList lines;
+    bool reachesEnd = false; // the last of the lines is the text's last line
+};
+
+struct FileBlocks {
+    bool hasKeyLine = false;       // one of the project's key lines, asked for or not
+    std::vector<FileBlock> blocks; // one per key asked for, in the same order
+};
+
+// Reads only the blocks asked for from a file's bytes (physical form as parseProjectBytes
+// takes it), decoding nothing else, so that a large file costs no more memory than its
+// bytes.
+FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys);
+
+// A project text of only the blocks, which the pages' reading rule and the structure
+// loader read as they read the whole text: the same keys with the same value lines.
+QStringList blocksText(const FileBlocks& found, const QList<QStringView>& keys);
+
+} // namespace tz

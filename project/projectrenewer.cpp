@@ -1,0 +1,456 @@
+#include "project/projectrenewer.h"
+
+#include "project/projectkeys.h"
+#include "project/relocate.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <tuple>
+#include <vector>
+
+namespace tz {
+namespace {
+
+constexpr std::size_t kSimpleBlocks = 7;
+constexpr std::size_t kStructureBlock = 7;
+constexpr std::size_t kMenuBlock = 8;
+
+bool beginsWithDot(const QString& entry) {
+    return !entry.isEmpty() && entry.at(0) == u'.';
+}
+
+// Inside ".Menu" only a line that begins with "." and is longer than two characters ends
+// the block; the record tags ".u", ".c", ".d", ".l" do not. An entry counts by its first line.
+bool endsMenuBlock(const QString& entry) {
+    if (!beginsWithDot(entry))
+        return false;
+    qsizetype firstLine = 0;
+    while (firstLine < entry.size() && entry.at(firstLine) != u'\r' && entry.at(firstLine) != u'\n')
+        ++firstLine;
+    return firstLine > 2;
+}
+
+// First positions of all keys in one pass, in the order of keys::all; -1 for a missing key.
+std::array<qsizetype, keys::all.size()> findAllKeys(const QStringList& text) {
+    std::array<qsizetype, keys::all.size()> found;
+    found.fill(-1);
+    std::size_t missing = found.size();
+    for (qsizetype i = 0; i < text.size() && missing > 0; ++i) {
+        const QString& line = text.at(i);
+        if (!keys::mayBeKey(line))
+            continue;
+        for (std::size_t k = 0; k < keys::all.size(); ++k) {
+            if (found[k] < 0 && keys::same(line, *keys::all[k])) {
+                found[k] = i;
+                --missing;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+qsizetype positionOf(const std::array<qsizetype, keys::all.size()>& found, const QString* key) {
+    return found[std::size_t(std::find(keys::all.begin(), keys::all.end(), key) -
+                             keys::all.begin())];
+}
+
+bool isRewrittenKey(const QString& line) {
+    return line != keys::NewTitle &&
+           std::any_of(keys::ensured.begin(), keys::ensured.end(),
+                       [&](const QString* key) { return keys::same(line, *key); });
+}
+
+// The same characters: the same storage, or equal.
+bool same(const QString& a, const QString& b) {
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+// The same string object: the text cannot differ.
+bool identical(const QString& a, const QString& b) {
+    return a.constData() == b.constData() && a.size() == b.size();
+}
+
+const QString& valueOf(const PageValues& v, std::size_t block) {
+    const std::array<const QString*, kSimpleBlocks> fields = {
+        &v.title,        &v.description,  &v.companyName, &v.companyURL,
+        &v.companyEMail, &v.companyPhone, &v.companyInfo};
+    return *fields[block];
+}
+
+// A value that began with "." would read back as the end of its block and pile up at
+// every rewrite, so no written value line begins with ".".
+QString simpleEntry(std::size_t block, const QString& value) {
+    return block == 0 ? stripLeadingDots(value) : stripLeadingDotsPerLine(value);
+}
+
+void appendRecord(QStringList& out, const TMyMenuData& record) {
+    static const QString u = QStringLiteral(".u"), c = QStringLiteral(".c"),
+                         d = QStringLiteral(".d"), l = QStringLiteral(".l"),
+                         zero = QStringLiteral("0");
+    out.append(u);
+    out.append(QString::number(record.Uid));
+    out.append(c);
+    out.append(stripLeadingDotsPerLine(record.Caption));
+    out.append(d);
+    out.append(stripLeadingDotsPerLine(record.Description));
+    out.append(l);
+    out.append(record.Tag == 0 ? zero : QString::number(record.Tag));
+}
+
+// Puts the entries in place of the count entries at the position.
+void replaceEntries(QStringList& text, qsizetype at, qsizetype count, QStringList&& entries) {
+    const qsizetype common = std::min(count, entries.size());
+    std::move(entries.begin(), entries.begin() + common, text.begin() + at);
+    if (entries.size() > count) {
+        text.insert(at + common, entries.size() - count, QString());
+        std::move(entries.begin() + common, entries.end(), text.begin() + at + common);
+    } else if (count > entries.size()) {
+        text.remove(at + common, count - entries.size());
+    }
+}
+
+// The first position after the old value lines of the block whose key line is at the
+// position; the last line of the text is never removed by a rewrite.
+qsizetype regionEnd(const QStringList& text, qsizetype key, bool menuBlock) {
+    const qsizetype count = text.size();
+    qsizetype j = key + 1;
+    while (j < count - 1 && !(menuBlock ? endsMenuBlock(text.at(j)) : beginsWithDot(text.at(j))))
+        ++j;
+    return std::min(std::max(j, key + 1), count);
+}
+
+// The entry is the number in decimal, as QString::number writes it.
+bool isNumber(const QString& entry, qint32 number) {
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, number);
+    return entry == QLatin1StringView(digits, written.ptr - digits);
+}
+
+// The eight entries from the position are the record as a rewrite writes it.
+bool holdsRecord(const QStringList& text, qsizetype at, const TMyMenuData& record) {
+    return text.at(at) == u".u" && isNumber(text.at(at + 1), record.Uid) &&
+           text.at(at + 2) == u".c" && text.at(at + 3) == stripLeadingDotsPerLine(record.Caption) &&
+           text.at(at + 4) == u".d" &&
+           text.at(at + 5) == stripLeadingDotsPerLine(record.Description) &&
+           text.at(at + 6) == u".l" && isNumber(text.at(at + 7), record.Tag);
+}
+
+struct Block {
+    std::size_t index; // in keys::rewritten
+    qsizetype key;     // position of the key line
+    qsizetype end;     // first position after the old value lines
+};
+
+} // namespace
+
+void renewProjectText(QStringList& text, const PageValues& values,
+                      const QStringList& structureLines, const MenuRecords& menu) {
+    ProjectRenewer().renew(text, values, structureLines, menu);
+}
+
+void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
+                              const QStringList& structureLines, const MenuRecords& menu,
+                              const MenuHistory* history) {
+    auto found = findAllKeys(text);
+    if (std::any_of(keys::ensured.begin(), keys::ensured.end(),
+                    [&](const QString* key) { return positionOf(found, key) < 0; })) {
+        for (const QString* key : keys::ensured)
+            ensureKey(text, *key);
+        found = findAllKeys(text);
+    }
+    // The last line is never removed, so a block whose key is the last line would keep its
+    // previous value there and grow by a line at every rewrite; a closing ".Finish" stops it.
+    if (isRewrittenKey(text.constLast())) {
+        text.append(keys::Finish);
+        found = findAllKeys(text);
+    }
+
+    const qsizetype count = text.size();
+
+    std::vector<Block> blocks;
+    blocks.reserve(kBlocks);
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        const qsizetype k = positionOf(found, keys::rewritten[b]);
+        blocks.push_back({b, k, regionEnd(text, k, b == kMenuBlock)});
+    }
+    // A structure line that began with "." would end its block early at the next rewrite;
+    // such a text is rewritten whole every time.
+    m_valid = std::none_of(structureLines.begin(), structureLines.end(), beginsWithDot);
+    m_tree = history ? history->tree() : 0;
+    m_revision = history ? history->revision() : 0;
+
+    std::sort(blocks.begin(), blocks.end(),
+              [](const Block& a, const Block& b) { return a.key < b.key; });
+
+    // Each block's entries are made straight into the new text.
+    auto written = [&](std::size_t b) {
+        return b < kSimpleBlocks ? 1 : b == kMenuBlock ? 8 * menu.size() : structureLines.size();
+    };
+    qsizetype size = count;
+    for (const Block& b : blocks)
+        size += written(b.index) - (std::min(b.end, count) - b.key - 1);
+    QStringList out;
+    out.reserve(size);
+    qsizetype pos = 0;
+    for (const Block& b : blocks) {
+        for (; pos <= b.key; ++pos)
+            out.append(std::move(text[pos]));
+        m_key[b.index] = out.size() - 1;
+        m_size[b.index] = written(b.index);
+        if (b.index < kSimpleBlocks) {
+            m_given[b.index] = valueOf(values, b.index);
+            out.append(simpleEntry(b.index, m_given[b.index]));
+        } else if (b.index == kStructureBlock) {
+            for (auto it = structureLines.crbegin(); it != structureLines.crend(); ++it)
+                out.append(*it);
+        } else {
+            for (auto it = menu.crbegin(); it != menu.crend(); ++it)
+                appendRecord(out, *it);
+        }
+        pos = std::min(b.end, count);
+    }
+    for (; pos < count; ++pos)
+        out.append(std::move(text[pos]));
+    text = std::move(out);
+}
+
+namespace {
+
+std::array<const void*, 3> marksOf(const QStringList& lines) {
+    return {lines.constData(), lines.isEmpty() ? nullptr : lines.constFirst().constData(),
+            lines.isEmpty() ? nullptr : lines.constLast().constData()};
+}
+
+// Single entries, or lines that a rewrite would write as the one entry of the value.
+bool holdsValue(const QStringList& text, qsizetype at, qsizetype count, const QString& value) {
+    if (count == 1)
+        return text.at(at) == value;
+    qsizetype pos = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString& line = text.at(at + i);
+        if (line.contains(u'\r') || line.contains(u'\n') ||
+            QStringView(value).mid(pos, line.size()) != line)
+            return false;
+        pos += line.size();
+        if (i + 1 < count) {
+            if (QStringView(value).mid(pos, 2) != u"\r\n")
+                return false;
+            pos += 2;
+        }
+    }
+    return count > 0 && pos == value.size();
+}
+
+} // namespace
+
+// The values of several lines, as a file holds them, become one entry each, as a rewrite
+// writes them; the file is the same.
+bool ProjectRenewer::adopt(QStringList& text, const PageValues& values,
+                           const QStringList& structureLines, const MenuRecords& menu,
+                           const MenuHistory* history, LinesSource linesSource) {
+    auto found = findAllKeys(text);
+    if (std::any_of(keys::ensured.begin(), keys::ensured.end(),
+                    [&](const QString* key) { return positionOf(found, key) < 0; }) ||
+        isRewrittenKey(text.constLast()) ||
+        std::any_of(structureLines.begin(), structureLines.end(), beginsWithDot))
+        return false;
+    // The value's lines (from, to) that become the value's one entry, its very string.
+    std::vector<std::tuple<qsizetype, qsizetype, QString>> joined;
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        const qsizetype key = positionOf(found, keys::rewritten[b]);
+        const qsizetype at = key + 1;
+        const qsizetype end = regionEnd(text, key, b == kMenuBlock);
+        const qsizetype size = end - at;
+        bool same = false;
+        if (b < kSimpleBlocks) {
+            QString entry = simpleEntry(b, valueOf(values, b));
+            same = holdsValue(text, at, size, entry);
+            if (same && size > 1)
+                joined.emplace_back(at, end, std::move(entry));
+        } else if (b == kStructureBlock) {
+            same = size == structureLines.size();
+            for (qsizetype i = 0; same && i < size; ++i)
+                same = text.at(at + i) == structureLines.at(size - 1 - i);
+        } else {
+            same = size == 8 * menu.size();
+            for (qsizetype i = 0; same && i < menu.size(); ++i)
+                same = holdsRecord(text, at + 8 * i, menu.at(menu.size() - 1 - i));
+        }
+        if (!same)
+            return false;
+    }
+    std::sort(joined.begin(), joined.end(),
+              [](const auto& a, const auto& b) { return std::get<0>(a) > std::get<0>(b); });
+    for (const auto& [at, end, entry] : joined) {
+        text[at] = entry;
+        text.remove(at + 1, end - at - 1);
+    }
+    found = findAllKeys(text);
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        m_key[b] = positionOf(found, keys::rewritten[b]);
+        m_size[b] = regionEnd(text, m_key[b], b == kMenuBlock) - m_key[b] - 1;
+    }
+    for (std::size_t b = 0; b < kSimpleBlocks; ++b)
+        m_given[b] = valueOf(values, b);
+    m_tree = history ? history->tree() : 0;
+    m_revision = history ? history->revision() : 0;
+    m_valid = true;
+    remember(text, structureLines, linesSource);
+    return true;
+}
+
+void ProjectRenewer::renew(QStringList& text, const PageValues& values,
+                           const QStringList& structureLines, const MenuRecords& menu,
+                           const MenuHistory* history, LinesSource linesSource) {
+    if (!m_valid || !stillWritten(text)) {
+        renewAll(text, values, structureLines, menu, history);
+        remember(text, structureLines, linesSource);
+        return;
+    }
+    for (std::size_t b = 0; b < kSimpleBlocks; ++b) {
+        const QString& value = valueOf(values, b);
+        if (same(value, m_given[b]))
+            continue;
+        text[m_key[b] + 1] = simpleEntry(b, value);
+        m_given[b] = value;
+    }
+    const bool sameLines = linesSource != LinesSource{} && linesSource == m_linesSource &&
+                           structureLines.size() == m_linesSize &&
+                           marksOf(structureLines) == m_linesMarks;
+    if ((!sameLines && !renewStructure(text, structureLines)) || !renewMenu(text, menu, history)) {
+        renewAll(text, values, structureLines, menu, history);
+    }
+    remember(text, structureLines, linesSource);
+}
+
+void ProjectRenewer::resized(std::size_t block, qsizetype difference) {
+    m_size[block] += difference;
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        if (m_key[b] > m_key[block])
+            m_key[b] += difference;
+    }
+}
+
+// The block holds the lines in reverse order. Entries that are the very strings of the
+// lines are kept: the lines both ends have in common stay, and only those between are
+// replaced. When the lines between are partly the same strings moved as a run, as after a
+// drop, the run is moved first. False for a line that would end the block early.
+bool ProjectRenewer::renewStructure(QStringList& text, const QStringList& lines) {
+    const qsizetype at = m_key[kStructureBlock] + 1;
+    const qsizetype before = m_size[kStructureBlock], after = lines.size();
+    auto entry = [&](qsizetype i) -> const QString& { return lines[after - 1 - i]; };
+    qsizetype head = 0, tail = 0;
+    auto compare = [&] {
+        const qsizetype shorter = std::min(before, after);
+        head = 0;
+        while (head < shorter && identical(text.at(at + head), entry(head)))
+            ++head;
+        tail = 0;
+        while (tail < shorter - head &&
+               identical(text.at(at + before - 1 - tail), entry(after - 1 - tail)))
+            ++tail;
+    };
+    compare();
+    if (head == before && head == after)
+        return true;
+    for (qsizetype i = head; i < after - tail; ++i) {
+        if (beginsWithDot(entry(i)))
+            return false;
+    }
+    const qsizetype between = before - head - tail;
+    if (between > 1 && between == after - head - tail) {
+        const qsizetype first = at + head, last = first + between;
+        qsizetype run = 1;
+        while (run < between && !identical(text.at(first + run), entry(head)))
+            ++run;
+        if (run < between) {
+            rotateElements(text, first, first + run, last);
+        } else {
+            run = 1;
+            while (run < between && !identical(text.at(first), entry(head + run)))
+                ++run;
+            if (run < between)
+                rotateElements(text, first, last - run, last);
+        }
+        compare();
+    }
+    QStringList middle;
+    middle.reserve(after - head - tail);
+    for (qsizetype i = head; i < after - tail; ++i)
+        middle.append(entry(i));
+    const qsizetype replaced = before - head - tail;
+    const qsizetype difference = middle.size() - replaced;
+    replaceEntries(text, at + head, replaced, std::move(middle));
+    resized(kStructureBlock, difference);
+    return true;
+}
+
+// The tree's edits since the block was written, when they are all known, change only the
+// records they concern; otherwise the block is written anew.
+bool ProjectRenewer::renewMenu(QStringList& text, const MenuRecords& menu,
+                               const MenuHistory* history) {
+    const auto edits = history ? history->since(m_tree, m_revision) : std::nullopt;
+    if (!edits)
+        return false;
+    for (const MenuEdit& edit : *edits)
+        applyEdit(text, edit);
+    m_revision = history->revision();
+    return m_size[kMenuBlock] == 8 * menu.size();
+}
+
+// Records stand in the block in reverse order, eight entries each: the record at position i
+// of n begins at entry 8 * (n - 1 - i).
+void ProjectRenewer::applyEdit(QStringList& text, const MenuEdit& edit) {
+    const qsizetype items = m_size[kMenuBlock] / 8;
+    const qsizetype block = m_key[kMenuBlock] + 1;
+    if (edit.isMove()) {
+        // The moved records and those they passed swap places.
+        const qsizetype low = std::min(edit.first, edit.movedTo);
+        const qsizetype high = std::max(edit.first, edit.movedTo) + edit.removed;
+        const qsizetype passed = std::abs(edit.movedTo - edit.first);
+        const qsizetype begin = block + 8 * (items - high);
+        const qsizetype shift = edit.movedTo > edit.first ? passed : edit.removed;
+        rotateElements(text, begin, begin + 8 * shift, begin + 8 * (high - low));
+        return;
+    }
+    QStringList entries;
+    entries.reserve(8 * edit.records.size());
+    for (auto it = edit.records.crbegin(); it != edit.records.crend(); ++it)
+        appendRecord(entries, *it);
+    const qsizetype difference = entries.size() - 8 * edit.removed;
+    replaceEntries(text, block + 8 * (items - edit.first - edit.removed), 8 * edit.removed,
+                   std::move(entries));
+    resized(kMenuBlock, difference);
+}
+
+void ProjectRenewer::remember(const QStringList& text, const QStringList& structureLines,
+                              LinesSource linesSource) {
+    m_linesSource = linesSource;
+    m_linesMarks = marksOf(structureLines);
+    m_linesSize = structureLines.size();
+    m_textSize = text.size();
+    m_textData = text.constData();
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        const qsizetype k = m_key[b];
+        m_marks[b] = {text.at(k).constData(), m_size[b] ? text.at(k + 1).constData() : nullptr,
+                      m_size[b] ? text.at(k + m_size[b]).constData() : nullptr};
+    }
+}
+
+bool ProjectRenewer::stillWritten(const QStringList& text) const {
+    if (text.size() != m_textSize || text.constData() != m_textData)
+        return false;
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        const qsizetype k = m_key[b];
+        const std::array<const QChar*, 3> marks = {
+            text.at(k).constData(), m_size[b] ? text.at(k + 1).constData() : nullptr,
+            m_size[b] ? text.at(k + m_size[b]).constData() : nullptr};
+        if (marks != m_marks[b])
+            return false;
+    }
+    return true;
+}
+
+} // namespace tz

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "project/projecttext.h"
+
+#include <array>
+
+namespace tz {
+
+// Rewrites a project text from the pages' values as renewProjectText does, with the same
+// result, but once it has rewritten a text it touches only the blocks whose values differ
+// from the last ones, in place, with the other blocks' positions kept, so that a keystroke
+// in one field of a large project costs what that field costs. Values that are the same
+// objects as last time are recognised without reading them; the structure lines are
+// compared with the entries of their block; the menu block follows the tree's edits when
+// they are given. A text that was replaced or changed since the last rewrite is rewritten
+// whole.
+// Where structure lines come from, when their owner knows: a tree and the count of its
+// edits that the lines follow.
+struct LinesSource {
+    quint64 tree = 0;
+    quint64 revision = 0;
+    bool operator==(const LinesSource&) const = default;
+};
+
+class ProjectRenewer {
+public:
+    // The same list of structure lines, left as it was and with the same source as last
+    // time, is taken as unchanged without being compared.
+    void renew(QStringList& text, const PageValues& values, const QStringList& structureLines,
+               const MenuRecords& menu, const MenuHistory* history = nullptr,
+               LinesSource linesSource = {});
+    // When the text is exactly what a rewrite with these values would make of it, as an
+    // opened file that the program wrote is, takes it as its own rewrite, so that even the
+    // first rewrite after opening touches only what changes; a value's lines then become
+    // its one entry, as a rewrite writes it (the file is the same). False, and nothing
+    // changed or learnt, otherwise.
+    bool adopt(QStringList& text, const PageValues& values, const QStringList& structureLines,
+               const MenuRecords& menu, const MenuHistory* history = nullptr,
+               LinesSource linesSource = {});
+    // The next rewrite rewrites every block.
+    void forget() { m_valid = false; }
+
+private:
+    static constexpr std::size_t kBlocks = 9;
+
+    void renewAll(QStringList& text, const PageValues& values, const QStringList& structureLines,
+                  const MenuRecords& menu, const MenuHistory* history);
+    bool renewStructure(QStringList& text, const QStringList& structureLines);
+    bool renewMenu(QStringList& text, const MenuRecords& menu, const MenuHistory* history);
+    void applyEdit(QStringList& text, const MenuEdit& edit);
+    // The block's entries at the position grew or shrank by the difference.
+    void resized(std::size_t block, qsizetype difference);
+    void remember(const QStringList& text, const QStringList& structureLines,
+                  LinesSource linesSource);
+    bool stillWritten(const QStringList& text) const;
+
+    bool m_valid = false;
+    // Where each block stands: its key line, and the entries written after it.
+    std::array<qsizetype, kBlocks> m_key{};
+    std::array<qsizetype, kBlocks> m_size{};
+    // The values written, as they were given, and the tree state the menu block shows.
+    std::array<QString, 7> m_given;
+    quint64 m_tree = 0;
+    quint64 m_revision = 0;
+    // The structure lines last written: their source, storage, length and first and last
+    // lines.
+    LinesSource m_linesSource;
+    std::array<const void*, 3> m_linesMarks{};
+    qsizetype m_linesSize = -1;
+    // How the text looked after the last rewrite: its length and storage, and the storage
+    // of each block's key line and first and last entry.
+    qsizetype m_textSize = -1;
+    const QString* m_textData = nullptr;
+    std::array<std::array<const QChar*, 3>, kBlocks> m_marks{};
+};
+
+} // namespace tz

@@ -1,0 +1,116 @@
+#include "structure/menutreemodel.h"
+
+MenuTreeModel::MenuTreeModel(QObject* parent) : QAbstractItemModel(parent) {}
+
+tz::MenuNode* MenuTreeModel::node(const QModelIndex& index) const {
+    return index.isValid() && index.model() == this
+               ? static_cast<tz::MenuNode*>(index.internalPointer())
+               : nullptr;
+}
+
+QModelIndex MenuTreeModel::indexOf(const tz::MenuNode* node) const {
+    return node ? createIndex(node->row(), 0, const_cast<tz::MenuNode*>(node)) : QModelIndex();
+}
+
+void MenuTreeModel::replaceTree(tz::MenuTree tree) {
+    beginResetModel();
+    m_tree = std::move(tree);
+    endResetModel();
+}
+
+QModelIndex MenuTreeModel::addItem(const QModelIndex& parent, qint32 uid) {
+    tz::MenuNode* under = node(parent);
+    if (!under)
+        return {};
+    beginInsertRows(parent, under->childCount(), under->childCount());
+    tz::MenuNode* added = m_tree.addItem(under, uid);
+    endInsertRows();
+    return indexOf(added);
+}
+
+bool MenuTreeModel::removeItem(const QModelIndex& item) {
+    tz::MenuNode* removed = node(item);
+    if (!removed || !removed->parent() || removed->hasChildren())
+        return false;
+    beginRemoveRows(item.parent(), item.row(), item.row());
+    m_tree.removeItem(removed);
+    endRemoveRows();
+    return true;
+}
+
+QModelIndex MenuTreeModel::drop(const QModelIndex& dragged, const QModelIndex& target) {
+    tz::MenuNode* moved = node(dragged);
+    tz::MenuNode* onto = node(target);
+    if (!tz::MenuTree::canDrop(moved, onto))
+        return {};
+    // Qt refuses, as no move, a drop of the last child on its own parent; the tree is then
+    // the same afterwards all the same.
+    const bool told =
+        beginMoveRows(dragged.parent(), dragged.row(), dragged.row(), target, onto->childCount());
+    m_tree.drop(moved, onto);
+    if (told)
+        endMoveRows();
+    return indexOf(moved);
+}
+
+void MenuTreeModel::setCaption(const QModelIndex& item, const QString& caption) {
+    if (tz::MenuNode* edited = node(item)) {
+        m_tree.setCaption(edited, caption);
+        Q_EMIT dataChanged(item, item, {Qt::DisplayRole});
+    }
+}
+
+void MenuTreeModel::setDescription(const QModelIndex& item, const QString& description) {
+    if (tz::MenuNode* edited = node(item))
+        m_tree.setDescription(edited, description);
+}
+
+QModelIndex MenuTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    if (column != 0 || row < 0)
+        return {};
+    if (!parent.isValid())
+        return row == 0 ? rootIndex() : QModelIndex();
+    const tz::MenuNode* under = node(parent);
+    return under && row < under->childCount() ? createIndex(row, 0, under->child(row))
+                                              : QModelIndex();
+}
+
+QModelIndex MenuTreeModel::parent(const QModelIndex& child) const {
+    const tz::MenuNode* of = node(child);
+    return of ? indexOf(of->parent()) : QModelIndex();
+}
+
+int MenuTreeModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid())
+        return 1;
+    const tz::MenuNode* under = node(parent);
+    return under && parent.column() == 0 ? under->childCount() : 0;
+}
+
+int MenuTreeModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+bool MenuTreeModel::hasChildren(const QModelIndex& parent) const {
+    return rowCount(parent) > 0;
+}
+
+QVariant MenuTreeModel::data(const QModelIndex& index, int role) const {
+    const tz::MenuNode* shown = node(index);
+    if (!shown || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return shown->text();
+}
+
+// A node without children says so, which spares the view asking for them as it lays out
+// a large tree.
+Qt::ItemFlags MenuTreeModel::flags(const QModelIndex& index) const {
+    const tz::MenuNode* shown = node(index);
+    if (!shown)
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    if (!shown->hasChildren())
+        flags |= Qt::ItemNeverHasChildren;
+    return flags;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "structure/menutree.h"
+
+#include <QAbstractItemModel>
+
+// The structure tree for Qt's item views: one column with each node's text, the root as
+// the one top-level item. The tree changes only through here, so that its views follow
+// each change as it happens instead of taking in a copy of the whole tree.
+class MenuTreeModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    explicit MenuTreeModel(QObject* parent = nullptr);
+
+    const tz::MenuTree& tree() const { return m_tree; }
+    // The node an index shows; null for an index of no node.
+    tz::MenuNode* node(const QModelIndex& index) const;
+    QModelIndex indexOf(const tz::MenuNode* node) const;
+    QModelIndex rootIndex() const { return indexOf(m_tree.root()); }
+
+    // Shows another tree in place of the one shown.
+    void replaceTree(tz::MenuTree tree);
+    // The tree's edits (see MenuTree); each returns the index of the item concerned, or
+    // an invalid one when the edit was refused.
+    QModelIndex addItem(const QModelIndex& parent, qint32 uid);
+    bool removeItem(const QModelIndex& item);
+    QModelIndex drop(const QModelIndex& dragged, const QModelIndex& target);
+    void setCaption(const QModelIndex& item, const QString& caption);
+    void setDescription(const QModelIndex& item, const QString& description);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    tz::MenuTree m_tree;
+};
