@@ -23,8 +23,11 @@ void resetPeakMemory() {
         file.write("5");
 }
 
-qint64 peakMemoryBytes() {
-    QFile file(QStringLiteral("/proc/self/status"));
+namespace {
+
+// The peak resident memory (VmHWM) of a process from its status file under /proc.
+qint64 peakFromStatus(const QString& statusFile) {
+    QFile file(statusFile);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray& line : file.readAll().split('\n')) {
@@ -32,6 +35,12 @@ qint64 peakMemoryBytes() {
             return line.mid(6).trimmed().split(' ').constFirst().toLongLong() * 1024;
     }
     return 0;
+}
+
+} // namespace
+
+qint64 peakMemoryBytes() {
+    return peakFromStatus(QStringLiteral("/proc/self/status"));
 }
 
 namespace {
@@ -82,14 +91,7 @@ ProcessRun finish(Child& child, bool killed) {
 
 // The peak of the child's resident memory since it started its program.
 qint64 peakOf(pid_t pid) {
-    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toLongLong() * 1024;
-    }
-    return 0;
+    return peakFromStatus(QStringLiteral("/proc/%1/status").arg(pid));
 }
 
 // Processor time used so far by all the child's threads, in clock ticks.
