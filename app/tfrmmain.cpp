@@ -191,13 +191,8 @@ void TfrmMain::TZrenew() {
             step2->PrTitle->setText(stripped);
     }
     const tz::PageValues values = pageValues();
-    tz::MenuRecords menu;
-    const tz::MenuHistory* history = nullptr;
-    if (TfrmStep5* step5 = m_windows.step5) {
-        menu = step5->menuRecords();
-        history = &step5->menuHistory();
-    }
-    m_renewer.renew(ProjectText, values, StructureLines, menu, history,
+    const MenuState menu = menuState();
+    m_renewer.renew(ProjectText, values, StructureLines, menu.records, menu.history,
                     {m_structureState.tree, m_structureState.revision});
     setWindowTitle(tz::projectCaption(values.title));
     m_renewing = false;
@@ -219,18 +214,19 @@ tz::PageValues TfrmMain::pageValues() const {
     return values;
 }
 
+TfrmMain::MenuState TfrmMain::menuState() const {
+    if (const TfrmStep5* step5 = m_windows.step5)
+        return {step5->menuRecords(), &step5->menuHistory()};
+    return {};
+}
+
 // A project the program wrote reads back as the rewrite of the values its pages now show;
 // known as such, its first rewrite touches only the block that changes. Its values of
 // several lines become one entry each then, as the rewrite writes them; the file is the
 // same.
 void TfrmMain::learnRewrittenText() {
-    tz::MenuRecords menu;
-    const tz::MenuHistory* history = nullptr;
-    if (TfrmStep5* step5 = m_windows.step5) {
-        menu = step5->menuRecords();
-        history = &step5->menuHistory();
-    }
-    m_renewer.adopt(ProjectText, pageValues(), StructureLines, menu, history,
+    const MenuState menu = menuState();
+    m_renewer.adopt(ProjectText, pageValues(), StructureLines, menu.records, menu.history,
                     {m_structureState.tree, m_structureState.revision});
 }
 

@@ -58,6 +58,9 @@ public:
     bool extendedMode() const { return m_extendedMode; }
     void setExtendedMode(bool on) { m_extendedMode = on; }
 
+    // The values of the pages' project fields as they stand, memos with CR LF between lines.
+    tz::PageValues pageValues() const;
+
     Windows& windows() { return m_windows; }
     UiSeam& seam() { return m_seam; }
     // The controller keeps the windows created after it and destroys them before itself.
@@ -79,8 +82,12 @@ private:
     // The path chosen in the project save dialog for the project to move to; empty when the
     // user cancelled or the file is another wizard's.
     QString chooseOtherFile(QWidget* parent);
-    // The values of the pages' project fields as they stand.
-    tz::PageValues pageValues() const;
+    // The structure page's records and the history of their edits; none without the page.
+    struct MenuState {
+        tz::MenuRecords records;
+        const tz::MenuHistory* history = nullptr;
+    };
+    MenuState menuState() const;
     void learnRewrittenText();
 
     UiSeam& m_seam;

@@ -3,9 +3,12 @@
 #include "app/wizard.h"
 #include "benchdata.h"
 #include "benchreport.h"
+#include "pages/step2.h"
+#include "pages/step3os.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 
 #include <ctime>
@@ -34,6 +37,14 @@ BenchWizard::BenchWizard(const QString& projectPath, bool open) : m_path(project
 }
 
 BenchWizard::~BenchWizard() = default;
+
+void BenchWizard::changePage() {
+    if (w().step2->isVisible())
+        w().step2->btnNext->click();
+    else
+        w().step3os->btnPrev->click();
+    QCoreApplication::processEvents();
+}
 
 PaintCounter::PaintCounter(QWidget* widget) : QObject(widget) {
     widget->installEventFilter(this);

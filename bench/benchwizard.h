@@ -41,6 +41,9 @@ public:
     ~BenchWizard();
 
     TfrmMain& main() { return *m_main; }
+    // "Далее >>" on the title page when it is shown, "<<  Вернуться" on the next one
+    // otherwise, each saving the project, and the events that follow.
+    void changePage();
     Windows& w() { return m_main->windows(); }
     const QString& projectPath() const { return m_path; }
     QuietSeam seam;

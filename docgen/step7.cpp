@@ -5,9 +5,6 @@
 #include "docgen/docwriter.h"
 #include "docgen/extendedcontent.h"
 #include "docgen/pageddocument.h"
-#include "pages/memotext.h"
-#include "pages/step2.h"
-#include "pages/step3owner.h"
 #include "pages/step4.h"
 #include "pages/step8.h"
 #include "project/addresses.h"
@@ -15,7 +12,6 @@
 #include "structure/step6.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -88,18 +84,11 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {
-    const Windows& w = main().windows();
-    tz::DocumentInputs inputs{w.step2->PrTitle->text(), memoText(w.step2->PrDescription),
-                              main().ProjectUID};
+    const tz::PageValues values = main().pageValues();
+    tz::DocumentInputs inputs{values.title, values.description, main().ProjectUID};
     if (main().extendedMode()) {
-        tz::PageValues company;
-        company.companyName = w.step3owner->prCompanyName->text();
-        company.companyURL = w.step3owner->prCompanyURL->text();
-        company.companyEMail = w.step3owner->prCompanyEMail->text();
-        company.companyPhone = w.step3owner->prCompanyPhone->text();
-        company.companyInfo = memoText(w.step3owner->prCompanyInfo);
-        inputs.company = tz::companyParagraphs(company);
-        inputs.functions = tz::numberedFunctions(w.step5->tree());
+        inputs.company = tz::companyParagraphs(values);
+        inputs.functions = tz::numberedFunctions(main().windows().step5->tree());
     }
     return inputs;
 }

@@ -1,5 +1,6 @@
 #include "project/projectrenewer.h"
 
+#include "project/listmarks.h"
 #include "project/projectkeys.h"
 #include "project/relocate.h"
 
@@ -62,14 +63,14 @@ bool isRewrittenKey(const QString& line) {
                        [&](const QString* key) { return keys::same(line, *key); });
 }
 
-// The same characters: the same storage, or equal.
-bool same(const QString& a, const QString& b) {
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-}
-
 // The same string object: the text cannot differ.
 bool identical(const QString& a, const QString& b) {
     return a.constData() == b.constData() && a.size() == b.size();
+}
+
+// The same characters: the same storage, or equal.
+bool same(const QString& a, const QString& b) {
+    return identical(a, b) || a == b;
 }
 
 const QString& valueOf(const PageValues& v, std::size_t block) {
@@ -217,11 +218,6 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
 }
 
 namespace {
-
-std::array<const void*, 3> marksOf(const QStringList& lines) {
-    return {lines.constData(), lines.isEmpty() ? nullptr : lines.constFirst().constData(),
-            lines.isEmpty() ? nullptr : lines.constLast().constData()};
-}
 
 // Single entries, or lines that a rewrite would write as the one entry of the value.
 bool holdsValue(const QStringList& text, qsizetype at, qsizetype count, const QString& value) {
@@ -432,22 +428,23 @@ void ProjectRenewer::remember(const QStringList& text, const QStringList& struct
     m_linesSize = structureLines.size();
     m_textSize = text.size();
     m_textData = text.constData();
-    for (std::size_t b = 0; b < kBlocks; ++b) {
-        const qsizetype k = m_key[b];
-        m_marks[b] = {text.at(k).constData(), m_size[b] ? text.at(k + 1).constData() : nullptr,
-                      m_size[b] ? text.at(k + m_size[b]).constData() : nullptr};
-    }
+    for (std::size_t b = 0; b < kBlocks; ++b)
+        m_marks[b] = blockMarks(text, b);
+}
+
+ProjectRenewer::BlockMarks ProjectRenewer::blockMarks(const QStringList& text,
+                                                      std::size_t block) const {
+    const qsizetype k = m_key[block];
+    const qsizetype size = m_size[block];
+    return {text.at(k).constData(), size ? text.at(k + 1).constData() : nullptr,
+            size ? text.at(k + size).constData() : nullptr};
 }
 
 bool ProjectRenewer::stillWritten(const QStringList& text) const {
     if (text.size() != m_textSize || text.constData() != m_textData)
         return false;
     for (std::size_t b = 0; b < kBlocks; ++b) {
-        const qsizetype k = m_key[b];
-        const std::array<const QChar*, 3> marks = {
-            text.at(k).constData(), m_size[b] ? text.at(k + 1).constData() : nullptr,
-            m_size[b] ? text.at(k + m_size[b]).constData() : nullptr};
-        if (marks != m_marks[b])
+        if (blockMarks(text, b) != m_marks[b])
             return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/listmarks.h"
 #include "project/projecttext.h"
 
 #include <array>
@@ -53,6 +54,9 @@ private:
     void remember(const QStringList& text, const QStringList& structureLines,
                   LinesSource linesSource);
     bool stillWritten(const QStringList& text) const;
+    // The storage of the block's key line and of its first and last entry.
+    using BlockMarks = std::array<const QChar*, 3>;
+    BlockMarks blockMarks(const QStringList& text, std::size_t block) const;
 
     bool m_valid = false;
     // Where each block stands: its key line, and the entries written after it.
@@ -65,13 +69,13 @@ private:
     // The structure lines last written: their source, storage, length and first and last
     // lines.
     LinesSource m_linesSource;
-    std::array<const void*, 3> m_linesMarks{};
+    ListMarks m_linesMarks{};
     qsizetype m_linesSize = -1;
     // How the text looked after the last rewrite: its length and storage, and the storage
     // of each block's key line and first and last entry.
     qsizetype m_textSize = -1;
     const QString* m_textData = nullptr;
-    std::array<std::array<const QChar*, 3>, kBlocks> m_marks{};
+    std::array<BlockMarks, kBlocks> m_marks{};
 };
 
 } // namespace tz

@@ -213,13 +213,8 @@ QStringList MenuTree::structureLines() const {
 
 // The lines stand in reverse tree order: the item at position i of n is line n - 1 - i.
 void MenuTree::updateStructureLines(QStringList& lines, StructureLinesState& state) const {
-    auto marks = [&] {
-        return std::array<const void*, 3>{
-            lines.constData(), lines.isEmpty() ? nullptr : lines.constFirst().constData(),
-            lines.isEmpty() ? nullptr : lines.constLast().constData()};
-    };
     const auto edits = m_history.since(state.tree, state.revision);
-    if (!edits || lines.size() != state.size || marks() != state.marks) {
+    if (!edits || lines.size() != state.size || marksOf(lines) != state.marks) {
         lines = structureLines();
     } else {
         for (const MenuEdit& edit : *edits) {
@@ -233,7 +228,7 @@ void MenuTree::updateStructureLines(QStringList& lines, StructureLinesState& sta
             std::copy(edit.lines.begin(), edit.lines.end(), lines.begin() + at);
         }
     }
-    state = {m_history.tree(), m_history.revision(), marks(), lines.size()};
+    state = {m_history.tree(), m_history.revision(), marksOf(lines), lines.size()};
 }
 
 } // namespace tz

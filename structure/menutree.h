@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/listmarks.h"
 #include "project/menurecord.h"
 #include "project/projecttext.h"
 
@@ -7,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -46,7 +46,7 @@ private:
 struct StructureLinesState {
     quint64 tree = 0;
     quint64 revision = 0;
-    std::array<const void*, 3> marks{};
+    ListMarks marks{};
     qsizetype size = -1;
 };
 
