@@ -190,16 +190,16 @@ void TfrmMain::TZrenew() {
         if (stripped != title)
             step2->PrTitle->setText(stripped);
     }
-    const tz::PageValues values = pageValues();
+    const tz::ProjectValues current = values();
     const MenuState menu = menuState();
-    m_renewer.renew(ProjectText, values, StructureLines, menu.records, menu.history,
+    m_renewer.renew(ProjectText, current, StructureLines, menu.records, menu.history,
                     {m_structureState.tree, m_structureState.revision});
-    setWindowTitle(tz::projectCaption(values.title));
+    setWindowTitle(tz::projectCaption(current.title));
     m_renewing = false;
 }
 
-tz::PageValues TfrmMain::pageValues() const {
-    tz::PageValues values;
+tz::ProjectValues TfrmMain::values() const {
+    tz::ProjectValues values;
     if (const TfrmStep2* step2 = m_windows.step2) {
         values.title = step2->PrTitle->text();
         values.description = step2->PrDescription->projectText();
@@ -226,7 +226,7 @@ TfrmMain::MenuState TfrmMain::menuState() const {
 // same.
 void TfrmMain::learnRewrittenText() {
     const MenuState menu = menuState();
-    m_renewer.adopt(ProjectText, pageValues(), StructureLines, menu.records, menu.history,
+    m_renewer.adopt(ProjectText, values(), StructureLines, menu.records, menu.history,
                     {m_structureState.tree, m_structureState.revision});
 }
 

@@ -59,7 +59,7 @@ public:
     void setExtendedMode(bool on) { m_extendedMode = on; }
 
     // The values of the pages' project fields as they stand, memos with CR LF between lines.
-    tz::PageValues pageValues() const;
+    tz::ProjectValues values() const;
 
     Windows& windows() { return m_windows; }
     UiSeam& seam() { return m_seam; }

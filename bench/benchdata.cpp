@@ -29,8 +29,8 @@ BenchTree makeBenchTree(int items, int descriptionLines) {
     return tree;
 }
 
-tz::PageValues makeBenchValues(qsizetype purposeBytes) {
-    tz::PageValues v;
+tz::ProjectValues makeBenchValues(qsizetype purposeBytes) {
+    tz::ProjectValues v;
     v.title = QStringLiteral("Учёт товаров на складе");
     const QString line = QStringLiteral("Программа ведёт учёт поступления и отгрузки товаров.\r\n");
     while (v.description.size() < purposeBytes)
@@ -43,7 +43,7 @@ tz::PageValues makeBenchValues(qsizetype purposeBytes) {
 
 namespace {
 
-QStringList projectOf(const BenchTree& tree, const tz::PageValues& values) {
+QStringList projectOf(const BenchTree& tree, const tz::ProjectValues& values) {
     QStringList text = tz::newProjectText(QStringLiteral("20261208100000128241"));
     tz::renewProjectText(text, values, tree.structureLines, tree.records);
     return text;
@@ -57,7 +57,7 @@ QStringList makeBenchProject(int items, qsizetype purposeBytes) {
 
 QStringList makeProjectOfSize(qsizetype fileBytes) {
     const int items = int(fileBytes / kMebibyte) * 1000;
-    tz::PageValues values = makeBenchValues(kMebibyte);
+    tz::ProjectValues values = makeBenchValues(kMebibyte);
     // About 63 bytes a description line: as many lines as fit, the rest in the company text.
     const qsizetype perItem = (fileBytes - kMebibyte) / items;
     const BenchTree tree = makeBenchTree(items, int(perItem / 63) - 1);

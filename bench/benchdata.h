@@ -12,7 +12,7 @@ struct BenchTree {
 BenchTree makeBenchTree(int items, int descriptionLines = 2);
 
 // Page values with a purpose text of the given size.
-tz::PageValues makeBenchValues(qsizetype purposeBytes);
+tz::ProjectValues makeBenchValues(qsizetype purposeBytes);
 
 constexpr qsizetype kMebibyte = 1 << 20;
 

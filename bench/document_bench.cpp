@@ -10,9 +10,7 @@ namespace {
 
 void BM_BuildDocument(benchmark::State& state) {
     const auto format = static_cast<tz::DocFormat>(state.range(0));
-    const tz::PageValues values = makeBenchValues(2000);
-    const tz::DocumentInputs inputs{values.title, values.description,
-                                    QStringLiteral("20261208100000128241")};
+    const tz::DocumentInputs inputs{makeBenchValues(2000), QStringLiteral("20261208100000128241")};
     tz::DocBuffer doc;
     qsizetype bytes = 0;
     for (auto _ : state) {

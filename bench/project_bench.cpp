@@ -13,7 +13,7 @@ namespace {
 // Every block rewritten from the values, as after opening a project.
 void BM_TZrenew(benchmark::State& state) {
     const BenchTree tree = makeBenchTree(int(state.range(0)));
-    const tz::PageValues values = makeBenchValues(kMebibyte);
+    const tz::ProjectValues values = makeBenchValues(kMebibyte);
     QStringList text = tz::newProjectText(QStringLiteral("20261208100000128241"));
     tz::renewProjectText(text, values, tree.structureLines, tree.records);
     for (auto _ : state) {

@@ -201,17 +201,17 @@ std::span<const DocElement> documentElements() {
 void BuildDocument(DocBuffer& doc, const DocumentInputs& inputs) {
     doc.clear();
     DocWriter writer(doc);
-    writer.AddHeader(inputs.title, inputs.projectUid);
+    writer.AddHeader(inputs.values.title, inputs.projectUid);
     for (const DocElement& element : kElements) {
         QString text = QString::fromUtf16(element.text);
         switch (element.input) {
         case DocInput::None:
             break;
         case DocInput::Title:
-            text += DocWriter::userText(inputs.title) + QString::fromUtf16(element.suffix);
+            text += DocWriter::userText(inputs.values.title) + QString::fromUtf16(element.suffix);
             break;
         case DocInput::Description:
-            text += DocWriter::userText(inputs.description);
+            text += DocWriter::userText(inputs.values.description);
             break;
         }
         write(writer, element.op, text);

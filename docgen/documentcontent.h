@@ -1,6 +1,7 @@
 #pragma once
 
 #include "docgen/docbuffer.h"
+#include "project/projectvalues.h"
 
 #include <QList>
 #include <QString>
@@ -17,13 +18,11 @@ struct DocumentFunction {
     QString description; // CR LF between its lines; may be empty
 };
 
-// What the user's project brings into the document. The description holds CR LF between
-// its lines. The company paragraphs and the functions come in extended mode only; left
-// empty, the document is the wizard's usual one.
+// What the user's project brings into the document. The company paragraphs and the
+// functions come in extended mode only; left empty, the document is the wizard's usual one.
 struct DocumentInputs {
-    QString title;
-    QString description;
-    QString projectUid;
+    ProjectValues values;
+    QString projectUid = {};
     QStringList company = {};
     QList<DocumentFunction> functions = {};
 };

@@ -23,7 +23,7 @@ void addNumbered(const MenuNode* node, const QString& number, QList<DocumentFunc
 
 } // namespace
 
-QStringList companyParagraphs(const PageValues& company) {
+QStringList companyParagraphs(const ProjectValues& company) {
     QStringList paragraphs;
     const std::pair<const char16_t*, const QString*> labelled[] = {
         {u"Правообладатель: ", &company.companyName},
@@ -48,13 +48,7 @@ QList<DocumentFunction> numberedFunctions(const MenuTree& tree) {
 }
 
 void addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText) {
-    PageValues company;
-    company.companyName = singleValue(projectText, u".CompanyName");
-    company.companyURL = singleValue(projectText, u".CompanyURL");
-    company.companyEMail = singleValue(projectText, u".CompanyEMail");
-    company.companyPhone = singleValue(projectText, u".CompanyPhone");
-    company.companyInfo = valueLines(projectText, u".CompanyInfo").join(QLatin1String("\r\n"));
-    inputs.company = companyParagraphs(company);
+    inputs.company = companyParagraphs(inputs.values);
     // The document shows no Uid, so the ones drawn for unreadable records need not be the
     // program's own sequence.
     Random32 random(0);

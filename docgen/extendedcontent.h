@@ -14,12 +14,12 @@ class MenuTree;
 
 // The company's paragraphs for section 1.1: one per filled-in value with its label, then
 // the filled-in lines of the additional information.
-QStringList companyParagraphs(const PageValues& company);
+QStringList companyParagraphs(const ProjectValues& company);
 
 // The tree's items in tree order, the root left out, each numbered by its place under 2.1.
 QList<DocumentFunction> numberedFunctions(const MenuTree& tree);
 
-// Both, read from a project text as the wizard would show them.
+// Both, from the values and from the menu tree of a project text.
 void addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText);
 
 } // namespace tz

@@ -2,6 +2,7 @@
 
 #include "docgen/extendedcontent.h"
 #include "project/fileblocks.h"
+#include "project/projectkeys.h"
 #include "project/projecttext.h"
 
 #include <QFile>
@@ -9,10 +10,8 @@
 
 namespace tz {
 
-DocumentInputs documentInputsOf(const QStringList& projectText) {
-    return {singleValue(projectText, u".Title"),
-            valueLines(projectText, u".Description").join(QLatin1String("\r\n")),
-            singleValue(projectText, u".ProjectUID")};
+DocumentInputs documentInputsOf(const QStringList& projectText, bool extended) {
+    return {readProjectValues(projectText, extended), singleValue(projectText, u".ProjectUID")};
 }
 
 QString exportDocument(const QString& projectPath, const QString& outputPath,
@@ -37,9 +36,12 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("Не удается открыть файл ") + projectPath;
     QList<QStringView> keys{u".Title", u".Description", u".ProjectUID"};
-    if (options.extended)
+    if (options.extended) {
         keys += {u".CompanyName", u".CompanyURL", u".CompanyEMail", u".CompanyPhone",
                  u".CompanyInfo", u".Structure",  u".Menu"};
+        for (const QString* key : keys::extended)
+            keys += *key;
+    }
     const FileBlocks project = readFileBlocks(projectBytes, keys);
     // As when the wizard opens it: only a file of no bytes is a new project.
     if (!projectBytes.isEmpty() && !project.hasKeyLine)
@@ -51,7 +53,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
     const QStringList text = blocksText(project, keys);
-    DocumentInputs inputs = documentInputsOf(text);
+    DocumentInputs inputs = documentInputsOf(text, options.extended);
     if (options.extended)
         addExtendedInputs(inputs, text);
     DocBuffer doc;

@@ -8,8 +8,8 @@
 
 namespace tz {
 
-// The document's values as the wizard's title page would show them for this project text.
-DocumentInputs documentInputsOf(const QStringList& projectText);
+// The document's values as the wizard's pages would show them for this project text.
+DocumentInputs documentInputsOf(const QStringList& projectText, bool extended);
 
 struct ExportOptions {
     // The document as the wizard's extended mode makes it: with the company and the menu tree.

@@ -84,10 +84,9 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {
-    const tz::PageValues values = main().pageValues();
-    tz::DocumentInputs inputs{values.title, values.description, main().ProjectUID};
+    tz::DocumentInputs inputs{main().values(), main().ProjectUID};
     if (main().extendedMode()) {
-        inputs.company = tz::companyParagraphs(values);
+        inputs.company = tz::companyParagraphs(inputs.values);
         inputs.functions = tz::numberedFunctions(main().windows().step5->tree());
     }
     return inputs;

@@ -106,7 +106,7 @@ const PlaceholderDocument& placeholderDocument() {
         const QString placeholders[] = {QStringLiteral("@title@"), QStringLiteral("@purpose@"),
                                         QStringLiteral("@uid@")};
         PlaceholderDocument d;
-        d.html = html({placeholders[0], placeholders[1], placeholders[2]});
+        d.html = html({{placeholders[0], placeholders[1]}, placeholders[2]});
         QString piece;
         for (qsizetype i = 0; i < d.html.size();) {
             int found = -1;
@@ -133,7 +133,7 @@ const PlaceholderDocument& placeholderDocument() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QList<QString> texts = fuzz::utf16Texts(data, size, 3);
     const PlaceholderDocument& neutral = placeholderDocument();
-    const QString output = html({texts.at(0), texts.at(1), texts.at(2)});
+    const QString output = html({{texts.at(0), texts.at(1)}, texts.at(2)});
 
     for (const QChar markup : {u'<', u'>', u'"'})
         check(output.count(markup) == neutral.html.count(markup), "the user's < > \" are escaped");

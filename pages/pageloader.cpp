@@ -3,6 +3,7 @@
 #include "app/tfrmmain.h"
 #include "pages/projectmemo.h"
 #include "project/projecttext.h"
+#include "project/valueescape.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,7 +11,9 @@
 void loadFields(TfrmMain& main, const QList<FieldBinding>& bindings) {
     main.Loading = true;
     for (const FieldBinding& binding : bindings) {
-        const QStringList lines = tz::valueLines(main.ProjectText, binding.key);
+        QStringList lines = tz::valueLines(main.ProjectText, binding.key);
+        for (QString& line : lines)
+            line = tz::unescapeValueLine(line);
         if (auto* edit = std::get_if<QLineEdit*>(&binding.field)) {
             (*edit)->setText(lines.isEmpty() ? QString() : lines.constLast());
             continue;

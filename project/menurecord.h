@@ -11,6 +11,8 @@ struct TMyMenuData {
     QString Description; // may hold CR LF
     qint32 Tag = 0;
     qint32 Uid = 0;
+
+    friend bool operator==(const TMyMenuData&, const TMyMenuData&) = default;
 };
 
 } // namespace tz

@@ -2,7 +2,9 @@
 
 #include "project/listmarks.h"
 #include "project/projectkeys.h"
+#include "project/projectvalues.h"
 #include "project/relocate.h"
+#include "project/valueescape.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,9 +15,20 @@
 namespace tz {
 namespace {
 
-constexpr std::size_t kSimpleBlocks = 7;
+// Blocks by index: the seven values of keys::rewritten, the structure and the menu, then the
+// extended mode's blocks of keys::extended, each one value.
+constexpr std::size_t kPageBlocks = 7;
 constexpr std::size_t kStructureBlock = 7;
 constexpr std::size_t kMenuBlock = 8;
+constexpr std::size_t kFirstExtended = 9;
+
+bool isValueBlock(std::size_t block) {
+    return block < kPageBlocks || block >= kFirstExtended;
+}
+
+const QString* keyOf(std::size_t block) {
+    return block < kFirstExtended ? keys::rewritten[block] : keys::extended[block - kFirstExtended];
+}
 
 bool beginsWithDot(const QString& entry) {
     return !entry.isEmpty() && entry.at(0) == u'.';
@@ -57,10 +70,11 @@ qsizetype positionOf(const std::array<qsizetype, keys::all.size()>& found, const
                              keys::all.begin())];
 }
 
-bool isRewrittenKey(const QString& line) {
-    return line != keys::NewTitle &&
-           std::any_of(keys::ensured.begin(), keys::ensured.end(),
-                       [&](const QString* key) { return keys::same(line, *key); });
+bool isRewrittenKey(const QString& line, bool extended) {
+    auto same = [&](const QString* key) { return keys::same(line, *key); };
+    return (line != keys::NewTitle &&
+            std::any_of(keys::ensured.begin(), keys::ensured.end(), same)) ||
+           (extended && std::any_of(keys::extended.begin(), keys::extended.end(), same));
 }
 
 // The same string object: the text cannot differ.
@@ -73,17 +87,25 @@ bool same(const QString& a, const QString& b) {
     return identical(a, b) || a == b;
 }
 
-const QString& valueOf(const PageValues& v, std::size_t block) {
-    const std::array<const QString*, kSimpleBlocks> fields = {
+// The value as given, the same string object as the model's where it has one.
+QString valueOf(const ProjectValues& v, std::size_t block) {
+    if (block >= kFirstExtended)
+        return extendedEntry(v, block - kFirstExtended);
+    const std::array<const QString*, kPageBlocks> fields = {
         &v.title,        &v.description,  &v.companyName, &v.companyURL,
         &v.companyEMail, &v.companyPhone, &v.companyInfo};
     return *fields[block];
 }
 
-// A value that began with "." would read back as the end of its block and pile up at
-// every rewrite, so no written value line begins with ".".
+// No written value line begins with ".", which would read back as the end of its block:
+// the title page's values lose their leading points as the page itself shows them, and a
+// line of any other value is escaped.
 QString simpleEntry(std::size_t block, const QString& value) {
-    return block == 0 ? stripLeadingDots(value) : stripLeadingDotsPerLine(value);
+    if (block == 0)
+        return escapeValueLines(stripLeadingDots(value));
+    if (block == 1)
+        return escapeValueLines(stripLeadingDotsPerLine(value));
+    return escapeValueLines(value);
 }
 
 void appendRecord(QStringList& out, const TMyMenuData& record) {
@@ -93,9 +115,9 @@ void appendRecord(QStringList& out, const TMyMenuData& record) {
     out.append(u);
     out.append(QString::number(record.Uid));
     out.append(c);
-    out.append(stripLeadingDotsPerLine(record.Caption));
+    out.append(escapeValueLines(record.Caption));
     out.append(d);
-    out.append(stripLeadingDotsPerLine(record.Description));
+    out.append(escapeValueLines(record.Description));
     out.append(l);
     out.append(record.Tag == 0 ? zero : QString::number(record.Tag));
 }
@@ -132,26 +154,44 @@ bool isNumber(const QString& entry, qint32 number) {
 // The eight entries from the position are the record as a rewrite writes it.
 bool holdsRecord(const QStringList& text, qsizetype at, const TMyMenuData& record) {
     return text.at(at) == u".u" && isNumber(text.at(at + 1), record.Uid) &&
-           text.at(at + 2) == u".c" && text.at(at + 3) == stripLeadingDotsPerLine(record.Caption) &&
-           text.at(at + 4) == u".d" &&
-           text.at(at + 5) == stripLeadingDotsPerLine(record.Description) &&
+           text.at(at + 2) == u".c" && text.at(at + 3) == escapeValueLines(record.Caption) &&
+           text.at(at + 4) == u".d" && text.at(at + 5) == escapeValueLines(record.Description) &&
            text.at(at + 6) == u".l" && isNumber(text.at(at + 7), record.Tag);
 }
 
 struct Block {
-    std::size_t index; // in keys::rewritten
-    qsizetype key;     // position of the key line
-    qsizetype end;     // first position after the old value lines
+    std::size_t index;
+    qsizetype key; // position of the key line
+    qsizetype end; // first position after the old value lines
 };
 
 } // namespace
 
-void renewProjectText(QStringList& text, const PageValues& values,
-                      const QStringList& structureLines, const MenuRecords& menu) {
-    ProjectRenewer().renew(text, values, structureLines, menu);
+void renewProjectText(QStringList& text, const ProjectValues& values,
+                      const QStringList& structureLines, const MenuRecords& menu, bool extended) {
+    ProjectRenewer(extended).renew(text, values, structureLines, menu);
 }
 
-void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
+// An extended block's key goes before the next extended block's, in the order of
+// keys::extended, or else just before ".NewTitle".
+void ProjectRenewer::ensureExtendedKeys(QStringList& text, const ProjectValues& values,
+                                        std::array<qsizetype, keys::all.size()>& found) const {
+    for (std::size_t e = keys::extended.size(); e-- > 0;) {
+        if (positionOf(found, keys::extended[e]) >= 0 ||
+            valueOf(values, kFirstExtended + e).isEmpty())
+            continue;
+        qsizetype at = positionOf(found, &keys::NewTitle);
+        for (std::size_t later = e + 1; later < keys::extended.size(); ++later) {
+            const qsizetype next = positionOf(found, keys::extended[later]);
+            if (next >= 0 && next < at)
+                at = next;
+        }
+        text.insert(at, *keys::extended[e]);
+        found = findAllKeys(text);
+    }
+}
+
+void ProjectRenewer::renewAll(QStringList& text, const ProjectValues& values,
                               const QStringList& structureLines, const MenuRecords& menu,
                               const MenuHistory* history) {
     auto found = findAllKeys(text);
@@ -161,9 +201,11 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
             ensureKey(text, *key);
         found = findAllKeys(text);
     }
+    if (m_extended)
+        ensureExtendedKeys(text, values, found);
     // The last line is never removed, so a block whose key is the last line would keep its
     // previous value there and grow by a line at every rewrite; a closing ".Finish" stops it.
-    if (isRewrittenKey(text.constLast())) {
+    if (isRewrittenKey(text.constLast(), m_extended)) {
         text.append(keys::Finish);
         found = findAllKeys(text);
     }
@@ -172,9 +214,12 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
 
     std::vector<Block> blocks;
     blocks.reserve(kBlocks);
-    for (std::size_t b = 0; b < kBlocks; ++b) {
-        const qsizetype k = positionOf(found, keys::rewritten[b]);
-        blocks.push_back({b, k, regionEnd(text, k, b == kMenuBlock)});
+    m_key.fill(-1);
+    m_size.fill(0);
+    for (std::size_t b = 0; b < blockCount(); ++b) {
+        const qsizetype k = positionOf(found, keyOf(b));
+        if (k >= 0)
+            blocks.push_back({b, k, regionEnd(text, k, b == kMenuBlock)});
     }
     // A structure line that began with "." would end its block early at the next rewrite;
     // such a text is rewritten whole every time.
@@ -187,7 +232,7 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
 
     // Each block's entries are made straight into the new text.
     auto written = [&](std::size_t b) {
-        return b < kSimpleBlocks ? 1 : b == kMenuBlock ? 8 * menu.size() : structureLines.size();
+        return isValueBlock(b) ? 1 : b == kMenuBlock ? 8 * menu.size() : structureLines.size();
     };
     qsizetype size = count;
     for (const Block& b : blocks)
@@ -200,7 +245,7 @@ void ProjectRenewer::renewAll(QStringList& text, const PageValues& values,
             out.append(std::move(text[pos]));
         m_key[b.index] = out.size() - 1;
         m_size[b.index] = written(b.index);
-        if (b.index < kSimpleBlocks) {
+        if (isValueBlock(b.index)) {
             m_given[b.index] = valueOf(values, b.index);
             out.append(simpleEntry(b.index, m_given[b.index]));
         } else if (b.index == kStructureBlock) {
@@ -243,24 +288,30 @@ bool holdsValue(const QStringList& text, qsizetype at, qsizetype count, const QS
 
 // The values of several lines, as a file holds them, become one entry each, as a rewrite
 // writes them; the file is the same.
-bool ProjectRenewer::adopt(QStringList& text, const PageValues& values,
+bool ProjectRenewer::adopt(QStringList& text, const ProjectValues& values,
                            const QStringList& structureLines, const MenuRecords& menu,
                            const MenuHistory* history, LinesSource linesSource) {
     auto found = findAllKeys(text);
     if (std::any_of(keys::ensured.begin(), keys::ensured.end(),
                     [&](const QString* key) { return positionOf(found, key) < 0; }) ||
-        isRewrittenKey(text.constLast()) ||
+        isRewrittenKey(text.constLast(), m_extended) ||
         std::any_of(structureLines.begin(), structureLines.end(), beginsWithDot))
         return false;
     // The value's lines (from, to) that become the value's one entry, its very string.
     std::vector<std::tuple<qsizetype, qsizetype, QString>> joined;
-    for (std::size_t b = 0; b < kBlocks; ++b) {
-        const qsizetype key = positionOf(found, keys::rewritten[b]);
+    for (std::size_t b = 0; b < blockCount(); ++b) {
+        const qsizetype key = positionOf(found, keyOf(b));
+        if (key < 0) {
+            // Only an extended block can be missing here; it is written once it has a value.
+            if (!valueOf(values, b).isEmpty())
+                return false;
+            continue;
+        }
         const qsizetype at = key + 1;
         const qsizetype end = regionEnd(text, key, b == kMenuBlock);
         const qsizetype size = end - at;
         bool same = false;
-        if (b < kSimpleBlocks) {
+        if (isValueBlock(b)) {
             QString entry = simpleEntry(b, valueOf(values, b));
             same = holdsValue(text, at, size, entry);
             if (same && size > 1)
@@ -284,12 +335,15 @@ bool ProjectRenewer::adopt(QStringList& text, const PageValues& values,
         text.remove(at + 1, end - at - 1);
     }
     found = findAllKeys(text);
-    for (std::size_t b = 0; b < kBlocks; ++b) {
-        m_key[b] = positionOf(found, keys::rewritten[b]);
-        m_size[b] = regionEnd(text, m_key[b], b == kMenuBlock) - m_key[b] - 1;
+    m_key.fill(-1);
+    m_size.fill(0);
+    for (std::size_t b = 0; b < blockCount(); ++b) {
+        m_key[b] = positionOf(found, keyOf(b));
+        if (m_key[b] >= 0)
+            m_size[b] = regionEnd(text, m_key[b], b == kMenuBlock) - m_key[b] - 1;
+        if (isValueBlock(b))
+            m_given[b] = valueOf(values, b);
     }
-    for (std::size_t b = 0; b < kSimpleBlocks; ++b)
-        m_given[b] = valueOf(values, b);
     m_tree = history ? history->tree() : 0;
     m_revision = history ? history->revision() : 0;
     m_valid = true;
@@ -297,7 +351,7 @@ bool ProjectRenewer::adopt(QStringList& text, const PageValues& values,
     return true;
 }
 
-void ProjectRenewer::renew(QStringList& text, const PageValues& values,
+void ProjectRenewer::renew(QStringList& text, const ProjectValues& values,
                            const QStringList& structureLines, const MenuRecords& menu,
                            const MenuHistory* history, LinesSource linesSource) {
     if (!m_valid || !stillWritten(text)) {
@@ -305,12 +359,20 @@ void ProjectRenewer::renew(QStringList& text, const PageValues& values,
         remember(text, structureLines, linesSource);
         return;
     }
-    for (std::size_t b = 0; b < kSimpleBlocks; ++b) {
-        const QString& value = valueOf(values, b);
+    for (std::size_t b = 0; b < blockCount(); ++b) {
+        if (!isValueBlock(b))
+            continue;
+        QString value = valueOf(values, b);
         if (same(value, m_given[b]))
             continue;
+        if (m_key[b] < 0) {
+            // A block the text does not hold yet is inserted by a whole rewrite.
+            renewAll(text, values, structureLines, menu, history);
+            remember(text, structureLines, linesSource);
+            return;
+        }
         text[m_key[b] + 1] = simpleEntry(b, value);
-        m_given[b] = value;
+        m_given[b] = std::move(value);
     }
     const bool sameLines = linesSource != LinesSource{} && linesSource == m_linesSource &&
                            structureLines.size() == m_linesSize &&
@@ -323,7 +385,7 @@ void ProjectRenewer::renew(QStringList& text, const PageValues& values,
 
 void ProjectRenewer::resized(std::size_t block, qsizetype difference) {
     m_size[block] += difference;
-    for (std::size_t b = 0; b < kBlocks; ++b) {
+    for (std::size_t b = 0; b < blockCount(); ++b) {
         if (m_key[b] > m_key[block])
             m_key[b] += difference;
     }
@@ -428,13 +490,15 @@ void ProjectRenewer::remember(const QStringList& text, const QStringList& struct
     m_linesSize = structureLines.size();
     m_textSize = text.size();
     m_textData = text.constData();
-    for (std::size_t b = 0; b < kBlocks; ++b)
+    for (std::size_t b = 0; b < blockCount(); ++b)
         m_marks[b] = blockMarks(text, b);
 }
 
 ProjectRenewer::BlockMarks ProjectRenewer::blockMarks(const QStringList& text,
                                                       std::size_t block) const {
     const qsizetype k = m_key[block];
+    if (k < 0)
+        return {};
     const qsizetype size = m_size[block];
     return {text.at(k).constData(), size ? text.at(k + 1).constData() : nullptr,
             size ? text.at(k + size).constData() : nullptr};
@@ -443,7 +507,7 @@ ProjectRenewer::BlockMarks ProjectRenewer::blockMarks(const QStringList& text,
 bool ProjectRenewer::stillWritten(const QStringList& text) const {
     if (text.size() != m_textSize || text.constData() != m_textData)
         return false;
-    for (std::size_t b = 0; b < kBlocks; ++b) {
+    for (std::size_t b = 0; b < blockCount(); ++b) {
         if (blockMarks(text, b) != m_marks[b])
             return false;
     }

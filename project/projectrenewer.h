@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/listmarks.h"
+#include "project/projectkeys.h"
 #include "project/projecttext.h"
 
 #include <array>
@@ -25,9 +26,12 @@ struct LinesSource {
 
 class ProjectRenewer {
 public:
+    // In the extended mode the blocks of keys::extended are written too.
+    explicit ProjectRenewer(bool extended = false) : m_extended(extended) {}
+
     // The same list of structure lines, left as it was and with the same source as last
     // time, is taken as unchanged without being compared.
-    void renew(QStringList& text, const PageValues& values, const QStringList& structureLines,
+    void renew(QStringList& text, const ProjectValues& values, const QStringList& structureLines,
                const MenuRecords& menu, const MenuHistory* history = nullptr,
                LinesSource linesSource = {});
     // When the text is exactly what a rewrite with these values would make of it, as an
@@ -35,16 +39,19 @@ public:
     // first rewrite after opening touches only what changes; a value's lines then become
     // its one entry, as a rewrite writes it (the file is the same). False, and nothing
     // changed or learnt, otherwise.
-    bool adopt(QStringList& text, const PageValues& values, const QStringList& structureLines,
+    bool adopt(QStringList& text, const ProjectValues& values, const QStringList& structureLines,
                const MenuRecords& menu, const MenuHistory* history = nullptr,
                LinesSource linesSource = {});
     // The next rewrite rewrites every block.
     void forget() { m_valid = false; }
 
 private:
-    static constexpr std::size_t kBlocks = 9;
+    static constexpr std::size_t kBlocks = 9 + keys::extended.size();
+    std::size_t blockCount() const { return m_extended ? kBlocks : 9; }
+    void ensureExtendedKeys(QStringList& text, const ProjectValues& values,
+                            std::array<qsizetype, keys::all.size()>& found) const;
 
-    void renewAll(QStringList& text, const PageValues& values, const QStringList& structureLines,
+    void renewAll(QStringList& text, const ProjectValues& values, const QStringList& structureLines,
                   const MenuRecords& menu, const MenuHistory* history);
     bool renewStructure(QStringList& text, const QStringList& structureLines);
     bool renewMenu(QStringList& text, const MenuRecords& menu, const MenuHistory* history);
@@ -58,12 +65,14 @@ private:
     using BlockMarks = std::array<const QChar*, 3>;
     BlockMarks blockMarks(const QStringList& text, std::size_t block) const;
 
+    bool m_extended = false;
     bool m_valid = false;
-    // Where each block stands: its key line, and the entries written after it.
+    // Where each block stands: its key line (-1 for a block the text does not hold), and the
+    // entries written after it.
     std::array<qsizetype, kBlocks> m_key{};
     std::array<qsizetype, kBlocks> m_size{};
     // The values written, as they were given, and the tree state the menu block shows.
-    std::array<QString, 7> m_given;
+    std::array<QString, kBlocks> m_given;
     quint64 m_tree = 0;
     quint64 m_revision = 0;
     // The structure lines last written: their source, storage, length and first and last

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/menuedit.h"
+#include "project/projectvalues.h"
 
 #include <QList>
 #include <QString>
@@ -8,18 +9,6 @@
 #include <QStringView>
 
 namespace tz {
-
-// The values of the pages' project fields at the moment of a rewrite. Multi-line values
-// hold CR LF between their lines.
-struct PageValues {
-    QString title;
-    QString description;
-    QString companyName;
-    QString companyURL;
-    QString companyEMail;
-    QString companyPhone;
-    QString companyInfo;
-};
 
 // True when the line is one of the project's key lines (letter case ignored).
 bool isProjectKey(QStringView line);
@@ -32,10 +21,11 @@ QStringList newProjectText(const QString& projectUid);
 // Makes sure a key line exists (before ".Finish", or appended with a new ".Finish").
 void ensureKey(QStringList& text, QString key);
 
-// Rewrites every block of the project text from the values given. Runs in time linear in
-// the size of the text and of the values.
-void renewProjectText(QStringList& text, const PageValues& values,
-                      const QStringList& structureLines, const MenuRecords& menu);
+// Rewrites every block of the project text from the values given; in the extended mode also
+// the extended blocks. Runs in time linear in the size of the text and of the values.
+void renewProjectText(QStringList& text, const ProjectValues& values,
+                      const QStringList& structureLines, const MenuRecords& menu,
+                      bool extended = false);
 
 // Removes every leading "." of the text, or of each of its lines.
 QString stripLeadingDots(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "project/random32.h"
 #include "project/textlines.h"
+#include "project/valueescape.h"
 
 #include <QHash>
 
@@ -26,11 +27,17 @@ struct FieldLines {
     qsizetype count = 0;
     qsizetype firstEntry = -1;
     qsizetype lastEntry = -1;
+    bool escaped = false; // a line was written escaped
 
     void append(const QString& line, QStringView separator, qsizetype entry) {
         if (count++ > 0)
             text += separator;
-        text += line;
+        if (isEscapedLine(line)) {
+            escaped = true;
+            text += QStringView(line).sliced(1);
+        } else {
+            text += line;
+        }
         const bool follows = count == 1 || (lastEntry >= 0 && entry == lastEntry + 1);
         firstEntry = follows ? (count == 1 ? entry : firstEntry) : -1;
         lastEntry = follows ? entry : -1;
@@ -121,7 +128,9 @@ private:
         // twice, which in a large project is most of its memory. The file is the same.
         if (m_text && description.count > 1 && description.firstEntry >= 0) {
             QStringList& text = *m_text;
-            text[description.firstEntry] = read.data.Description;
+            text[description.firstEntry] = description.escaped
+                                               ? escapeValueLines(read.data.Description)
+                                               : read.data.Description;
             for (qsizetype e = description.firstEntry + 1; e <= description.lastEntry; ++e)
                 text[e] = QString();
             m_joined.push_back({description.firstEntry + 1, description.lastEntry + 1});

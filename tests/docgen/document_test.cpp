@@ -23,8 +23,8 @@ DocBuffer build(int mode, const DocumentInputs& inputs) {
 }
 
 const DocumentInputs kCalculator{
-    QStringLiteral("Калькулятор"),
-    QStringLiteral("Считает суммы и разности.\r\nВедёт журнал вычислений."),
+    {QStringLiteral("Калькулятор"),
+     QStringLiteral("Считает суммы и разности.\r\nВедёт журнал вычислений.")},
     QStringLiteral("20260108123456654321")};
 
 // The lines from the one after the body's heading 1.2 on.
@@ -48,7 +48,7 @@ TEST(Document, HtmlMatchesTheReferenceDocument) {
 TEST(Document, ExtendedContentOfAnEmptyProjectLeavesTheReferenceDocument) {
     QFile golden(QStringLiteral(TZ_DOCGEN_TEST_DATA "/calculator.html"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-    PageValues blank;
+    ProjectValues blank;
     blank.companyURL = QStringLiteral("  ");
     blank.companyInfo = QStringLiteral("\r\n \r\n");
     DocumentInputs inputs = kCalculator;
@@ -69,7 +69,7 @@ TEST(Document, ExtendedContentFollowsTheProgramNameAndTheFunctionsSentence) {
     tree.setCaption(recent, QStringLiteral("Недавние"));
     tree.setDescription(recent, QString());
     tree.setCaption(tree.addItem(tree.root(), 10000004), QStringLiteral("Справка"));
-    PageValues company;
+    ProjectValues company;
     company.companyName = QStringLiteral("ООО \"Ромашка\"");
     company.companyEMail = QStringLiteral("a@example.org");
     company.companyInfo = QStringLiteral("Первая\r\n\r\nвторая");
@@ -121,7 +121,7 @@ TEST(Document, EmptyTitlePurposeAndIdentifier) {
 
 TEST(Document, SeveralPurposeLinesAreOneElement) {
     DocumentInputs inputs = kCalculator;
-    inputs.description = QStringLiteral("раз\r\nдва <b>\r\n\r\nчетыре");
+    inputs.values.description = QStringLiteral("раз\r\nдва <b>\r\n\r\nчетыре");
     EXPECT_EQ(afterPurposeHeading(build(DocModeHtml, inputs), 4),
               (QStringList{"</H2>", "<P>", QStringLiteral("раз\r\nдва &lt;b&gt;\r\n\r\nчетыре"),
                            "</P>"}));
@@ -160,7 +160,7 @@ TEST(HtmlOutput, CrLfAfterEveryLineAndReferencesForWhatTheCodePageLacks) {
     EXPECT_EQ(escapeHtmlText(QString(QChar(0xD800))), QStringLiteral("&#65533;"));
     DocBuffer built;
     const QByteArray bytes =
-        renderDocument(built, DocFormat::Html, {QStringLiteral("Ω"), QStringLiteral("😀"), {}});
+        renderDocument(built, DocFormat::Html, {{QStringLiteral("Ω"), QStringLiteral("😀")}});
     DocMode = DocModeNone;
     EXPECT_FALSE(bytes.contains('?'));
 }

@@ -186,7 +186,7 @@ private Q_SLOTS:
         tz::DocBuffer doc;
         const QByteArray bytes =
             tz::renderDocument(doc, *tz::docFormatNamed(format),
-                               {title, description, QStringLiteral("1")}, tz::pagedDocumentBytes);
+                               {{title, description}, QStringLiteral("1")}, tz::pagedDocumentBytes);
         tz::DocMode = tz::DocModeNone;
         const QString path = dir.filePath(QStringLiteral("document.") + format);
         QFile file(path);

@@ -61,8 +61,8 @@ class Step7Test : public QObject {
         tz::DocBuffer doc;
         const QByteArray bytes = tz::renderDocument(
             doc, format,
-            {step2->PrTitle->text(),
-             step2->PrDescription->toPlainText().replace(u'\n', QStringLiteral("\r\n")),
+            {{step2->PrTitle->text(),
+              step2->PrDescription->toPlainText().replace(u'\n', QStringLiteral("\r\n"))},
              f.main().ProjectUID});
         tz::DocMode = tz::DocModeNone;
         return bytes;

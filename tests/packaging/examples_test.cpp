@@ -116,7 +116,7 @@ TEST(Examples, AreAFixedPointOfTheRewrite) {
         EXPECT_TRUE(std::all_of(uid.cbegin(), uid.cend(), [](QChar c) { return c.isDigit(); }));
         EXPECT_EQ(readable(text.mid(0, 8)), readable(tz::newProjectText(uid).mid(0, 8)));
 
-        tz::PageValues values;
+        tz::ProjectValues values;
         values.title = tz::singleValue(text, u".Title");
         values.description = joined(tz::valueLines(text, u".Description"));
         values.companyName = tz::singleValue(text, u".CompanyName");

@@ -87,7 +87,7 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
         for (int i = random.bounded(0, 12); i > 0; --i)
             text.append(any(random, pieces));
         QStringList expected = text;
-        PageValues v;
+        ProjectValues v;
         Tree t;
         QStringList structure;
         StructureLinesState state;

@@ -1,6 +1,8 @@
 #include "project/projectfile.h"
 #include "project/projecttext.h"
+#include "project/random32.h"
 #include "renewreference.h"
+#include "structure/menutreeloader.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -18,8 +20,8 @@ const QStringList kHeader = {
     QStringLiteral("# PROJECT INFO ###############################"),
 };
 
-PageValues sampleValues() {
-    PageValues v;
+ProjectValues sampleValues() {
+    ProjectValues v;
     v.title = QStringLiteral("Учёт склада");
     v.description = QStringLiteral("Первая строка\r\nВторая строка");
     v.companyName = QStringLiteral("ООО \"Ромашка\"");
@@ -118,7 +120,7 @@ TEST(Renew, AnEmptyTextGetsEveryKeyInOrder) {
 
 TEST(Renew, ReplacesEveryOldValueLineWithOneEntry) {
     QStringList text{"#", ".title", "one", "two", ".Description", "a", "b", "c", ".Finish"};
-    PageValues v;
+    ProjectValues v;
     v.title = QStringLiteral("new");
     v.description = QStringLiteral("d");
     renewProjectText(text, v, {}, {});
@@ -128,7 +130,7 @@ TEST(Renew, ReplacesEveryOldValueLineWithOneEntry) {
 TEST(Renew, NeverRemovesTheLastLineOfTheText) {
     // ".CompanyInfo" stands after ".Finish", so the old value is the text's last line.
     QStringList text{"#", ".Finish", ".CompanyInfo", "old"};
-    PageValues v;
+    ProjectValues v;
     v.companyInfo = QStringLiteral("new");
     renewProjectText(text, v, {}, {});
     EXPECT_EQ(text.mid(text.size() - 3), (QStringList{".CompanyInfo", "new", "old"}));
@@ -136,7 +138,7 @@ TEST(Renew, NeverRemovesTheLastLineOfTheText) {
 
 TEST(Renew, KeepsAStrayDotLineAndStopsBeforeIt) {
     QStringList text{"#", ".Title", "t", ".remark", "kept", ".Finish"};
-    PageValues v;
+    ProjectValues v;
     v.title = QStringLiteral("x");
     renewProjectText(text, v, {}, {});
     EXPECT_EQ(text.mid(0, 5), (QStringList{"#", ".Title", "x", ".remark", "kept"}));
@@ -161,19 +163,41 @@ TEST(Renew, WritesStructureInTreeOrderAndMenuRecordsInReverse) {
                            ".NewTitle"}));
 }
 
-TEST(Renew, ValuesBeginningWithADotDoNotPileUp) {
-    QStringList text = newProjectText(QStringLiteral("1"));
-    PageValues v;
-    v.companyName = QStringLiteral(".abc");
-    v.companyInfo = QStringLiteral("x\r\n.y");
-    const MenuRecords menu{{".Пункт", ".Описание", 0, 10000000}};
-    for (int i = 0; i < 3; ++i)
-        renewProjectText(text, v, {}, menu);
-    EXPECT_EQ(valueLines(text, u".CompanyName"), QStringList{"abc"});
-    const QStringList saved = parseProjectBytes(serializeProject(text).bytes);
-    EXPECT_EQ(valueLines(saved, u".CompanyInfo"), (QStringList{"x", "y"}));
-    EXPECT_EQ(saved.count(QStringLiteral("Пункт")), 1);
-    EXPECT_EQ(saved.count(QStringLiteral(".u")), 1);
+// A line that begins with "." (or with "\"s and then ".") is written with one more "\" in
+// front, does not end its block, and reads back as typed; other lines keep their bytes.
+TEST(Renew, ValuesBeginningWithADotComeBackAsTyped) {
+    const struct {
+        const char* typed;
+        const char* written;
+    } cases[] = {{".NET Framework 4.8", "\\.NET Framework 4.8"},
+                 {".Title", "\\.Title"},
+                 {".u", "\\.u"},
+                 {"\\.x", "\\\\.x"},
+                 {"\\x", "\\x"},
+                 {"x.y", "x.y"}};
+    for (const auto& c : cases) {
+        const QString typed = QString::fromUtf8(c.typed);
+        QStringList text = newProjectText(QStringLiteral("1"));
+        ProjectValues v;
+        v.companyName = typed;
+        v.companyInfo = QStringLiteral("x\r\n") + typed;
+        v.customer = typed;
+        v.agreedBy = {typed, typed};
+        const MenuRecords menu{{typed, typed + QStringLiteral("\r\n") + typed, 0, 10000000},
+                               {QStringLiteral("Б"), QStringLiteral("в"), 0, 10000001}};
+        for (int i = 0; i < 3; ++i)
+            renewProjectText(text, v, {"1:10000001", "1:10000000", "0:R"}, menu, true);
+        const QStringList saved = parseProjectBytes(serializeProject(text).bytes);
+        EXPECT_EQ(valueLines(saved, u".CompanyName"), QStringList{QString::fromUtf8(c.written)});
+        const ProjectValues read = readProjectValues(saved, true);
+        EXPECT_EQ(read.companyName, v.companyName) << c.typed;
+        EXPECT_EQ(read.companyInfo, v.companyInfo) << c.typed;
+        EXPECT_EQ(read.customer, v.customer) << c.typed;
+        EXPECT_EQ(read.agreedBy, v.agreedBy) << c.typed;
+        Random32 random(0);
+        EXPECT_EQ(loadMenuTree(saved, random).tree.records(), menu) << c.typed;
+        EXPECT_EQ(saved.count(QStringLiteral(".u")), 2) << c.typed;
+    }
 }
 
 TEST(Renew, ABlockWhoseKeyIsTheLastLineDoesNotGrow) {
@@ -233,7 +257,7 @@ TEST(Renew, MatchesTheLiteralRewriteOnHandEditedTexts) {
         const int length = random.bounded(0, 16);
         for (int i = 0; i < length; ++i)
             text.append(pieces.at(random.bounded(pieces.size())));
-        PageValues v = sampleValues();
+        ProjectValues v = sampleValues();
         if (random.bounded(2))
             v.companyName = QStringLiteral(".lead");
         const QStringList structure = random.bounded(2) ? QStringList{"1:5", "0:R"} : QStringList{};

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "project/projecttext.h"
+#include "project/valueescape.h"
 
 // The rewrite done the slow, literal way: one deletion and one insertion at a time. The
 // fast rewrite must give exactly the same text.
-inline void referenceRenew(QStringList& t, const tz::PageValues& v, const QStringList& structure,
+inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QStringList& structure,
                            const tz::MenuRecords& menu) {
     for (const char* key : {"NewTitle", "Title", "Description", "CompanyName", "CompanyURL",
                             "CompanyEMail", "CompanyPhone", "CompanyInfo", "Structure", "Menu"})
@@ -25,13 +26,13 @@ inline void referenceRenew(QStringList& t, const tz::PageValues& v, const QStrin
         return end;
     };
     const QList<std::pair<QString, QString>> simple = {
-        {".Title", tz::stripLeadingDots(v.title)},
-        {".Description", tz::stripLeadingDotsPerLine(v.description)},
-        {".CompanyName", tz::stripLeadingDotsPerLine(v.companyName)},
-        {".CompanyURL", tz::stripLeadingDotsPerLine(v.companyURL)},
-        {".CompanyEMail", tz::stripLeadingDotsPerLine(v.companyEMail)},
-        {".CompanyPhone", tz::stripLeadingDotsPerLine(v.companyPhone)},
-        {".CompanyInfo", tz::stripLeadingDotsPerLine(v.companyInfo)}};
+        {".Title", tz::escapeValueLines(tz::stripLeadingDots(v.title))},
+        {".Description", tz::escapeValueLines(tz::stripLeadingDotsPerLine(v.description))},
+        {".CompanyName", tz::escapeValueLines(v.companyName)},
+        {".CompanyURL", tz::escapeValueLines(v.companyURL)},
+        {".CompanyEMail", tz::escapeValueLines(v.companyEMail)},
+        {".CompanyPhone", tz::escapeValueLines(v.companyPhone)},
+        {".CompanyInfo", tz::escapeValueLines(v.companyInfo)}};
     for (const auto& [key, value] : simple) {
         const qsizetype k = tz::findKey(t, key);
         while (k + 1 < t.size() - 1 && !dot(t.at(k + 1)))
@@ -48,10 +49,9 @@ inline void referenceRenew(QStringList& t, const tz::PageValues& v, const QStrin
         t.removeAt(k + 1);
     for (const tz::TMyMenuData& r : menu) {
         for (const QString& line :
-             {QString::number(r.Tag), QStringLiteral(".l"),
-              tz::stripLeadingDotsPerLine(r.Description), QStringLiteral(".d"),
-              tz::stripLeadingDotsPerLine(r.Caption), QStringLiteral(".c"), QString::number(r.Uid),
-              QStringLiteral(".u")})
+             {QString::number(r.Tag), QStringLiteral(".l"), tz::escapeValueLines(r.Description),
+              QStringLiteral(".d"), tz::escapeValueLines(r.Caption), QStringLiteral(".c"),
+              QString::number(r.Uid), QStringLiteral(".u")})
             t.insert(k + 1, line);
     }
 }
