@@ -3,7 +3,7 @@
 #include "app/filetype.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
-#include "pages/step3owner.h"
+#include "pages/step4.h"
 #include "pages/uiseam.h"
 #include "project/projectfile.h"
 #include "project/projectid.h"
@@ -11,6 +11,7 @@
 #include "structure/step5.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -140,6 +141,7 @@ bool TfrmMain::readProject(const QString& givenPath, QString* error) {
     m_stamp = loaded.stamp;
     ProjectText = std::move(loaded.text);
     ProjectUID = tz::singleValue(ProjectText, u".ProjectUID");
+    m_values = tz::readProjectValues(ProjectText, m_extendedMode);
     m_reportedUnencodable.clear();
     TZread();
     Q_EMIT projectReplaced();
@@ -166,13 +168,14 @@ bool TfrmMain::claimProjectFile(const QString& path) {
 void TfrmMain::TZnew() {
     ProjectUID = tz::makeProjectId(QDate::currentDate(), tz::processRandom());
     ProjectText = tz::newProjectText(ProjectUID);
+    // The title page was emptied before; the new project holds no other value either.
+    m_values = {};
     m_reportedUnencodable.clear();
     Q_EMIT projectReplaced();
 }
 
 void TfrmMain::TZread() {
-    setWindowTitle(
-        tz::projectCaption(m_windows.step2 ? m_windows.step2->PrTitle->text() : QString()));
+    setWindowTitle(tz::projectCaption(m_windows.step2 ? m_values.title : QString()));
 }
 
 void TfrmMain::TZrenew() {
@@ -190,28 +193,32 @@ void TfrmMain::TZrenew() {
         if (stripped != title)
             step2->PrTitle->setText(stripped);
     }
-    const tz::ProjectValues current = values();
     const MenuState menu = menuState();
-    m_renewer.renew(ProjectText, current, StructureLines, menu.records, menu.history,
+    m_renewer.renew(ProjectText, m_values, StructureLines, menu.records, menu.history,
                     {m_structureState.tree, m_structureState.revision});
-    setWindowTitle(tz::projectCaption(current.title));
+    setWindowTitle(tz::projectCaption(m_values.title));
     m_renewing = false;
 }
 
-tz::ProjectValues TfrmMain::values() const {
-    tz::ProjectValues values;
-    if (const TfrmStep2* step2 = m_windows.step2) {
-        values.title = step2->PrTitle->text();
-        values.description = step2->PrDescription->projectText();
-    }
-    if (const TfrmStep3owner* owner = m_windows.step3owner) {
-        values.companyName = owner->prCompanyName->text();
-        values.companyURL = owner->prCompanyURL->text();
-        values.companyEMail = owner->prCompanyEMail->text();
-        values.companyPhone = owner->prCompanyPhone->text();
-        values.companyInfo = owner->prCompanyInfo->projectText();
-    }
-    return values;
+void TfrmMain::setExtendedMode(bool on) {
+    m_extendedMode = on;
+    m_renewer = tz::ProjectRenewer(on);
+}
+
+QWidget* TfrmMain::nextPageOf(const QWidget* page) const {
+    const std::optional<Page> from = m_windows.pageOf(page);
+    const std::optional<Page> to = from ? nextPage(*from, chainState()) : std::nullopt;
+    return to ? m_windows.page(*to) : nullptr;
+}
+
+QWidget* TfrmMain::previousPageOf(const QWidget* page) const {
+    const std::optional<Page> from = m_windows.pageOf(page);
+    const std::optional<Page> to = from ? previousPage(*from, chainState()) : std::nullopt;
+    return to ? m_windows.page(*to) : nullptr;
+}
+
+ChainState TfrmMain::chainState() const {
+    return {m_extendedMode, m_windows.step4 && m_windows.step4->checkMenu->isChecked()};
 }
 
 TfrmMain::MenuState TfrmMain::menuState() const {
@@ -226,7 +233,7 @@ TfrmMain::MenuState TfrmMain::menuState() const {
 // same.
 void TfrmMain::learnRewrittenText() {
     const MenuState menu = menuState();
-    m_renewer.adopt(ProjectText, values(), StructureLines, menu.records, menu.history,
+    m_renewer.adopt(ProjectText, m_values, StructureLines, menu.records, menu.history,
                     {m_structureState.tree, m_structureState.revision});
 }
 

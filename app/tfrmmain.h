@@ -56,10 +56,17 @@ public:
     // The extended mode (--extended): the structure pages are on the way, and the document
     // holds the company and the menu tree. Set before the pages are created.
     bool extendedMode() const { return m_extendedMode; }
-    void setExtendedMode(bool on) { m_extendedMode = on; }
+    void setExtendedMode(bool on);
 
-    // The values of the pages' project fields as they stand, memos with CR LF between lines.
-    tz::ProjectValues values() const;
+    // The project's values: the one model that the pages load from when they are shown and
+    // write to at every change, calling TZrenew after it; TZrenew, the document and export
+    // read it. Filled from the project text when a project is opened or created.
+    const tz::ProjectValues& values() const { return m_values; }
+    tz::ProjectValues& values() { return m_values; }
+
+    // Where "Далее >>" and "<<  Вернуться" of a page lead (see pagechain.h).
+    QWidget* nextPageOf(const QWidget* page) const;
+    QWidget* previousPageOf(const QWidget* page) const;
 
     Windows& windows() { return m_windows; }
     UiSeam& seam() { return m_seam; }
@@ -88,6 +95,7 @@ private:
         const tz::MenuHistory* history = nullptr;
     };
     MenuState menuState() const;
+    ChainState chainState() const;
     void learnRewrittenText();
 
     UiSeam& m_seam;
@@ -98,6 +106,7 @@ private:
     tz::ProjectLock m_lock;
     // What the project file held when this wizard last read or wrote it.
     tz::FileStamp m_stamp;
+    tz::ProjectValues m_values;
     tz::ProjectRenewer m_renewer;
     tz::StructureLinesState m_structureState;
     bool m_renewing = false;

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "app/pagechain.h"
+
+#include <optional>
+
+class QWidget;
+
 class TfrmAbout;
 class TfrmAddMenuItem;
 class TfrmStep1;
 class TfrmStep2;
 class TfrmStep3os;
+class TfrmStep3approval;
 class TfrmStep3owner;
 class TfrmStep4;
 class TfrmStep5;
@@ -27,4 +34,8 @@ struct Windows {
     TfrmStep7* step7 = nullptr;
     TfrmStep9* step9 = nullptr;
     TfrmStep3os* step3os = nullptr;
+    TfrmStep3approval* step3approval = nullptr;
+
+    QWidget* page(Page page) const;
+    std::optional<Page> pageOf(const QWidget* window) const;
 };

@@ -7,6 +7,7 @@
 #include "online/step9.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
+#include "pages/step3approval.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
@@ -44,6 +45,7 @@ std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& argument
     create(*main, w.step7, *main);
     create(*main, w.step9, *main);
     create(*main, w.step3os, *main);
+    create(*main, w.step3approval, *main);
     // A project from the command line was read before the pages existed; they fill
     // themselves from it now.
     if (!main->ProjectText.isEmpty()) {

@@ -5,11 +5,8 @@
 #include "docgen/docwriter.h"
 #include "docgen/extendedcontent.h"
 #include "docgen/pageddocument.h"
-#include "pages/step4.h"
-#include "pages/step8.h"
 #include "project/addresses.h"
 #include "structure/step5.h"
-#include "structure/step6.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -97,13 +94,9 @@ void TfrmStep7::btnPrevClick() {
 }
 
 void TfrmStep7::GoNext() {
-    main().DoStep(this, main().windows().step8);
+    main().DoStep(this, main().nextPageOf(this));
 }
 
 void TfrmStep7::GoBack() {
-    Windows& w = main().windows();
-    if (main().extendedMode() && w.step4->checkMenu->isChecked())
-        main().DoStep(this, w.step6);
-    else
-        main().DoStep(this, w.step4);
+    main().DoStep(this, main().previousPageOf(this));
 }

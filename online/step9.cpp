@@ -4,7 +4,6 @@
 #include "online/buildtransport.h"
 #include "online/formbody.h"
 #include "online/serviceaddress.h"
-#include "pages/step8.h"
 
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -139,7 +138,7 @@ void TfrmStep9::btnPrevClick() {
 }
 
 void TfrmStep9::GoBack() {
-    main().DoStep(this, main().windows().step8);
+    main().DoStep(this, main().previousPageOf(this));
 }
 
 void TfrmStep9::Button1Click() {

@@ -8,12 +8,12 @@ class QLineEdit;
 class QPlainTextEdit;
 class TfrmMain;
 
-// One project key and the field that shows it.
+// One project value and the field that shows it.
 struct FieldBinding {
-    QString key;
+    const QString* value;
     std::variant<QLineEdit*, QPlainTextEdit*> field;
 };
 
-// Fills the fields from the project text under the reading rule, with the controller's
-// Loading flag set so that the fields' change handlers rewrite nothing.
+// Fills the fields from the project's values, with the controller's Loading flag set so
+// that the fields' change handlers change nothing.
 void loadFields(TfrmMain& main, const QList<FieldBinding>& bindings);

@@ -126,5 +126,5 @@ void TfrmStep1::MemosURLClick(const QString& url) {
 }
 
 void TfrmStep1::GoNext() {
-    main().DoStep(this, main().windows().step2);
+    main().DoStep(this, main().nextPageOf(this));
 }

@@ -3,8 +3,6 @@
 #include "app/tfrmmain.h"
 #include "pages/pageloader.h"
 #include "pages/projectmemo.h"
-#include "pages/step1.h"
-#include "pages/step3os.h"
 #include "pages/uiseam.h"
 
 #include <QLabel>
@@ -49,15 +47,21 @@ void TfrmStep2::showEvent(QShowEvent* event) {
 }
 
 void TfrmStep2::FormShow() {
-    loadFields(main(), {{QStringLiteral(".Title"), PrTitle},
-                        {QStringLiteral(".Description"), PrDescription}});
+    const tz::ProjectValues& values = main().values();
+    loadFields(main(), {{&values.title, PrTitle}, {&values.description, PrDescription}});
 }
 
 void TfrmStep2::PrTitleChange() {
+    if (main().Loading)
+        return;
+    main().values().title = PrTitle->text();
     main().TZrenew();
 }
 
 void TfrmStep2::PrDescriptionChange() {
+    if (main().Loading)
+        return;
+    main().values().description = PrDescription->projectText();
     main().TZrenew();
 }
 
@@ -78,9 +82,9 @@ void TfrmStep2::btnPrevClick() {
 }
 
 void TfrmStep2::GoNext() {
-    main().DoStep(this, main().windows().step3os);
+    main().DoStep(this, main().nextPageOf(this));
 }
 
 void TfrmStep2::GoBack() {
-    main().DoStep(this, main().windows().step1);
+    main().DoStep(this, main().previousPageOf(this));
 }

@@ -1,13 +1,12 @@
 #include "pages/step3os.h"
 
 #include "app/tfrmmain.h"
-#include "pages/step2.h"
-#include "pages/step3owner.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 void MouseUpCheckBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -40,6 +39,17 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
         checkBox<QCheckBox>("CheckBoxServer2000", QStringLiteral("Windows 2000 Server"), this);
     CheckBoxServer2003 =
         checkBox<QCheckBox>("CheckBoxServer2003", QStringLiteral("Windows 2003"), this);
+    CheckBoxWindows10 =
+        checkBox<QCheckBox>("CheckBoxWindows10", QStringLiteral("Windows 10"), this);
+    CheckBoxWindows11 =
+        checkBox<QCheckBox>("CheckBoxWindows11", QStringLiteral("Windows 11"), this);
+    CheckBoxServer2019 =
+        checkBox<QCheckBox>("CheckBoxServer2019", QStringLiteral("Windows Server 2019"), this);
+    CheckBoxServer2022 =
+        checkBox<QCheckBox>("CheckBoxServer2022", QStringLiteral("Windows Server 2022"), this);
+    CheckBoxAstra = checkBox<QCheckBox>("CheckBoxAstra", QStringLiteral("Astra Linux"), this);
+    CheckBoxRedOS = checkBox<QCheckBox>("CheckBoxRedOS", QStringLiteral("РЕД ОС"), this);
+    CheckBoxAlt = checkBox<QCheckBox>("CheckBoxAlt", QStringLiteral("Альт Линукс"), this);
 
     auto* grid = new QGridLayout;
     grid->setColumnMinimumWidth(0, 20);
@@ -52,6 +62,16 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
     grid->addWidget(CheckBoxServer2003, 2, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    // Today's systems stand below the boxes laid out first, which keep their places.
+    grid->addWidget(CheckBoxWindows10, 3, 1);
+    grid->addWidget(CheckBoxWindows11, 4, 1);
+    grid->addWidget(CheckBoxServer2019, 3, 3);
+    grid->addWidget(CheckBoxServer2022, 4, 3);
+    if (main.extendedMode())
+        grid->setRowMinimumHeight(5, 12);
+    grid->addWidget(CheckBoxAstra, 6, 0, 1, 2);
+    grid->addWidget(CheckBoxRedOS, 7, 0, 1, 2);
+    grid->addWidget(CheckBoxAlt, 8, 0, 1, 2);
     body()->addLayout(grid);
     body()->addStretch(1);
 
@@ -69,22 +89,90 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
     setTabOrder(CheckBoxWindowsXP, CheckBoxServer);
     setTabOrder(CheckBoxServer, CheckBoxServer2000);
     setTabOrder(CheckBoxServer2000, CheckBoxServer2003);
-    setTabOrder(CheckBoxServer2003, EditOS);
+    setTabOrder(CheckBoxServer2003, CheckBoxWindows10);
+    setTabOrder(CheckBoxWindows10, CheckBoxWindows11);
+    setTabOrder(CheckBoxWindows11, CheckBoxServer2019);
+    setTabOrder(CheckBoxServer2019, CheckBoxServer2022);
+    setTabOrder(CheckBoxServer2022, CheckBoxAstra);
+    setTabOrder(CheckBoxAstra, CheckBoxRedOS);
+    setTabOrder(CheckBoxRedOS, CheckBoxAlt);
+    setTabOrder(CheckBoxAlt, EditOS);
 
     connect(CheckBoxWindows, &MouseUpCheckBox::mouseUp, this, &TfrmStep3os::CheckBoxWindowsMouseUp);
     connect(CheckBoxServer, &MouseUpCheckBox::mouseUp, this, &TfrmStep3os::CheckBoxServerMouseUp);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3os::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3os::btnPrevClick);
+    if (!main.extendedMode()) {
+        for (QCheckBox* box : {CheckBoxWindows10, CheckBoxWindows11, CheckBoxServer2019,
+                               CheckBoxServer2022, CheckBoxAstra, CheckBoxRedOS, CheckBoxAlt})
+            box->hide();
+        return;
+    }
+    for (QCheckBox* box : systemBoxes())
+        connect(box, &QCheckBox::toggled, this, &TfrmStep3os::SystemsChange);
+    connect(EditOS, &QLineEdit::textChanged, this, &TfrmStep3os::SystemsChange);
+    connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep3os::FormShow);
+}
+
+QList<QCheckBox*> TfrmStep3os::systemBoxes() const {
+    return {CheckBoxWindows2000, CheckBoxWindowsXP,  CheckBoxServer2000, CheckBoxServer2003,
+            CheckBoxWindows10,   CheckBoxWindows11,  CheckBoxServer2019, CheckBoxServer2022,
+            CheckBoxAstra,       CheckBoxRedOS,      CheckBoxAlt};
+}
+
+QList<QCheckBox*> TfrmStep3os::windowsMembers() const {
+    if (main().extendedMode())
+        return {CheckBoxWindows2000, CheckBoxWindowsXP, CheckBoxWindows10, CheckBoxWindows11};
+    return {CheckBoxWindows2000, CheckBoxWindowsXP};
+}
+
+QList<QCheckBox*> TfrmStep3os::serverMembers() const {
+    if (main().extendedMode())
+        return {CheckBoxServer2000, CheckBoxServer2003, CheckBoxServer2019, CheckBoxServer2022};
+    return {CheckBoxServer2000, CheckBoxServer2003};
+}
+
+void TfrmStep3os::showEvent(QShowEvent* event) {
+    WizardPage::showEvent(event);
+    if (!event->spontaneous() && main().extendedMode())
+        FormShow();
+}
+
+// The extended mode's values come from the project; the family boxes only help to tick.
+void TfrmStep3os::FormShow() {
+    const tz::ProjectValues& values = main().values();
+    const bool wasLoading = std::exchange(main().Loading, true);
+    m_otherSystems = values.os;
+    for (QCheckBox* box : systemBoxes()) {
+        const bool ticked = m_otherSystems.removeAll(box->text()) > 0;
+        box->setChecked(ticked);
+    }
+    EditOS->setText(values.osOther);
+    main().Loading = wasLoading;
+}
+
+void TfrmStep3os::SystemsChange() {
+    if (main().Loading)
+        return;
+    tz::ProjectValues& values = main().values();
+    values.os.clear();
+    for (QCheckBox* box : systemBoxes()) {
+        if (box->isChecked())
+            values.os.append(box->text());
+    }
+    values.os += m_otherSystems;
+    values.osOther = EditOS->text();
+    main().TZrenew();
 }
 
 void TfrmStep3os::CheckBoxWindowsMouseUp() {
-    CheckBoxWindows2000->setChecked(CheckBoxWindows->isChecked());
-    CheckBoxWindowsXP->setChecked(CheckBoxWindows->isChecked());
+    for (QCheckBox* member : windowsMembers())
+        member->setChecked(CheckBoxWindows->isChecked());
 }
 
 void TfrmStep3os::CheckBoxServerMouseUp() {
-    CheckBoxServer2000->setChecked(CheckBoxServer->isChecked());
-    CheckBoxServer2003->setChecked(CheckBoxServer->isChecked());
+    for (QCheckBox* member : serverMembers())
+        member->setChecked(CheckBoxServer->isChecked());
 }
 
 void TfrmStep3os::btnNextClick() {
@@ -96,9 +184,9 @@ void TfrmStep3os::btnPrevClick() {
 }
 
 void TfrmStep3os::GoNext() {
-    main().DoStep(this, main().windows().step3owner);
+    main().DoStep(this, main().nextPageOf(this));
 }
 
 void TfrmStep3os::GoBack() {
-    main().DoStep(this, main().windows().step2);
+    main().DoStep(this, main().previousPageOf(this));
 }

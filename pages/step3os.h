@@ -19,7 +19,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// Target operating systems; the choices live only in the controls.
+// Target operating systems. In the extended mode the page offers today's systems too, and
+// the choices are project values; otherwise they live only in the controls.
 class TfrmStep3os : public WizardPage {
     Q_OBJECT
 public:
@@ -31,15 +32,36 @@ public:
     MouseUpCheckBox* CheckBoxServer = nullptr;
     QCheckBox* CheckBoxServer2000 = nullptr;
     QCheckBox* CheckBoxServer2003 = nullptr;
+    // Shown in the extended mode only.
+    QCheckBox* CheckBoxWindows10 = nullptr;
+    QCheckBox* CheckBoxWindows11 = nullptr;
+    QCheckBox* CheckBoxServer2019 = nullptr;
+    QCheckBox* CheckBoxServer2022 = nullptr;
+    QCheckBox* CheckBoxAstra = nullptr;
+    QCheckBox* CheckBoxRedOS = nullptr;
+    QCheckBox* CheckBoxAlt = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* EditOS = nullptr;
 
+    // The systems' boxes in the page's order; the family boxes are not among them.
+    QList<QCheckBox*> systemBoxes() const;
+
+    void FormShow();
     void CheckBoxWindowsMouseUp();
     void CheckBoxServerMouseUp();
+    void SystemsChange();
     void btnNextClick();
     void btnPrevClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void GoNext();
     void GoBack();
+    QList<QCheckBox*> windowsMembers() const;
+    QList<QCheckBox*> serverMembers() const;
+
+    // Systems of the project that the page has no box for; kept as they are.
+    QStringList m_otherSystems;
 };

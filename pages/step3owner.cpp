@@ -3,8 +3,6 @@
 #include "app/tfrmmain.h"
 #include "pages/pageloader.h"
 #include "pages/projectmemo.h"
-#include "pages/step2.h"
-#include "pages/step4.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -86,18 +84,29 @@ void TfrmStep3owner::showEvent(QShowEvent* event) {
 }
 
 void TfrmStep3owner::FormShow() {
-    loadFields(main(), {{QStringLiteral(".CompanyName"), prCompanyName},
-                        {QStringLiteral(".CompanyURL"), prCompanyURL},
-                        {QStringLiteral(".CompanyEMail"), prCompanyEMail},
-                        {QStringLiteral(".CompanyPhone"), prCompanyPhone},
-                        {QStringLiteral(".CompanyInfo"), prCompanyInfo}});
+    const tz::ProjectValues& values = main().values();
+    loadFields(main(), {{&values.companyName, prCompanyName},
+                        {&values.companyURL, prCompanyURL},
+                        {&values.companyEMail, prCompanyEMail},
+                        {&values.companyPhone, prCompanyPhone},
+                        {&values.companyInfo, prCompanyInfo}});
 }
 
 void TfrmStep3owner::prCompanyNameChange() {
+    if (main().Loading)
+        return;
+    tz::ProjectValues& values = main().values();
+    values.companyName = prCompanyName->text();
+    values.companyURL = prCompanyURL->text();
+    values.companyEMail = prCompanyEMail->text();
+    values.companyPhone = prCompanyPhone->text();
     main().TZrenew();
 }
 
 void TfrmStep3owner::prCompanyInfoChange() {
+    if (main().Loading)
+        return;
+    main().values().companyInfo = prCompanyInfo->projectText();
     main().TZrenew();
 }
 
@@ -110,9 +119,9 @@ void TfrmStep3owner::btnPrevClick() {
 }
 
 void TfrmStep3owner::GoNext() {
-    main().DoStep(this, main().windows().step4);
+    main().DoStep(this, main().nextPageOf(this));
 }
 
 void TfrmStep3owner::GoBack() {
-    main().DoStep(this, main().windows().step2);
+    main().DoStep(this, main().previousPageOf(this));
 }

@@ -1,8 +1,6 @@
 #include "pages/step4.h"
 
 #include "app/tfrmmain.h"
-#include "docgen/step7.h"
-#include "pages/step3owner.h"
 #include "structure/step5.h"
 
 #include <QCheckBox>
@@ -76,13 +74,9 @@ void TfrmStep4::btnPrevClick() {
 }
 
 void TfrmStep4::GoNext() {
-    Windows& w = main().windows();
-    if (main().extendedMode() && checkMenu->isChecked())
-        main().DoStep(this, w.step5);
-    else
-        main().DoStep(this, w.step7);
+    main().DoStep(this, main().nextPageOf(this));
 }
 
 void TfrmStep4::GoBack() {
-    main().DoStep(this, main().windows().step3owner);
+    main().DoStep(this, main().previousPageOf(this));
 }

@@ -1,8 +1,6 @@
 #include "pages/step8.h"
 
 #include "app/tfrmmain.h"
-#include "docgen/step7.h"
-#include "online/step9.h"
 #include "pages/richmemo.h"
 #include "pages/uiseam.h"
 #include "project/addresses.h"
@@ -89,9 +87,9 @@ void TfrmStep8::btnPrevClick() {
 }
 
 void TfrmStep8::GoNext() {
-    main().DoStep(this, main().windows().step9);
+    main().DoStep(this, main().nextPageOf(this));
 }
 
 void TfrmStep8::GoBack() {
-    main().DoStep(this, main().windows().step7);
+    main().DoStep(this, main().previousPageOf(this));
 }

@@ -243,9 +243,9 @@ void TfrmStep5::btnPrevClick() {
 }
 
 void TfrmStep5::GoNext() {
-    main().DoStep(this, main().windows().step6);
+    main().DoStep(this, main().nextPageOf(this));
 }
 
 void TfrmStep5::GoBack() {
-    main().DoStep(this, main().windows().step4);
+    main().DoStep(this, main().previousPageOf(this));
 }

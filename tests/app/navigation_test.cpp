@@ -3,6 +3,7 @@
 #include "online/step9.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
+#include "pages/step3approval.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
@@ -116,8 +117,9 @@ private Q_SLOTS:
         press(f, w.step6->btnPrev, w.step5);
     }
 
-    // Extended mode: "Главное меню" comes checked for a project with a menu and leads through
-    // the structure pages, there and back; unchecked, the usual chain.
+    // Extended mode: the approval page follows the company; "Главное меню" comes checked for a
+    // project with a menu and leads through the structure pages, there and back; unchecked,
+    // past the structure page to the additional requirements.
     void theExtendedModeLeadsThroughTheStructurePagesWhenTheMenuIsChecked() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("service.tz"));
@@ -133,7 +135,8 @@ private Q_SLOTS:
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
         press(f, w.step2->btnNext, w.step3os);
         press(f, w.step3os->btnNext, w.step3owner);
-        press(f, w.step3owner->btnNext, w.step4);
+        press(f, w.step3owner->btnNext, w.step3approval);
+        press(f, w.step3approval->btnNext, w.step4);
         QVERIFY(w.step4->checkMenu->isEnabled());
         QVERIFY(w.step4->checkMenu->isChecked());
         press(f, w.step4->btnNext, w.step5);
@@ -142,12 +145,19 @@ private Q_SLOTS:
         press(f, w.step7->btnPrev, w.step6);
         press(f, w.step6->btnPrev, w.step5);
         press(f, w.step5->btnPrev, w.step4);
+        press(f, w.step4->btnPrev, w.step3approval);
+        press(f, w.step3approval->btnPrev, w.step3owner);
+        press(f, w.step3owner->btnPrev, w.step3os);
+        press(f, w.step3os->btnNext, w.step3owner);
+        press(f, w.step3owner->btnNext, w.step3approval);
+        press(f, w.step3approval->btnNext, w.step4);
+        // Unchecked, the additional requirements are still on the way.
         w.step4->checkMenu->setChecked(false);
-        press(f, w.step4->btnNext, w.step7);
-        press(f, w.step7->btnPrev, w.step4);
+        press(f, w.step4->btnNext, w.step6);
+        press(f, w.step6->btnPrev, w.step4);
         // The box is the user's now; only another project sets it again.
-        press(f, w.step4->btnPrev, w.step3owner);
-        press(f, w.step3owner->btnNext, w.step4);
+        press(f, w.step4->btnPrev, w.step3approval);
+        press(f, w.step3approval->btnNext, w.step4);
         QVERIFY(!w.step4->checkMenu->isChecked());
         QVERIFY(f.main().openProject(path));
         w.step4->hide();

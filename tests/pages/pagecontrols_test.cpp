@@ -136,9 +136,11 @@ private Q_SLOTS:
         WizardFixture f;
         TfrmStep3owner* p = f.w().step3owner;
         p->prCompanyPhone->setText(QStringLiteral("leftover"));
-        f.main().ProjectText = {
-            "#",    ".CompanyName", "Первая", "Вторая", ".CompanyURL", "url",    ".CompanyEMail",
-            "mail", ".CompanyInfo", "a",      "b",      "c",           ".Finish"};
+        const QString path = f.path(QStringLiteral("company.tz"));
+        writeFileBytes(path, projectBytes({"#", ".CompanyName", "Первая", "Вторая", ".CompanyURL",
+                                           "url", ".CompanyEMail", "mail", ".CompanyInfo", "a", "b",
+                                           "c", ".Finish"}));
+        QVERIFY(f.main().openProject(path));
         const QStringList before = f.main().ProjectText;
         p->show();
         QCOMPARE(p->prCompanyName->text(), QStringLiteral("Вторая"));
@@ -155,7 +157,10 @@ private Q_SLOTS:
 
     void theTitlePageTreatsAKeyOnTheFirstLineAsMissing() {
         WizardFixture f;
-        f.main().ProjectText = {".Title", "x", ".Description", "d1", "d2", "d3", ".Finish"};
+        const QString path = f.path(QStringLiteral("first.tz"));
+        writeFileBytes(path,
+                       projectBytes({".Title", "x", ".Description", "d1", "d2", "d3", ".Finish"}));
+        QVERIFY(f.main().openProject(path));
         f.w().step2->show();
         QCOMPARE(f.w().step2->PrTitle->text(), QString());
         QCOMPARE(f.w().step2->PrDescription->toPlainText(), QStringLiteral("d1\nd2\nd3"));

@@ -1,6 +1,7 @@
 #include "docgen/step7.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
+#include "pages/step3approval.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
@@ -15,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,6 +45,26 @@ class WizardFlowTest : public QObject {
     Q_OBJECT
 
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Every extended value of the project is shown on its page again.
+    void reopenExtended(const QString& path) {
+        WizardFixture f({QStringLiteral("--extended"), path});
+        Windows& w = f.w();
+        f.start();
+        QVERIFY(w.step3os->CheckBoxWindowsXP->isChecked() && w.step3os->CheckBoxAstra->isChecked());
+        QVERIFY(!w.step3os->CheckBoxWindows2000->isChecked());
+        QCOMPARE(w.step3os->EditOS->text(), QStringLiteral("Astra Linux 1.7"));
+        QCOMPARE(w.step3approval->prCustomer->text(), QStringLiteral("АО «Заказчик»"));
+        QCOMPARE(w.step3approval->prApprovedName->text(), QStringLiteral("П. П. Петров"));
+        QCOMPARE(w.step3approval->prDesignation->text(), QStringLiteral("RU.12345678.00001-01"));
+        QCOMPARE(w.step3approval->prBasis->toPlainText(),
+                 QStringLiteral("Договор № 5\nот 01.12.2026"));
+        w.step2->hide();
+        w.step6->show();
+        QCOMPARE(w.step6->MenuDescription->toPlainText(), QStringLiteral("ПЭВМ"));
+        w.step6->uMenu->setCurrentIndex(w.step6->uMenu->model()->index(1, 0));
+        QCOMPARE(w.step6->MenuDescription->toPlainText(), QStringLiteral("Два оператора"));
+    }
 
 private Q_SLOTS:
     void init() { tz::processRandom() = tz::Random32(0); }
@@ -96,59 +118,130 @@ private Q_SLOTS:
         QVERIFY(f.seam.messages.isEmpty());
     }
 
-    // Extended mode: a new project through the structure page to a document that lists the
-    // tree and the company.
+    // Extended mode: a new project through the systems, the approval page, the structure and
+    // the additional requirements to a document that lists the tree and the company; every
+    // value comes back on its page when the project is opened again, and a wizard in the
+    // default mode keeps the extended blocks as they are.
     void anExtendedProjectFromTheFirstPageThroughTheStructureToTheDocument() {
-        WizardFixture f({QStringLiteral("--extended")});
-        Windows& w = f.w();
-        f.start();
-        f.seam.fileAnswers = {f.path(QStringLiteral("меню"))};
-        click(w.step1->btnNext);
-        typeText(w.step2->PrTitle, QStringLiteral("Касса"));
-        typeText(w.step2->PrDescription, QStringLiteral("Продажи"));
-        click(w.step2->btnNext);
-        click(w.step3os->btnNext);
-        typeText(w.step3owner->prCompanyName, QStringLiteral("ИП Иванов"));
-        click(w.step3owner->btnNext);
-        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step4));
-        QVERIFY(!w.step4->checkMenu->isChecked());
-        QTest::mouseClick(w.step4->checkMenu, Qt::LeftButton, Qt::NoModifier,
-                          QPoint(6, w.step4->checkMenu->height() / 2));
-        click(w.step4->btnNext);
-        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step5));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("меню.tz"));
+        QStringList blocks;
+        QByteArray written;
+        {
+            WizardFixture f({QStringLiteral("--extended")});
+            Windows& w = f.w();
+            f.start();
+            f.seam.fileAnswers = {dir.filePath(QStringLiteral("меню"))};
+            click(w.step1->btnNext);
+            typeText(w.step2->PrTitle, QStringLiteral("Касса"));
+            typeText(w.step2->PrDescription, QStringLiteral("Продажи"));
+            click(w.step2->btnNext);
+            w.step3os->CheckBoxWindowsXP->click();
+            w.step3os->CheckBoxAstra->click();
+            typeText(w.step3os->EditOS, QStringLiteral("Astra Linux 1.7"));
+            click(w.step3os->btnNext);
+            typeText(w.step3owner->prCompanyName, QStringLiteral("ИП Иванов"));
+            click(w.step3owner->btnNext);
 
-        TfrmStep5* structure = w.step5;
-        const QPersistentModelIndex root = structure->uMenu->model()->index(0, 0);
-        const auto add = [&](const QModelIndex& under, const QString& caption) {
-            structure->uMenu->setCurrentIndex(under);
-            click(structure->btnAddMenu);
-            structure->MenuCaption->selectAll();
-            typeText(structure->MenuCaption, caption);
-            return QPersistentModelIndex(structure->uMenu->currentIndex());
-        };
-        const QPersistentModelIndex sales = add(root, QStringLiteral("Продажа"));
-        add(sales, QStringLiteral("Чек"));
-        add(root, QStringLiteral("Отчёты"));
-        click(structure->btnNext);
-        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step6));
-        click(w.step6->btnNext);
-        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step7));
+            TfrmStep3approval* approval = w.step3approval;
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(approval));
+            typeText(approval->prCustomer, QStringLiteral("АО «Заказчик»"));
+            typeText(approval->prAgreedPosition, QStringLiteral("Директор"));
+            typeText(approval->prAgreedName, QStringLiteral("И. И. Иванов"));
+            typeText(approval->prApprovedPosition, QStringLiteral("Руководитель"));
+            typeText(approval->prApprovedName, QStringLiteral("П. П. Петров"));
+            typeText(approval->prDesignation, QStringLiteral("RU.1234"));
+            QVERIFY(approval->DesignationHint->isVisible());
+            click(approval->btnNext);
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(approval));
+            QCOMPARE(f.seam.messages.size(), 1);
+            QVERIFY(f.seam.messages.constFirst().contains(
+                QStringLiteral("«RU.1234» записано неверно")));
+            QCOMPARE(f.main().values().designation, QStringLiteral("RU.1234"));
+            typeText(approval->prDesignation, QStringLiteral("5678.00001-01"));
+            QVERIFY(approval->DesignationHint->isHidden());
+            typeText(approval->prBasis, QStringLiteral("Договор № 5\nот 01.12.2026"));
+            click(approval->btnNext);
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step4));
+            QVERIFY(!w.step4->checkMenu->isChecked());
+            QTest::mouseClick(w.step4->checkMenu, Qt::LeftButton, Qt::NoModifier,
+                              QPoint(6, w.step4->checkMenu->height() / 2));
+            click(w.step4->btnNext);
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step5));
 
-        const QString document = f.path(QStringLiteral("меню.html"));
-        f.seam.fileAnswers = {document};
-        w.step7->selectHTML->setChecked(true);
-        click(w.step7->btnNext);
-        const QStringList lines = tz::decode1251(readFileBytes(document)).split("\r\n");
-        const qsizetype name = lines.indexOf("Наименование программы: \"Касса\"");
-        QCOMPARE(lines.mid(name + 1, 4),
-                 (QStringList{"</P>", "<P>", "Правообладатель: ИП Иванов", "</P>"}));
-        QStringList items;
-        for (const QString& line : lines) {
-            if (line.startsWith("2.1.") && !line.startsWith("2.1. "))
-                items.append(line);
+            TfrmStep5* structure = w.step5;
+            const QPersistentModelIndex root = structure->uMenu->model()->index(0, 0);
+            const auto add = [&](const QModelIndex& under, const QString& caption) {
+                structure->uMenu->setCurrentIndex(under);
+                click(structure->btnAddMenu);
+                structure->MenuCaption->selectAll();
+                typeText(structure->MenuCaption, caption);
+                return QPersistentModelIndex(structure->uMenu->currentIndex());
+            };
+            const QPersistentModelIndex sales = add(root, QStringLiteral("Продажа"));
+            add(sales, QStringLiteral("Чек"));
+            add(root, QStringLiteral("Отчёты"));
+            click(structure->btnNext);
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step6));
+            QVERIFY(w.step6->MenuDescription->isVisible());
+            typeText(w.step6->MenuDescription, QStringLiteral("ПЭВМ"));
+            w.step6->uMenu->setCurrentIndex(w.step6->uMenu->model()->index(1, 0));
+            typeText(w.step6->MenuDescription, QStringLiteral("Два оператора"));
+            click(w.step6->btnNext);
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step7));
+
+            const QString document = f.path(QStringLiteral("меню.html"));
+            f.seam.fileAnswers = {document};
+            w.step7->selectHTML->setChecked(true);
+            click(w.step7->btnNext);
+            const QStringList lines = tz::decode1251(readFileBytes(document)).split("\r\n");
+            const qsizetype name = lines.indexOf("Наименование программы: \"Касса\"");
+            QCOMPARE(lines.mid(name + 1, 4),
+                     (QStringList{"</P>", "<P>", "Правообладатель: ИП Иванов", "</P>"}));
+            QStringList items;
+            for (const QString& line : lines) {
+                if (line.startsWith("2.1.") && !line.startsWith("2.1. "))
+                    items.append(line);
+            }
+            QCOMPARE(items, (QStringList{"2.1.1. Продажа", "2.1.1.1. Чек", "2.1.2. Отчёты"}));
+            QCOMPARE(f.seam.messages.size(), 1);
+            written = readFileBytes(path);
+            blocks = fileLines(path).mid(fileLines(path).indexOf(".OS"));
+            QCOMPARE(blocks, (QStringList{".OS",
+                                          "Windows XP",
+                                          "Astra Linux",
+                                          ".OSOther",
+                                          "Astra Linux 1.7",
+                                          ".Hardware",
+                                          "ПЭВМ",
+                                          ".Staff",
+                                          "Два оператора",
+                                          ".Customer",
+                                          "АО «Заказчик»",
+                                          ".AgreedBy",
+                                          "Директор",
+                                          "И. И. Иванов",
+                                          ".ApprovedBy",
+                                          "Руководитель",
+                                          "П. П. Петров",
+                                          ".Designation",
+                                          "RU.12345678.00001-01",
+                                          ".Basis",
+                                          "Договор № 5",
+                                          "от 01.12.2026",
+                                          ".NewTitle",
+                                          ".Finish"}));
         }
-        QCOMPARE(items, (QStringList{"2.1.1. Продажа", "2.1.1.1. Чек", "2.1.2. Отчёты"}));
-        QVERIFY(f.seam.messages.isEmpty());
+        reopenExtended(path);
+
+        WizardFixture plain({path});
+        plain.start();
+        plain.w().step2->PrTitle->end(false);
+        typeText(plain.w().step2->PrTitle, QStringLiteral("!"));
+        click(plain.w().step2->btnNext);
+        QCOMPARE(fileLines(path).mid(fileLines(path).indexOf(".OS")), blocks);
+        QCOMPARE(tz::singleValue(fileLines(path), u".Title"), QStringLiteral("Касса!"));
+        QVERIFY(written != readFileBytes(path));
     }
 
     void theTitlePageAsksForTitleThenPurpose() {

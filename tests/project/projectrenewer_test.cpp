@@ -67,18 +67,23 @@ struct Tree {
 } // namespace
 
 // Whatever the pages and the tree changed, and however the text looked at first, rewriting
-// only what changed gives the text of the literal rewrite of every block; the structure
-// lines kept up to date by the tree's edits are those of a walk over the tree.
-TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
-    const QStringList pieces{".Title",       ".title",     ".Description", ".CompanyName",
-                             ".CompanyInfo", ".Structure", ".Menu",        ".Finish",
-                             ".u",           ".stray",     "plain",        "1:12"};
+// only what changed gives the text of the literal rewrite of every block, in either mode; the
+// structure lines kept up to date by the tree's edits are those of a walk over the tree.
+class ProjectRenewerInMode : public testing::TestWithParam<bool> {};
+
+INSTANTIATE_TEST_SUITE_P(DefaultAndExtended, ProjectRenewerInMode, testing::Bool());
+
+TEST_P(ProjectRenewerInMode, GivesTheLiteralRewriteAfterEveryChange) {
+    const bool extended = GetParam();
+    const QStringList pieces{".Title",     ".title", ".Description", ".CompanyName", ".CompanyInfo",
+                             ".Structure", ".Menu",  ".Finish",      ".u",           ".stray",
+                             "plain",      "1:12",   ".OS",          ".basis",       ".NewTitle"};
     {
         // Its blocks hold the values, but a rewrite would close the text with ".Finish".
         QStringList text{".NewTitle", ".Title",       "", ".Description",  "",     ".CompanyName",
                          "",          ".CompanyURL",  "", ".CompanyEMail", "",     ".CompanyPhone",
                          "",          ".CompanyInfo", "", ".Structure",    ".Menu"};
-        ProjectRenewer opened;
+        ProjectRenewer opened(extended);
         EXPECT_FALSE(opened.adopt(text, {}, {}, {}));
     }
     QRandomGenerator random(20261208);
@@ -91,11 +96,11 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
         Tree t;
         QStringList structure;
         StructureLinesState state;
-        ProjectRenewer renewer;
+        ProjectRenewer renewer(extended);
         for (int step = 0; step < 60; ++step) {
             // Several changes may come between two rewrites, more than the tree keeps.
             for (int n = random.bounded(8) == 0 ? random.bounded(1, 40) : 1; n > 0; --n) {
-                switch (random.bounded(6)) {
+                switch (random.bounded(9)) {
                 case 0:
                     v.title = any(random, kTexts);
                     break;
@@ -104,6 +109,15 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
                     break;
                 case 2:
                     v.companyInfo = any(random, kTexts);
+                    break;
+                case 3:
+                    v.os = random.bounded(3) ? QStringList() : QStringList{any(random, kTexts)};
+                    break;
+                case 4:
+                    v.basis = any(random, kTexts);
+                    break;
+                case 5:
+                    v.agreedBy = {any(random, kTexts), any(random, kTexts)};
                     break;
                 default:
                     t.change(random);
@@ -118,14 +132,14 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
             } else if (lines == 8) {
                 structure.clear();
             }
-            referenceRenew(expected, v, structure, t.tree.records());
+            referenceRenew(expected, v, structure, t.tree.records(), extended);
             renewer.renew(text, v, structure, t.tree.records(), &t.tree.history(),
                           {state.tree, state.revision});
             ASSERT_EQ(text, expected) << "round " << round << " step " << step;
             if (random.bounded(5) == 0) {
                 // As after opening the file just written: a renewer that takes the text as
                 // its own rewrite, which it always is unless a structure line begins with ".".
-                ProjectRenewer opened;
+                ProjectRenewer opened(extended);
                 const bool dotLine =
                     std::any_of(structure.begin(), structure.end(),
                                 [](const QString& l) { return l.startsWith(u'.'); });
@@ -140,8 +154,8 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
                 QStringList read = parseProjectBytes(serializeProject(text).bytes);
                 const QByteArray bytes = serializeProject(read).bytes;
                 QStringList literal = read;
-                referenceRenew(literal, v, structure, t.tree.records());
-                ProjectRenewer opened;
+                referenceRenew(literal, v, structure, t.tree.records(), extended);
+                ProjectRenewer opened(extended);
                 opened.adopt(read, v, structure, t.tree.records(), &t.tree.history(),
                              {state.tree, state.revision});
                 ASSERT_EQ(serializeProject(read).bytes, bytes);
@@ -157,8 +171,8 @@ TEST(ProjectRenewer, GivesTheLiteralRewriteAfterEveryChange) {
                 line = any(random, {QStringLiteral("0"), QStringLiteral("."), QString()}) + line +
                        any(random, {QStringLiteral("x"), QString()});
                 QStringList literal = edited;
-                referenceRenew(literal, v, structure, t.tree.records());
-                ProjectRenewer opened;
+                referenceRenew(literal, v, structure, t.tree.records(), extended);
+                ProjectRenewer opened(extended);
                 opened.adopt(edited, v, structure, t.tree.records(), &t.tree.history(),
                              {state.tree, state.revision});
                 opened.renew(edited, v, structure, t.tree.records(), &t.tree.history(),

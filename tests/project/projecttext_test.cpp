@@ -297,3 +297,72 @@ TEST(LeadingDots, AreRemovedFromTheTextOrFromEveryLine) {
     EXPECT_EQ(stripLeadingDotsPerLine(QStringLiteral(".a\r\n..b\nc.\r.d")),
               QStringLiteral("a\r\nb\nc.\rd"));
 }
+
+// Each extended value is written under its key, the keys in their fixed order just before
+// ".NewTitle", once the value is given; it reads back as given. The default mode neither
+// writes nor touches these blocks.
+TEST(Renew, ExtendedBlocksAreWrittenBeforeNewTitleAndReadBack) {
+    const struct {
+        const char* key;
+        void (*set)(ProjectValues&);
+        QStringList lines;
+    } blocks[] = {
+        {".OS",
+         [](ProjectValues& v) {
+             v.os = {"Windows XP", "Astra Linux"};
+         },
+         {"Windows XP", "Astra Linux"}},
+        {".OSOther", [](ProjectValues& v) { v.osOther = "Astra Linux 1.7"; }, {"Astra Linux 1.7"}},
+        {".Hardware", [](ProjectValues& v) { v.hardware = "ПЭВМ\r\nсеть"; }, {"ПЭВМ", "сеть"}},
+        {".Staff", [](ProjectValues& v) { v.staff = "Два оператора"; }, {"Два оператора"}},
+        {".Customer", [](ProjectValues& v) { v.customer = "АО «Заказчик»"; }, {"АО «Заказчик»"}},
+        {".AgreedBy",
+         [](ProjectValues& v) {
+             v.agreedBy = {"Директор", "И. И. Иванов"};
+         },
+         {"Директор", "И. И. Иванов"}},
+        {".ApprovedBy",
+         [](ProjectValues& v) {
+             v.approvedBy = {"", "П. П. Петров"};
+         },
+         {"", "П. П. Петров"}},
+        {".Designation",
+         [](ProjectValues& v) { v.designation = "RU.12345678.00001-01"; },
+         {"RU.12345678.00001-01"}},
+        {".Basis",
+         [](ProjectValues& v) { v.basis = "Договор № 5\r\n.от 01.12.2026"; },
+         {"Договор № 5", "\\.от 01.12.2026"}},
+    };
+    ProjectValues all = sampleValues();
+    QStringList text = newProjectText(QStringLiteral("1"));
+    renewProjectText(text, all, {}, {}, true);
+    EXPECT_EQ(text.indexOf(".OS"), -1) << "no block without a value";
+    // Given from the last to the first, they still stand in their order.
+    for (auto it = std::rbegin(blocks); it != std::rend(blocks); ++it) {
+        ProjectValues v = all;
+        it->set(v);
+        renewProjectText(text, v, {}, {}, true);
+        it->set(all);
+    }
+    const QStringList saved = parseProjectBytes(serializeProject(text).bytes);
+    qsizetype at = saved.indexOf(".Menu") + 1;
+    for (const auto& block : blocks) {
+        EXPECT_EQ(saved.at(at), QString::fromUtf8(block.key));
+        EXPECT_EQ(saved.mid(at + 1, block.lines.size()), block.lines) << block.key;
+        at += 1 + block.lines.size();
+    }
+    EXPECT_EQ(saved.mid(at), (QStringList{".NewTitle", ".Finish"}));
+
+    ProjectValues read = readProjectValues(saved, true);
+    EXPECT_EQ(read.os, all.os);
+    EXPECT_EQ(read.hardware, all.hardware);
+    EXPECT_EQ(read.agreedBy, all.agreedBy);
+    EXPECT_EQ(read.approvedBy, all.approvedBy);
+    EXPECT_EQ(read.basis, all.basis);
+    EXPECT_TRUE(readProjectValues(saved, false).os.isEmpty());
+
+    QStringList kept = saved;
+    renewProjectText(kept, {}, {}, {});
+    EXPECT_EQ(kept.mid(kept.indexOf(".OS"), saved.size() - saved.indexOf(".OS")),
+              saved.mid(saved.indexOf(".OS")));
+}

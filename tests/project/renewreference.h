@@ -6,14 +6,39 @@
 // The rewrite done the slow, literal way: one deletion and one insertion at a time. The
 // fast rewrite must give exactly the same text.
 inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QStringList& structure,
-                           const tz::MenuRecords& menu) {
+                           const tz::MenuRecords& menu, bool extended = false) {
+    const QStringList extendedKeys{".OS",         ".OSOther",     ".Hardware",
+                                   ".Staff",      ".Customer",    ".AgreedBy",
+                                   ".ApprovedBy", ".Designation", ".Basis"};
+    const QStringList extendedValues{
+        v.os.join("\r\n"),
+        v.osOther,
+        v.hardware,
+        v.staff,
+        v.customer,
+        v.agreedBy.isEmpty() ? QString() : v.agreedBy.position + "\r\n" + v.agreedBy.name,
+        v.approvedBy.isEmpty() ? QString() : v.approvedBy.position + "\r\n" + v.approvedBy.name,
+        v.designation,
+        v.basis};
     for (const char* key : {"NewTitle", "Title", "Description", "CompanyName", "CompanyURL",
                             "CompanyEMail", "CompanyPhone", "CompanyInfo", "Structure", "Menu"})
         tz::ensureKey(t, QString::fromLatin1(key));
-    if (tz::isProjectKey(t.constLast()) &&
-        t.constLast().compare(u".NewTitle", Qt::CaseInsensitive) != 0 &&
-        t.constLast().compare(u".Finish", Qt::CaseInsensitive) != 0 &&
-        t.constLast().compare(u".ProjectUID", Qt::CaseInsensitive) != 0)
+    for (qsizetype e = extended ? extendedKeys.size() - 1 : -1; e >= 0; --e) {
+        if (tz::findKey(t, extendedKeys[e]) >= 0 || extendedValues[e].isEmpty())
+            continue;
+        qsizetype at = tz::findKey(t, u".NewTitle");
+        for (qsizetype later = e + 1; later < extendedKeys.size(); ++later) {
+            const qsizetype next = tz::findKey(t, extendedKeys[later]);
+            if (next >= 0 && next < at)
+                at = next;
+        }
+        t.insert(at, extendedKeys[e]);
+    }
+    const QStringList rewritten =
+        QStringList{".Title",        ".Description", ".CompanyName", ".CompanyURL", ".CompanyEMail",
+                    ".CompanyPhone", ".CompanyInfo", ".Structure",   ".Menu"} +
+        (extended ? extendedKeys : QStringList());
+    if (rewritten.contains(t.constLast(), Qt::CaseInsensitive))
         t.append(QStringLiteral(".Finish"));
     auto dot = [](const QString& s) { return s.startsWith(u'.'); };
     auto firstLineLength = [](const QString& s) {
@@ -33,7 +58,12 @@ inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QSt
         {".CompanyEMail", tz::escapeValueLines(v.companyEMail)},
         {".CompanyPhone", tz::escapeValueLines(v.companyPhone)},
         {".CompanyInfo", tz::escapeValueLines(v.companyInfo)}};
-    for (const auto& [key, value] : simple) {
+    QList<std::pair<QString, QString>> blocks = simple;
+    for (qsizetype e = 0; extended && e < extendedKeys.size(); ++e) {
+        if (tz::findKey(t, extendedKeys[e]) >= 0)
+            blocks.append({extendedKeys[e], tz::escapeValueLines(extendedValues[e])});
+    }
+    for (const auto& [key, value] : blocks) {
         const qsizetype k = tz::findKey(t, key);
         while (k + 1 < t.size() - 1 && !dot(t.at(k + 1)))
             t.removeAt(k + 1);
