@@ -65,7 +65,41 @@ void TfrmStep7::btnNextClick() {
         GoNext();
 }
 
+bool TfrmStep7::unfinishedItemsAccepted() {
+    if (!main().extendedMode())
+        return true;
+    TfrmStep5* structure = main().windows().step5;
+    const std::vector<const tz::MenuNode*> unfinished = structure->tree().unfinishedItems();
+    if (unfinished.empty())
+        return true;
+    constexpr std::size_t kNamed = 12;
+    QString list;
+    for (std::size_t i = 0; i < std::min(unfinished.size(), kNamed); ++i) {
+        const tz::MenuNode* item = unfinished[i];
+        list += QStringLiteral("\n    2.1.") + tz::MenuTree::placeOf(item) + u' ' +
+                item->record()->Caption;
+        if (item->record()->Description == tz::MenuTree::newItemDescription())
+            list += QStringLiteral(" — «") + tz::MenuTree::newItemDescription() + u'»';
+    }
+    if (unfinished.size() > kNamed)
+        list += QStringLiteral("\n    … и ещё ") + QString::number(unfinished.size() - kNamed);
+    const int choice = main().seam().choose(
+        this,
+        QStringLiteral("Эти пункты меню ещё не описаны и войдут в документ с текстами, которые "
+                       "мастер дал новому пункту:") +
+            list +
+            QStringLiteral("\n\nСохранить документ так или вернуться к структуре программы?"),
+        {QStringLiteral("Сохранить документ"), QStringLiteral("Вернуться к структуре")}, 1);
+    if (choice == 0)
+        return true;
+    main().DoStep(this, structure);
+    structure->selectItem(unfinished.front());
+    return false;
+}
+
 void TfrmStep7::saveDocument(tz::DocFormat format) {
+    if (!unfinishedItemsAccepted())
+        return;
     SaveDocument.fileName = tz::proposedDocumentPath(m_savedDocument, main().FileName, format);
     SaveDocument.defaultSuffix = tz::docSuffix(format);
     SaveDocument.filter = tz::docFilter(format);

@@ -34,6 +34,9 @@ private:
     void GoNext();
     void GoBack();
     void saveDocument(tz::DocFormat format);
+    // In the extended mode, menu items that still carry the new item's texts are named
+    // first; false when the user goes back to the structure to describe them.
+    bool unfinishedItemsAccepted();
     tz::DocumentInputs documentInputs() const;
 
     // The path of the document saved last; empty before the first save of the run.

@@ -54,9 +54,8 @@ TfrmStep3approval::TfrmStep3approval(TfrmMain& main)
                                  prAgreedPosition, prAgreedName, this);
     prApprovedPosition = edit("prApprovedPosition", this);
     prApprovedName = edit("prApprovedName", this);
-    GroupApproved =
-        signatoryGroup("GroupApproved", QStringLiteral(" УТВЕРЖДАЮ (от Исполнителя) "),
-                       prApprovedPosition, prApprovedName, this);
+    GroupApproved = signatoryGroup("GroupApproved", QStringLiteral(" УТВЕРЖДАЮ (от Исполнителя) "),
+                                   prApprovedPosition, prApprovedName, this);
 
     prDesignation = edit("prDesignation", this);
     prDesignation->setFixedWidth(255);
@@ -101,11 +100,10 @@ TfrmStep3approval::TfrmStep3approval(TfrmMain& main)
     setTabOrder(prApprovedName, prDesignation);
     setTabOrder(prDesignation, prBasis);
 
-    for (QLineEdit* e : {prCustomer, prAgreedPosition, prAgreedName, prApprovedPosition,
-                         prApprovedName})
+    for (QLineEdit* e :
+         {prCustomer, prAgreedPosition, prAgreedName, prApprovedPosition, prApprovedName})
         connect(e, &QLineEdit::textChanged, this, &TfrmStep3approval::prCustomerChange);
-    connect(prDesignation, &QLineEdit::textChanged, this,
-            &TfrmStep3approval::prDesignationChange);
+    connect(prDesignation, &QLineEdit::textChanged, this, &TfrmStep3approval::prDesignationChange);
     connect(prBasis, &QPlainTextEdit::textChanged, this, &TfrmStep3approval::prBasisChange);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3approval::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3approval::btnPrevClick);

@@ -115,9 +115,9 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
 }
 
 QList<QCheckBox*> TfrmStep3os::systemBoxes() const {
-    return {CheckBoxWindows2000, CheckBoxWindowsXP,  CheckBoxServer2000, CheckBoxServer2003,
-            CheckBoxWindows10,   CheckBoxWindows11,  CheckBoxServer2019, CheckBoxServer2022,
-            CheckBoxAstra,       CheckBoxRedOS,      CheckBoxAlt};
+    return {CheckBoxWindows2000, CheckBoxWindowsXP, CheckBoxServer2000, CheckBoxServer2003,
+            CheckBoxWindows10,   CheckBoxWindows11, CheckBoxServer2019, CheckBoxServer2022,
+            CheckBoxAstra,       CheckBoxRedOS,     CheckBoxAlt};
 }
 
 QList<QCheckBox*> TfrmStep3os::windowsMembers() const {

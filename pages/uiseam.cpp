@@ -1,5 +1,7 @@
 #include "pages/uiseam.h"
 
+#include "pages/filedialoglocale.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,6 +36,8 @@ QStringList nameFilters(const QString& filter, bool* hideDetails) {
 
 QString runDialog(QWidget* parent, const UiSeam::FileRequest& request, bool save) {
     QFileDialog dialog(parent);
+    // The dialog takes the model as its child.
+    dialog.setProxyModel(new RussianFileColumns(&dialog));
     bool hide = false;
     dialog.setNameFilters(nameFilters(request.filter, &hide));
     dialog.setOption(QFileDialog::HideNameFilterDetails, hide);

@@ -10,5 +10,6 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j"$(nproc)" --target tz_screenshots
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$build/tests/packaging/tz_screenshots" "$root/examples/warehouse.tz" "$root/docs/screenshots"
+  "$build/tests/packaging/tz_screenshots" "$root/examples/warehouse.tz" "$root/docs/screenshots" \
+  "$root/examples/servicecenter.tz"
 ls "$root/docs/screenshots"

@@ -48,6 +48,32 @@ const QString& MenuTree::newItemDescription() {
     return text;
 }
 
+std::vector<const MenuNode*> MenuTree::unfinishedItems() const {
+    std::vector<const MenuNode*> found;
+    // A walk without recursion: a tree may be deeper than the stack.
+    std::vector<std::pair<const MenuNode*, int>> path{{m_root.get(), 0}};
+    while (!path.empty()) {
+        auto& [node, next] = path.back();
+        if (next == node->childCount()) {
+            path.pop_back();
+            continue;
+        }
+        const MenuNode* child = node->child(next++);
+        const TMyMenuData* record = child->record();
+        if (record->Caption == newItemCaption() || record->Description == newItemDescription())
+            found.push_back(child);
+        path.emplace_back(child, 0);
+    }
+    return found;
+}
+
+QString MenuTree::placeOf(const MenuNode* node) {
+    QString place;
+    for (; node && node->parent(); node = node->parent())
+        place.prepend(QString::number(node->row() + 1) + u'.');
+    return place;
+}
+
 MenuTree::MenuTree() : m_root(std::make_unique<MenuNode>()) {}
 
 MenuTree::MenuTree(MenuTree&&) noexcept = default;

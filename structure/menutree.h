@@ -92,6 +92,12 @@ public:
     void setCaption(MenuNode* item, const QString& caption);
     void setDescription(MenuNode* item, const QString& description);
 
+    // The items that still carry the new item's caption or description, in tree order.
+    std::vector<const MenuNode*> unfinishedItems() const;
+    // The node's place in the tree: its position among its siblings, and theirs up to the
+    // root's children, each from 1 and followed by a point ("2.1.").
+    static QString placeOf(const MenuNode* node);
+
     // The items' records in tree order, root excluded.
     const MenuRecords& records() const { return m_records; }
     const MenuHistory& history() const { return m_history; }

@@ -185,6 +185,13 @@ void TfrmStep5::MenuDescriptionChange() {
     main().TZrenew();
 }
 
+void TfrmStep5::selectItem(const tz::MenuNode* item) {
+    const QModelIndex index = m_model->indexOf(item);
+    uMenu->scrollTo(index);
+    uMenu->setCurrentIndex(index);
+    MenuCaption->setFocus();
+}
+
 void TfrmStep5::Button3Click() {
     TfrmAddMenuItem* catalogue = main().windows().addMenuItem;
     if (!catalogue || catalogue->exec() != QDialog::Accepted)

@@ -27,6 +27,8 @@ public:
     void updateStructureLines(QStringList& lines, tz::StructureLinesState& state) const {
         tree().updateStructureLines(lines, state);
     }
+    // Makes the item the selected one, shown and with its texts in the editors.
+    void selectItem(const tz::MenuNode* item);
     // The record of an item of uMenu; null for the root.
     const tz::TMyMenuData* recordOf(const QModelIndex& item) const;
 

@@ -116,20 +116,14 @@ TEST(Examples, AreAFixedPointOfTheRewrite) {
         EXPECT_TRUE(std::all_of(uid.cbegin(), uid.cend(), [](QChar c) { return c.isDigit(); }));
         EXPECT_EQ(readable(text.mid(0, 8)), readable(tz::newProjectText(uid).mid(0, 8)));
 
-        tz::ProjectValues values;
-        values.title = tz::singleValue(text, u".Title");
-        values.description = joined(tz::valueLines(text, u".Description"));
-        values.companyName = tz::singleValue(text, u".CompanyName");
-        values.companyURL = tz::singleValue(text, u".CompanyURL");
-        values.companyEMail = tz::singleValue(text, u".CompanyEMail");
-        values.companyPhone = tz::singleValue(text, u".CompanyPhone");
-        values.companyInfo = joined(tz::valueLines(text, u".CompanyInfo"));
         QStringList structure = tz::valueLines(text, u".Structure");
         std::reverse(structure.begin(), structure.end());
-
-        QStringList rewritten = text;
-        tz::renewProjectText(rewritten, values, structure, menuRecords(text));
-        EXPECT_EQ(readable(tz::serializeProject(rewritten).bytes), readable(fileBytes(path)));
+        for (const bool extended : {false, true}) {
+            QStringList rewritten = text;
+            tz::renewProjectText(rewritten, tz::readProjectValues(text, extended), structure,
+                                 menuRecords(text), extended);
+            EXPECT_EQ(readable(tz::serializeProject(rewritten).bytes), readable(fileBytes(path)));
+        }
         EXPECT_EQ(readable(text.mid(text.size() - 2)), ".NewTitle|.Finish");
     }
 }

@@ -1,11 +1,13 @@
 // Saves a picture of every wizard page for the README: the first page as the program starts,
-// the others filled from an example project. Usage: tz_screenshots EXAMPLE.tz OUTPUT_FOLDER
+// the others filled from an example project, and the extended mode's own pages from a second
+// one. Usage: tz_screenshots EXAMPLE.tz OUTPUT_FOLDER EXTENDED_EXAMPLE.tz
 #include "app/appicon.h"
 #include "app/application.h"
 #include "docgen/step7.h"
 #include "online/step9.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
+#include "pages/step3approval.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
@@ -55,8 +57,8 @@ int main(int argc, char** argv) {
     TzApplication app(argc, argv);
     QApplication::setWindowIcon(applicationIcon());
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 3) {
-        std::fputs("usage: tz_screenshots EXAMPLE.tz OUTPUT_FOLDER\n", stderr);
+    if (arguments.size() != 4) {
+        std::fputs("usage: tz_screenshots EXAMPLE.tz OUTPUT_FOLDER EXTENDED_EXAMPLE.tz\n", stderr);
         return 2;
     }
     if (!QDir().mkpath(arguments.at(2)))
@@ -68,11 +70,26 @@ int main(int argc, char** argv) {
         camera.shoot(fresh.w().step1, QStringLiteral("step1"));
     }
 
-    // A copy, since every page change saves the project.
+    // Copies, since every page change saves the project.
     QTemporaryDir copies;
     const QString project = copies.filePath(QFileInfo(arguments.at(1)).fileName());
-    if (!QFile::copy(arguments.at(1), project))
+    const QString extendedProject = copies.filePath(QFileInfo(arguments.at(3)).fileName());
+    if (!QFile::copy(arguments.at(1), project) || !QFile::copy(arguments.at(3), extendedProject))
         return 1;
+    {
+        WizardFixture e({QStringLiteral("--extended"), extendedProject});
+        Windows& w = e.w();
+        e.start();
+        w.step2->btnNext->click();
+        camera.shoot(w.step3os, QStringLiteral("step3os-extended"));
+        w.step3os->btnNext->click();
+        w.step3owner->btnNext->click();
+        camera.shoot(w.step3approval, QStringLiteral("step3approval"));
+        w.step3approval->btnNext->click();
+        w.step4->btnNext->click();
+        w.step5->btnNext->click();
+        camera.shoot(w.step6, QStringLiteral("step6-extended"));
+    }
     WizardFixture f({project});
     Windows& w = f.w();
     f.start();

@@ -6,10 +6,16 @@
 #include "pages/step3owner.h"
 #include "pages/step4.h"
 #include "pages/step8.h"
+#include "pages/uiseam.h"
 #include "project/projecttext.h"
 #include "wizardfixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,6 +24,8 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+#include <QTreeView>
 
 namespace {
 
@@ -194,6 +202,41 @@ private Q_SLOTS:
         p->show();
         clickLinkText(p->Memos, QStringLiteral("http://www.example.org"));
         QCOMPARE(f.seam.openedUrls, QList<QUrl>{QUrl("http://www.example.org")});
+    }
+
+    // Qt's own dialog writes sizes, dates and the folder type in the system's language; the
+    // wizard's shows them in Russian like the rest of it.
+    void theFileDialogWritesSizesDatesAndFoldersInRussian() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("папка")));
+        writeFileBytes(dir.filePath(QStringLiteral("a.tz")), QByteArray(990, 'x'));
+        QHash<QString, QStringList> rows;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* view =
+                dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+            if (!view || view->model()->rowCount(view->rootIndex()) < 2)
+                return;
+            const QAbstractItemModel* model = view->model();
+            for (int r = 0; r < model->rowCount(view->rootIndex()); ++r) {
+                QStringList cells;
+                for (int c = 0; c < 4; ++c)
+                    cells.append(model->index(r, c, view->rootIndex()).data().toString());
+                rows.insert(cells.constFirst(), cells);
+            }
+            dialog->reject();
+        });
+        poll.start(20);
+        QtUiSeam().openFile(nullptr, {QStringLiteral("Все файлы|*"), QString(),
+                                      dir.filePath(QStringLiteral("a.tz"))});
+        QCOMPARE(rows.value(QStringLiteral("папка")).value(2), QStringLiteral("Папка"));
+        const QStringList file = rows.value(QStringLiteral("a.tz"));
+        QCOMPARE(file.value(1), QStringLiteral("990 байт"));
+        QCOMPARE(file.value(3),
+                 QLocale(QLocale::Russian, QLocale::Russia)
+                     .toString(QFileInfo(dir.filePath(QStringLiteral("a.tz"))).lastModified(),
+                               QLocale::ShortFormat));
     }
 };
 

@@ -190,9 +190,23 @@ private Q_SLOTS:
             click(w.step6->btnNext);
             QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step7));
 
+            // Items that still carry the new item's texts are named before a save; going
+            // back leads to the first of them.
             const QString document = f.path(QStringLiteral("меню.html"));
             f.seam.fileAnswers = {document};
             w.step7->selectHTML->setChecked(true);
+            click(w.step7->btnNext);
+            QCOMPARE(f.seam.questions.size(), 1);
+            for (const char* item : {"2.1.1. Продажа — «Описание не готово»",
+                                     "2.1.1.1. Чек — «Описание не готово»",
+                                     "2.1.2. Отчёты — «Описание не готово»"})
+                QVERIFY(f.seam.questions.constFirst().contains(QString::fromUtf8(item)));
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(structure));
+            QCOMPARE(structure->MenuCaption->text(), QStringLiteral("Продажа"));
+            QVERIFY(!QFile::exists(document));
+            click(structure->btnNext);
+            click(w.step6->btnNext);
+            f.seam.choiceAnswers = {0};
             click(w.step7->btnNext);
             const QStringList lines = tz::decode1251(readFileBytes(document)).split("\r\n");
             const qsizetype name = lines.indexOf("Наименование программы: \"Касса\"");

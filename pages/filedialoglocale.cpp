@@ -1,0 +1,38 @@
+#include "pages/filedialoglocale.h"
+
+#include <QDateTime>
+#include <QFileSystemModel>
+#include <QLocale>
+
+namespace {
+
+const QLocale& russian() {
+    static const QLocale locale(QLocale::Russian, QLocale::Russia);
+    return locale;
+}
+
+} // namespace
+
+QString RussianFileColumns::sizeText(qint64 bytes) {
+    if (bytes < 1024)
+        return russian().toString(bytes) + QStringLiteral(" байт");
+    return russian().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+QVariant RussianFileColumns::data(const QModelIndex& index, int role) const {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files || role != Qt::DisplayRole || index.column() == 0)
+        return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    const bool folder = files->isDir(source);
+    switch (index.column()) {
+    case 1:
+        return folder ? QString() : sizeText(files->size(source));
+    case 2:
+        return folder ? QStringLiteral("Папка") : QIdentityProxyModel::data(index, role);
+    case 3:
+        return russian().toString(files->lastModified(source), QLocale::ShortFormat);
+    default:
+        return QIdentityProxyModel::data(index, role);
+    }
+}
