@@ -87,7 +87,7 @@ TfrmStep3approval::TfrmStep3approval(TfrmMain& main)
     body()->addLayout(signatories);
     body()->addWidget(Label2);
     auto* designation = new QHBoxLayout;
-    designation->addWidget(prDesignation, 0, Qt::AlignTop);
+    designation->addWidget(prDesignation, 0, Qt::AlignLeft | Qt::AlignTop);
     designation->addWidget(DesignationHint, 1);
     body()->addLayout(designation);
     body()->addWidget(Label3);
