@@ -126,11 +126,3 @@ tz::DocumentInputs TfrmStep7::documentInputs() const {
 void TfrmStep7::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep7::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep7::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

@@ -31,8 +31,6 @@ public:
     void btnPrevClick();
 
 private:
-    void GoNext();
-    void GoBack();
     void saveDocument(tz::DocFormat format);
     // In the extended mode, menu items that still carry the new item's texts are named
     // first; false when the user goes back to the structure to describe them.

@@ -137,10 +137,6 @@ void TfrmStep9::btnPrevClick() {
     GoBack();
 }
 
-void TfrmStep9::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}
-
 void TfrmStep9::Button1Click() {
     const QString stamp = timeStamp();
     Memos->clear();

@@ -48,7 +48,6 @@ protected:
 private:
     enum class Request { None, Submission, Poll };
 
-    void GoBack();
     void startPoll();
     void HTTPFinished(const tz::BuildReply& reply);
     void appendLog(const QString& line);

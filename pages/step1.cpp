@@ -124,7 +124,3 @@ void TfrmStep1::btnNextClick() {
 void TfrmStep1::MemosURLClick(const QString& url) {
     main().seam().openUrl(QUrl(url));
 }
-
-void TfrmStep1::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}

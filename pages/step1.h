@@ -30,7 +30,4 @@ public:
     void btnSelectClick();
     void btnNextClick();
     void MemosURLClick(const QString& url);
-
-private:
-    void GoNext();
 };

@@ -80,11 +80,3 @@ void TfrmStep2::btnNextClick() {
 void TfrmStep2::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep2::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep2::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

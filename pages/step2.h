@@ -25,8 +25,4 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private:
-    void GoNext();
-    void GoBack();
 };

@@ -181,11 +181,3 @@ void TfrmStep3approval::btnNextClick() {
 void TfrmStep3approval::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep3approval::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep3approval::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

@@ -42,7 +42,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void GoNext();
-    void GoBack();
     void showDesignationHint();
 };

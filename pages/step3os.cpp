@@ -182,11 +182,3 @@ void TfrmStep3os::btnNextClick() {
 void TfrmStep3os::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep3os::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep3os::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

@@ -57,8 +57,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void GoNext();
-    void GoBack();
     QList<QCheckBox*> windowsMembers() const;
     QList<QCheckBox*> serverMembers() const;
 

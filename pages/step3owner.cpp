@@ -117,11 +117,3 @@ void TfrmStep3owner::btnNextClick() {
 void TfrmStep3owner::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep3owner::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep3owner::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

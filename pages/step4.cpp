@@ -72,11 +72,3 @@ void TfrmStep4::btnNextClick() {
 void TfrmStep4::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep4::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep4::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

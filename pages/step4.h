@@ -27,9 +27,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void GoNext();
-    void GoBack();
-
     // A project was created or opened since the page was last shown.
     bool m_projectReplaced = false;
 };

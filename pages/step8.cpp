@@ -85,11 +85,3 @@ void TfrmStep8::btnNextClick() {
 void TfrmStep8::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep8::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep8::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

@@ -23,8 +23,4 @@ public:
     void MemosURLClick(const QString& url);
     void btnNextClick();
     void btnPrevClick();
-
-private:
-    void GoNext();
-    void GoBack();
 };

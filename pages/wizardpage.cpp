@@ -84,6 +84,14 @@ void WizardPage::setStatusPanelText(int panel, const QString& text) {
     m_panels[panel]->setText(text);
 }
 
+void WizardPage::GoNext() {
+    m_main.DoStep(this, m_main.nextPageOf(this));
+}
+
+void WizardPage::GoBack() {
+    m_main.DoStep(this, m_main.previousPageOf(this));
+}
+
 QLayout* WizardPage::nextPanelLayout() const {
     return NextPanel->layout();
 }

@@ -36,6 +36,9 @@ public:
 
 protected:
     TfrmMain& main() const { return m_main; }
+    // Every page's way forward and back, where the chain of pages leads from it.
+    void GoNext();
+    void GoBack();
     // The area above the navigation strip, for the page's own controls.
     QVBoxLayout* body() const { return m_body; }
     // The layout of NextPanel, for pages that put another button in place of btnNext.

@@ -248,11 +248,3 @@ void TfrmStep5::btnNextClick() {
 void TfrmStep5::btnPrevClick() {
     GoBack();
 }
-
-void TfrmStep5::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep5::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
-}

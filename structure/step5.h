@@ -49,8 +49,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void GoNext();
-    void GoBack();
     void loadFromProject();
     tz::MenuNode* selectedNode() const;
 

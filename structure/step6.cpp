@@ -44,8 +44,7 @@ TfrmStep6::TfrmStep6(TfrmMain& main)
     btnDeleteMenu->setEnabled(false);
     connect(uMenu->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TfrmStep6::uMenuChange);
-    connect(MenuDescription, &QPlainTextEdit::textChanged, this,
-            &TfrmStep6::MenuDescriptionChange);
+    connect(MenuDescription, &QPlainTextEdit::textChanged, this, &TfrmStep6::MenuDescriptionChange);
     connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep6::uMenuChange);
 }
 
@@ -102,12 +101,4 @@ void TfrmStep6::btnNextClick() {
 
 void TfrmStep6::btnPrevClick() {
     GoBack();
-}
-
-void TfrmStep6::GoNext() {
-    main().DoStep(this, main().nextPageOf(this));
-}
-
-void TfrmStep6::GoBack() {
-    main().DoStep(this, main().previousPageOf(this));
 }

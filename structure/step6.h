@@ -19,8 +19,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void GoNext();
-    void GoBack();
     // The value of the requirement chosen in the tree; null when none is.
     QString* chosenValue() const;
 };
