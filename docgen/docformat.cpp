@@ -1,16 +1,53 @@
 #include "docgen/docformat.h"
 
 #include "docgen/docwriter.h"
+#include "docgen/docxwriter.h"
+#include "docgen/extendeddocument.h"
 #include "docgen/htmloutput.h"
+#include "docgen/odtwriter.h"
 #include "docgen/rtfoutput.h"
 #include "project/atomicfile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace tz {
+namespace {
 
-bool isPagedFormat(DocFormat format) {
-    return format == DocFormat::Pdf || format == DocFormat::Odt;
+constexpr DocFormat kFormats[] = {DocFormat::Html, DocFormat::Rtf, DocFormat::Doc,
+                                  DocFormat::Pdf,  DocFormat::Odt, DocFormat::Docx};
+
+bool writeModel(QIODevice& device, DocFormat format, const DocModel& model,
+                const QString& projectUid, PdfWriter pdf) {
+    const Pagination pages = paginate(model);
+    switch (format) {
+    case DocFormat::Html: {
+        OutputStream out(device);
+        writeHtml(model, pages, projectUid, out);
+        return out.finish();
+    }
+    case DocFormat::Rtf:
+    case DocFormat::Doc: {
+        OutputStream out(device);
+        writeRtf(model, pages, out);
+        return out.finish();
+    }
+    case DocFormat::Docx:
+        return writeDocx(model, pages, device);
+    case DocFormat::Odt:
+        return writeOdt(model, pages, device);
+    case DocFormat::Pdf:
+        break;
+    }
+    Q_ASSERT(pdf);
+    return pdf && pdf(model, pages, device);
+}
+
+} // namespace
+
+bool needsFonts(DocFormat format) {
+    return format == DocFormat::Pdf;
 }
 
 int docModeOf(DocFormat format) {
@@ -32,14 +69,15 @@ QString docSuffix(DocFormat format) {
     case DocFormat::Pdf:
         return QStringLiteral("pdf");
     case DocFormat::Odt:
+        return QStringLiteral("odt");
+    case DocFormat::Docx:
         break;
     }
-    return QStringLiteral("odt");
+    return QStringLiteral("docx");
 }
 
 std::optional<DocFormat> docFormatNamed(const QString& name) {
-    for (const DocFormat format :
-         {DocFormat::Html, DocFormat::Rtf, DocFormat::Doc, DocFormat::Pdf, DocFormat::Odt}) {
+    for (const DocFormat format : kFormats) {
         if (name.compare(docSuffix(format), Qt::CaseInsensitive) == 0)
             return format;
     }
@@ -57,20 +95,64 @@ std::optional<DocFormat> docFormatOfPath(const QString& path) {
     return docFormatNamed(suffix);
 }
 
-QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs,
-                          PagedWriter paged) {
-    DocMode = docModeOf(format);
-    BuildDocument(doc, inputs);
-    if (format == DocFormat::Html)
-        return htmlBytes(doc);
-    if (!isPagedFormat(format))
-        return rtfBytes(doc);
-    Q_ASSERT(paged);
-    return paged ? paged(doc, format) : QByteArray();
+DocModel linesDocument(const DocBuffer& doc, const QString& title) {
+    Sheet sheet;
+    sheet.blocks.reserve(doc.lines().size());
+    for (const DocLine& line : doc.lines())
+        sheet.blocks.append(
+            paragraph(line.text, Align::Left, line.attributes.bold, line.attributes.sizePt));
+    return {title, QString(), {sheet}};
 }
 
-bool saveDocumentFile(const QString& path, const QByteArray& bytes) {
-    return !bytes.isEmpty() && writeFileAtomically(path, bytes);
+bool writeDocument(QIODevice& device, DocFormat format, const DocumentInputs& inputs,
+                   PdfWriter pdf) {
+    DocMode = docModeOf(format);
+    if (inputs.extended)
+        return writeModel(device, format, extendedDocument(inputs), inputs.projectUid, pdf);
+    switch (format) {
+    case DocFormat::Html: {
+        OutputStream out(device);
+        HtmlStream html(out);
+        BuildDocument(html, inputs);
+        return out.finish();
+    }
+    case DocFormat::Rtf:
+    case DocFormat::Doc: {
+        OutputStream out(device);
+        RtfStream rtf(out, {docFontName()}, {ColourBlack});
+        BuildDocument(rtf, inputs);
+        rtf.finish();
+        return out.finish();
+    }
+    default:
+        break;
+    }
+    DocBuffer doc;
+    BuildDocument(doc, inputs);
+    return writeModel(device, format, linesDocument(doc, inputs.values.title), inputs.projectUid,
+                      pdf);
+}
+
+QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs, PdfWriter pdf) {
+    QByteArray bytes;
+    QBuffer device(&bytes);
+    device.open(QIODevice::WriteOnly);
+    return writeDocument(device, format, inputs, pdf) ? bytes : QByteArray();
+}
+
+bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs,
+                  PdfWriter pdf) {
+    if (!isWritableFilePath(path))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!writeDocument(file, format, inputs, pdf) || file.size() == 0 || !file.flush() ||
+        !syncToDisk(int(file.handle()))) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 QString documentSaveError(const QString& path) {

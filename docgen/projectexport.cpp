@@ -21,12 +21,12 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         format = docFormatOfPath(outputPath);
         if (!format)
             return QStringLiteral("Не удается определить формат документа по имени ") + outputPath +
-                   QStringLiteral(": укажите --format html, rtf, doc, pdf или odt");
+                   QStringLiteral(": укажите --format html, rtf, doc, pdf, odt или docx");
     } else {
         format = docFormatNamed(formatName);
         if (!format)
             return QStringLiteral("Неизвестный формат документа ") + formatName +
-                   QStringLiteral(": допустимы html, rtf, doc, pdf и odt");
+                   QStringLiteral(": допустимы html, rtf, doc, pdf, odt и docx");
     }
 
     QFile file(projectPath);
@@ -56,9 +56,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     DocumentInputs inputs = documentInputsOf(text, options.extended);
     if (options.extended)
         addExtendedInputs(inputs, text);
-    DocBuffer doc;
-    const QByteArray bytes = renderDocument(doc, *format, inputs, options.paged);
-    if (!saveDocumentFile(outputPath, bytes))
+    if (!saveDocument(outputPath, *format, inputs, options.pdf))
         return documentSaveError(outputPath);
     return QString();
 }
