@@ -14,8 +14,8 @@ void DocBuffer::append(QStringView text) {
     m_lines.append({text.toString(), current});
 }
 
-void DocSink::appendParagraphs(QStringView text) {
-    append(forEachEndedLine(text, [this](QStringView line) { append(line); }));
+void DocSink::appendParagraphs(const QString& text) {
+    append(forEachEndedLine(QStringView(text), [this](QStringView line) { append(line); }));
 }
 
 } // namespace tz

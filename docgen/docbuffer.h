@@ -36,7 +36,7 @@ public:
     // One line, exactly as given.
     virtual void append(QStringView text) = 0;
     // One paragraph per line of the text (CR LF, lone CR or lone LF end a line).
-    void appendParagraphs(QStringView text);
+    virtual void appendParagraphs(const QString& text);
 };
 
 // The document kept in memory.

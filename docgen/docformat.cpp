@@ -44,6 +44,23 @@ bool writeModel(QIODevice& device, DocFormat format, const DocModel& model,
     return pdf && pdf(model, pages, device);
 }
 
+// The usual document for the formats of the model: each line of the rich text a paragraph
+// with its size and boldness; a text of several lines stays one string, shared, not copied.
+class ModelSink : public DocSink {
+public:
+    DocModel model{QString(), QString(), {Sheet{}}};
+
+    void append(QStringView text) override { add(paragraph(text.toString())); }
+    void appendParagraphs(const QString& text) override { add(lines(text)); }
+
+private:
+    void add(Block b) {
+        b.sizePt = current.sizePt;
+        b.bold = current.bold;
+        model.sheets.last().blocks.append(b);
+    }
+};
+
 } // namespace
 
 bool needsFonts(DocFormat format) {
@@ -127,10 +144,10 @@ bool writeDocument(QIODevice& device, DocFormat format, const DocumentInputs& in
     default:
         break;
     }
-    DocBuffer doc;
-    BuildDocument(doc, inputs);
-    return writeModel(device, format, linesDocument(doc, inputs.values.title), inputs.projectUid,
-                      pdf);
+    ModelSink sink;
+    sink.model.title = inputs.values.title;
+    BuildDocument(sink, inputs);
+    return writeModel(device, format, sink.model, inputs.projectUid, pdf);
 }
 
 QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs, PdfWriter pdf) {

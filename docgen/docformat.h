@@ -34,9 +34,6 @@ std::optional<DocFormat> docFormatNamed(const QString& name);
 // any letter case.
 std::optional<DocFormat> docFormatOfPath(const QString& path);
 
-// The usual document in the paged formats: each line of the rich-text buffer a paragraph.
-DocModel linesDocument(const DocBuffer& doc, const QString& title);
-
 // Sets DocMode for the format and writes the document to the device as it is made: the
 // usual one through the document operations, the extended one from its model. False when
 // writing failed.
