@@ -61,8 +61,7 @@ int main(int argc, char** argv) {
     // Made in a child process, so that the memory the text took is not counted here.
     const pid_t child = fork();
     if (child == 0)
-        _exit(writeBenchProject(largeProject(), makePurposeProjectOfSize(100 * kMebibyte)) ? 0
-                                                                                            : 1);
+        _exit(writeBenchProject(largeProject(), makePurposeProjectOfSize(100 * kMebibyte)) ? 0 : 1);
     int status = 1;
     waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||

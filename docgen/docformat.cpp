@@ -18,9 +18,20 @@ namespace {
 constexpr DocFormat kFormats[] = {DocFormat::Html, DocFormat::Rtf, DocFormat::Doc,
                                   DocFormat::Pdf,  DocFormat::Odt, DocFormat::Docx};
 
+// Whether anything in the model shows a number that only the layout knows.
+bool needsPageNumbers(const DocModel& model) {
+    for (const Sheet& sheet : model.sheets) {
+        for (const Block& b : sheet.blocks) {
+            if (b.kind == BlockKind::Contents || b.field != Field::None)
+                return true;
+        }
+    }
+    return false;
+}
+
 bool writeModel(QIODevice& device, DocFormat format, const DocModel& model,
                 const QString& projectUid, PdfWriter pdf) {
-    const Pagination pages = paginate(model);
+    const Pagination pages = needsPageNumbers(model) ? paginate(model) : Pagination();
     switch (format) {
     case DocFormat::Html: {
         OutputStream out(device);

@@ -39,6 +39,8 @@ struct ParaFormat {
     bool keepWithNext = false;
     bool unbreakable = false;
     bool tabRight = false; // a tab to the right edge, filled with dots (the contents)
+
+    friend bool operator==(const ParaFormat&, const ParaFormat&) = default;
 };
 
 // The line height of a size: 1.15 times it, to the half point.

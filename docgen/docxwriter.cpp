@@ -21,6 +21,13 @@ QString halfPoints(int pt) {
     return QString::number(pt * 2);
 }
 
+// What a paragraph's properties may hold besides its format.
+struct Extra {
+    QByteArray style = {};
+    bool pageBreak = false;
+    int outlineLevel = -1;
+};
+
 class DocxWriter {
 public:
     DocxWriter(const DocModel& model, const Pagination& pages, QIODevice& device)
@@ -124,31 +131,65 @@ private:
         x.writeEmptyElement(W, QLatin1String(element));
     }
 
-    void paragraphProperties(QXmlStreamWriter& x, const ParaFormat& f) {
-        if (f.keepWithNext)
-            empty(x, "keepNext");
-        value(x, "widowControl", QStringLiteral("0"));
-        x.writeStartElement(W, QStringLiteral("spacing"));
-        x.writeAttribute(W, QStringLiteral("before"), twips(f.spaceBefore));
-        x.writeAttribute(W, QStringLiteral("after"), twips(f.spaceAfter));
-        x.writeAttribute(W, QStringLiteral("line"), twips(f.lineHeight));
-        x.writeAttribute(W, QStringLiteral("lineRule"), QStringLiteral("exact"));
-        x.writeEndElement();
-        if (f.indent > 0) {
-            x.writeStartElement(W, QStringLiteral("ind"));
-            x.writeAttribute(W, QStringLiteral("left"), twips(f.indent));
-            x.writeEndElement();
-        }
-        if (f.align != Align::Left)
-            value(x, "jc",
-                  f.align == Align::Center ? QStringLiteral("center") : QStringLiteral("right"));
+    // Paragraph and run properties made by hand, in the order Word's schema gives them: a
+    // large text has hundreds of thousands of paragraphs alike.
+    static QByteArray runProperties(const ParaFormat& f) {
+        const QByteArray size = QByteArray::number(f.sizePt * 2);
+        return QByteArray(f.bold ? "<w:b/>" : "") + "<w:sz w:val=\"" + size +
+               "\"/><w:szCs w:val=\"" + size + "\"/>";
     }
 
-    void runProperties(QXmlStreamWriter& x, const ParaFormat& f) {
-        if (f.bold)
-            empty(x, "b");
-        value(x, "sz", halfPoints(f.sizePt));
-        value(x, "szCs", halfPoints(f.sizePt));
+    static QByteArray paragraphProperties(const ParaFormat& f, const Extra& extra = {},
+                                          bool withRun = true) {
+        QByteArray o = "<w:pPr>";
+        if (!extra.style.isEmpty())
+            o += "<w:pStyle w:val=\"" + extra.style + "\"/>";
+        if (f.keepWithNext)
+            o += "<w:keepNext/>";
+        if (extra.pageBreak)
+            o += "<w:pageBreakBefore/>";
+        o += "<w:widowControl w:val=\"0\"/>";
+        if (f.tabRight)
+            o += "<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"" +
+                 twips(page::kTextWidth - f.indent).toLatin1() + "\"/></w:tabs>";
+        o += "<w:spacing w:before=\"" + twips(f.spaceBefore).toLatin1() + "\" w:after=\"" +
+             twips(f.spaceAfter).toLatin1() + "\" w:line=\"" + twips(f.lineHeight).toLatin1() +
+             "\" w:lineRule=\"exact\"/>";
+        if (f.indent > 0)
+            o += "<w:ind w:left=\"" + twips(f.indent).toLatin1() + "\"/>";
+        if (f.align != Align::Left)
+            o += f.align == Align::Center ? "<w:jc w:val=\"center\"/>" : "<w:jc w:val=\"right\"/>";
+        if (extra.outlineLevel >= 0)
+            o += "<w:outlineLvl w:val=\"" + QByteArray::number(extra.outlineLevel) + "\"/>";
+        if (withRun)
+            o += "<w:rPr>" + runProperties(f) + "</w:rPr>";
+        return o + "</w:pPr>";
+    }
+
+    // A run of text; tabs and, where asked, hyphens that never break become their elements.
+    static void appendRun(QByteArray& o, QStringView text, const ParaFormat* f,
+                          bool unbreakable = false) {
+        o += "<w:r>";
+        if (f)
+            o += "<w:rPr>" + runProperties(*f) + "</w:rPr>";
+        qsizetype from = 0;
+        const auto piece = [&](qsizetype to) {
+            if (to > from) {
+                o += "<w:t xml:space=\"preserve\">";
+                appendXmlText(o, text.sliced(from, to - from));
+                o += "</w:t>";
+            }
+        };
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t ch = text.at(i).unicode();
+            if (ch == u'\t' || (unbreakable && ch == u'-')) {
+                piece(i);
+                o += ch == u'\t' ? "<w:tab/>" : "<w:noBreakHyphen/>";
+                from = i + 1;
+            }
+        }
+        piece(text.size());
+        o += "</w:r>";
     }
 
     void styles() {
@@ -168,9 +209,7 @@ private:
         x.writeEndElement();
         x.writeEndElement();
         x.writeStartElement(W, QStringLiteral("pPrDefault"));
-        x.writeStartElement(W, QStringLiteral("pPr"));
-        paragraphProperties(x, columnFormat());
-        x.writeEndElement();
+        m_zip.writeRawXml(paragraphProperties(columnFormat(), {}, false));
         x.writeEndElement();
         x.writeEndElement();
 
@@ -202,23 +241,8 @@ private:
             value(x, "uiPriority", QString::number(outlineLevel >= 0 ? 9 : 39));
             empty(x, "qFormat");
         }
-        x.writeStartElement(W, QStringLiteral("pPr"));
-        paragraphProperties(x, f);
-        if (outlineLevel >= 0)
-            value(x, "outlineLvl", QString::number(outlineLevel));
-        if (f.tabRight) {
-            x.writeStartElement(W, QStringLiteral("tabs"));
-            x.writeStartElement(W, QStringLiteral("tab"));
-            x.writeAttribute(W, QStringLiteral("val"), QStringLiteral("right"));
-            x.writeAttribute(W, QStringLiteral("leader"), QStringLiteral("dot"));
-            x.writeAttribute(W, QStringLiteral("pos"), twips(page::kTextWidth));
-            x.writeEndElement();
-            x.writeEndElement();
-        }
-        x.writeEndElement();
-        x.writeStartElement(W, QStringLiteral("rPr"));
-        runProperties(x, f);
-        x.writeEndElement();
+        m_zip.writeRawXml(paragraphProperties(f, {{}, false, outlineLevel}, false) + "<w:rPr>" +
+                          runProperties(f) + "</w:rPr>");
         x.writeEndElement();
     }
 
@@ -232,60 +256,37 @@ private:
         x.writeEndElement();
         x.writeStartElement(W, QStringLiteral("fldSimple"));
         x.writeAttribute(W, QStringLiteral("instr"), QStringLiteral(" PAGE "));
-        run(x, QStringLiteral("2"), nullptr);
+        QByteArray number;
+        appendRun(number, u"2", nullptr);
+        m_zip.writeRawXml(number);
         x.writeEndElement();
         x.writeEndElement();
         x.writeEndElement();
         m_zip.endXml();
     }
 
-    // A run of text; tabs and, where asked, hyphens that never break become their elements.
-    void run(QXmlStreamWriter& x, QStringView text, const ParaFormat* f, bool unbreakable = false) {
-        x.writeStartElement(W, QStringLiteral("r"));
-        if (f) {
-            x.writeStartElement(W, QStringLiteral("rPr"));
-            runProperties(x, *f);
-            x.writeEndElement();
+    // The markup before the text is made once for the many paragraphs of one format.
+    void paragraph(QStringView text, const ParaFormat& f, bool unbreakable = false) {
+        if (m_pageBreak || !(f == m_lastFormat) || m_lastStart.isEmpty()) {
+            m_lastStart = "<w:p>" + paragraphProperties(f, {{}, m_pageBreak});
+            m_lastRun = "<w:r><w:rPr>" + runProperties(f) + "</w:rPr>";
+            m_lastFormat = f;
         }
-        qsizetype from = 0;
-        const auto piece = [&](qsizetype to) {
-            if (to > from) {
-                x.writeStartElement(W, QStringLiteral("t"));
-                x.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-                x.writeCharacters(xmlSafe(text.sliced(from, to - from)));
-                x.writeEndElement();
-            }
-        };
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t ch = text.at(i).unicode();
-            if (ch == u'\t' || (unbreakable && ch == u'-')) {
-                piece(i);
-                empty(x, ch == u'\t' ? "tab" : "noBreakHyphen");
-                from = i + 1;
-            }
-        }
-        piece(text.size());
-        x.writeEndElement();
-    }
-
-    void paragraph(QXmlStreamWriter& x, QStringView text, const ParaFormat& f,
-                   const QString& style = {}, bool unbreakable = false) {
-        x.writeStartElement(W, QStringLiteral("p"));
-        x.writeStartElement(W, QStringLiteral("pPr"));
-        if (!style.isEmpty())
-            value(x, "pStyle", style);
+        QByteArray& o = m_paragraph;
+        o = m_lastStart;
         if (m_pageBreak)
-            empty(x, "pageBreakBefore");
+            m_lastStart.clear();
         m_pageBreak = false;
-        paragraphProperties(x, f);
-        x.writeStartElement(W, QStringLiteral("rPr"));
-        runProperties(x, f);
-        x.writeEndElement();
-        x.writeEndElement();
-        if (!text.isEmpty())
-            run(x, text, &f, unbreakable);
-        x.writeEndElement();
-        m_zip.flushXml();
+        if (!text.isEmpty() && !unbreakable && !text.contains(u'\t')) {
+            o += m_lastRun;
+            o += "<w:t xml:space=\"preserve\">";
+            appendXmlText(o, text);
+            o += "</w:t></w:r>";
+        } else if (!text.isEmpty()) {
+            appendRun(o, text, &f, unbreakable);
+        }
+        o += "</w:p>";
+        m_zip.writeRawXml(o);
     }
 
     void document() {
@@ -362,32 +363,23 @@ private:
     void block(QXmlStreamWriter& x, const Block& b, const QList<const Block*>& headings) {
         switch (b.kind) {
         case BlockKind::Heading: {
-            const int level = qBound(1, b.level, 3);
-            x.writeStartElement(W, QStringLiteral("p"));
-            x.writeStartElement(W, QStringLiteral("pPr"));
-            value(x, "pStyle", QStringLiteral("Heading%1").arg(level));
+            const QByteArray id = QByteArray::number(++m_heading);
+            QByteArray o = "<w:p><w:pPr><w:pStyle w:val=\"Heading" +
+                           QByteArray::number(qBound(1, b.level, 3)) + "\"/>";
             if (m_pageBreak)
-                empty(x, "pageBreakBefore");
+                o += "<w:pageBreakBefore/>";
             m_pageBreak = false;
-            x.writeEndElement();
-            const QString id = QString::number(++m_heading);
-            x.writeStartElement(W, QStringLiteral("bookmarkStart"));
-            x.writeAttribute(W, QStringLiteral("id"), id);
-            x.writeAttribute(W, QStringLiteral("name"), QStringLiteral("_Toc") + id);
-            x.writeEndElement();
-            run(x, b.text, nullptr);
-            x.writeStartElement(W, QStringLiteral("bookmarkEnd"));
-            x.writeAttribute(W, QStringLiteral("id"), id);
-            x.writeEndElement();
-            x.writeEndElement();
+            o += "</w:pPr><w:bookmarkStart w:id=\"" + id + "\" w:name=\"_Toc" + id + "\"/>";
+            appendRun(o, b.text, nullptr);
+            m_zip.writeRawXml(o + "<w:bookmarkEnd w:id=\"" + id + "\"/></w:p>");
             break;
         }
         case BlockKind::Paragraph:
-            paragraph(x, paragraphText(b, m_pages), formatOf(b), {}, b.unbreakable);
+            paragraph(paragraphText(b, m_pages), formatOf(b), b.unbreakable);
             break;
         case BlockKind::Lines: {
             const ParaFormat f = formatOf(b);
-            const auto one = [&](QStringView line) { paragraph(x, line, f); };
+            const auto one = [&](QStringView line) { paragraph(line, f); };
             one(forEachEndedLine(QStringView(b.text), one));
             break;
         }
@@ -395,13 +387,13 @@ private:
             columns(x, b);
             break;
         case BlockKind::Contents:
-            contents(x, headings);
+            contents(headings);
             break;
         case BlockKind::Gap: {
             ParaFormat f;
             f.lineHeight = b.spacePt;
             f.sizePt = 1;
-            paragraph(x, QStringView(), f);
+            paragraph(QStringView(), f);
             break;
         }
         }
@@ -447,9 +439,9 @@ private:
             // The gap between the columns, half on each side.
             f.indent = column == &b.right ? page::kColumnGap / 2 : 0;
             if (column->isEmpty())
-                paragraph(x, QStringView(), f);
+                paragraph(QStringView(), f);
             for (const QString& text : *column)
-                paragraph(x, text, f);
+                paragraph(text, f);
             x.writeEndElement();
         }
         x.writeEndElement();
@@ -458,41 +450,27 @@ private:
 
     // A contents field whose result already lists the headings with their pages, each entry
     // a link to its heading's bookmark.
-    void contents(QXmlStreamWriter& x, const QList<const Block*>& headings) {
-        const auto fieldChar = [&](const char* type) {
-            x.writeStartElement(W, QStringLiteral("r"));
-            x.writeStartElement(W, QStringLiteral("fldChar"));
-            x.writeAttribute(W, QStringLiteral("fldCharType"), QLatin1String(type));
-            x.writeEndElement();
-            x.writeEndElement();
-        };
+    void contents(const QList<const Block*>& headings) {
+        QByteArray o;
         for (qsizetype i = 0; i < headings.size(); ++i) {
-            const int level = qBound(1, headings.at(i)->level, 3);
-            x.writeStartElement(W, QStringLiteral("p"));
-            x.writeStartElement(W, QStringLiteral("pPr"));
-            value(x, "pStyle", QStringLiteral("TOC%1").arg(level));
-            x.writeEndElement();
+            o += "<w:p><w:pPr><w:pStyle w:val=\"TOC" +
+                 QByteArray::number(qBound(1, headings.at(i)->level, 3)) + "\"/></w:pPr>";
             if (i == 0) {
-                fieldChar("begin");
-                x.writeStartElement(W, QStringLiteral("r"));
-                x.writeStartElement(W, QStringLiteral("instrText"));
-                x.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-                x.writeCharacters(QStringLiteral(" TOC \\o \"1-3\" \\h \\z \\u "));
-                x.writeEndElement();
-                x.writeEndElement();
-                fieldChar("separate");
+                o += "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText "
+                     "xml:space=\"preserve\"> TOC \\o \"1-3\" \\h \\z \\u </w:instrText></w:r>"
+                     "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>";
             }
-            x.writeStartElement(W, QStringLiteral("hyperlink"));
-            x.writeAttribute(W, QStringLiteral("anchor"), QStringLiteral("_Toc%1").arg(i + 1));
-            x.writeAttribute(W, QStringLiteral("history"), QStringLiteral("1"));
-            run(x,
-                headings.at(i)->text + u'\t' + QString::number(m_pages.headingPages.value(int(i))),
-                nullptr);
-            x.writeEndElement();
+            o += "<w:hyperlink w:anchor=\"_Toc" + QByteArray::number(i + 1) + "\" w:history=\"1\">";
+            appendRun(o,
+                      headings.at(i)->text + u'\t' +
+                          QString::number(m_pages.headingPages.value(int(i))),
+                      nullptr);
+            o += "</w:hyperlink>";
             if (i + 1 == headings.size())
-                fieldChar("end");
-            x.writeEndElement();
+                o += "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>";
+            o += "</w:p>";
         }
+        m_zip.writeRawXml(o);
     }
 
     const DocModel& m_model;
@@ -500,6 +478,8 @@ private:
     ZipPackage m_zip;
     bool m_pageBreak = false;
     int m_heading = 0;
+    ParaFormat m_lastFormat;
+    QByteArray m_lastStart, m_lastRun, m_paragraph;
 };
 
 } // namespace

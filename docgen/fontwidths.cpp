@@ -106,13 +106,40 @@ int widthIn(const WidthRange (&ranges)[std::size(kRegular)], char16_t ch) {
     return -1;
 }
 
+constexpr char16_t kDirectEnd = 0x460;
+constexpr int kMissing = 1024;
+
+// The widths up to the end of the Cyrillic letters, one table each for regular and bold.
+struct Direct {
+    short widths[2][kDirectEnd];
+    Direct() {
+        for (char16_t ch = 0; ch < kDirectEnd; ++ch) {
+            for (const bool bold : {false, true}) {
+                const int width = widthIn(bold ? kBold : kRegular, ch);
+                widths[bold][ch] = short(width < 0 ? kMissing : width);
+            }
+        }
+    }
+};
+
+const Direct& direct() {
+    static const Direct table;
+    return table;
+}
+
 } // namespace
 
+CharacterWidths::CharacterWidths(bool bold, int sizePt)
+    : m_direct(direct().widths[bold]), m_scale(qreal(sizePt) / 2048), m_bold(bold),
+      m_sizePt(sizePt) {
+    static_assert(kDirect == kDirectEnd);
+}
+
 qreal characterWidth(char16_t ch, bool bold, int sizePt) {
-    int width = widthIn(bold ? kBold : kRegular, ch);
+    int width = ch < kDirectEnd ? direct().widths[bold][ch] : widthIn(bold ? kBold : kRegular, ch);
     // Another font stands in for a character this one lacks; an em's half is about its width.
     if (width < 0)
-        width = 1024;
+        width = kMissing;
     return qreal(width) * sizePt / 2048;
 }
 

@@ -55,12 +55,16 @@ private:
     void draw(const QString& text, qreal x, qreal y, const ParaFormat& f) {
         if (text.isEmpty())
             return;
-        QFont font(QStringLiteral("Times New Roman"));
-        font.setPointSizeF(f.sizePt);
-        font.setBold(f.bold);
-        font.setKerning(false);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        m_painter.setFont(font);
+        if (f.sizePt != m_fontSize || f.bold != m_fontBold) {
+            QFont font(QStringLiteral("Times New Roman"));
+            font.setPointSizeF(f.sizePt);
+            font.setBold(f.bold);
+            font.setKerning(false);
+            font.setHintingPreference(QFont::PreferNoHinting);
+            m_painter.setFont(font);
+            m_fontSize = f.sizePt;
+            m_fontBold = f.bold;
+        }
         const qreal baseline = y + (f.lineHeight + (kAscent - kDescent) * f.sizePt) / 2;
         m_painter.drawText(QPointF(x * m_scale, baseline * m_scale), text);
     }
@@ -69,6 +73,9 @@ private:
     QPainter& m_painter;
     qreal m_scale;
     int m_pages = 0;
+    // The font set last.
+    int m_fontSize = 0;
+    bool m_fontBold = false;
 };
 
 } // namespace

@@ -212,9 +212,10 @@ QString paragraphText(const Block& block, const Pagination& pages) {
 }
 
 qreal textWidth(QStringView text, const ParaFormat& format) {
+    const CharacterWidths widthOf(format.bold, format.sizePt);
     qreal width = 0;
     for (const QChar ch : text)
-        width += characterWidth(ch.unicode(), format.bold, format.sizePt);
+        width += widthOf(ch.unicode());
     return width;
 }
 
@@ -226,9 +227,8 @@ void breakLines(QStringView text, qreal width, const ParaFormat& f,
     qreal contentWidth = 0;
     qreal pending = 0; // the width of the spaces after the content
     qsizetype i = 0;
-    const auto width1 = [&](qsizetype at) {
-        return characterWidth(text.at(at).unicode(), f.bold, f.sizePt);
-    };
+    const CharacterWidths widthOf(f.bold, f.sizePt);
+    const auto width1 = [&](qsizetype at) { return widthOf(text.at(at).unicode()); };
     while (i < n) {
         // One segment: characters up to a space, or up to and with a breaking hyphen.
         qsizetype end = i;

@@ -6,6 +6,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace tz {
 namespace {
 
@@ -52,16 +54,30 @@ QXmlStreamWriter& ZipPackage::beginXml(const QString& name) {
     return m_xml;
 }
 
+// What was made by hand always precedes the writer's text that is still held.
 void ZipPackage::flushXml(bool force) {
-    if (!force && m_xmlText.size() < kXmlPiece)
+    if (!force && m_raw.size() + m_xmlText.size() < kXmlPiece)
         return;
-    const QByteArray bytes = m_xmlText.toUtf8();
-    if (!m_failed)
-        m_failed = m_file->write(bytes) != bytes.size();
+    if (!m_xmlText.isEmpty())
+        m_raw += m_xmlText.toUtf8();
+    if (!m_failed && !m_raw.isEmpty())
+        m_failed = m_file->write(m_raw) != m_raw.size();
+    m_raw.truncate(0);
     m_xmlText.truncate(0);
 }
 
+void ZipPackage::writeRawXml(QByteArrayView bytes) {
+    // Ends a start tag the writer still holds open.
+    m_xml.writeCharacters(QString());
+    if (!m_xmlText.isEmpty())
+        m_raw += m_xmlText.toUtf8();
+    m_xmlText.truncate(0);
+    m_raw.append(bytes);
+    flushXml();
+}
+
 void ZipPackage::endXml() {
+    flushXml(true);
     m_xml.writeEndDocument();
     flushXml(true);
     if (m_failed)
@@ -73,6 +89,41 @@ void ZipPackage::endXml() {
 bool ZipPackage::finish() {
     m_zip->close();
     return !m_failed && m_zip->getZipError() == ZIP_OK;
+}
+
+void appendXmlText(QByteArray& out, QStringView text) {
+    // Written through a pointer into room made beforehand: at most five bytes a character.
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * 5);
+    char* p = out.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text.at(i).unicode();
+        if (ch < 0x80) {
+            if (ch == u'&')
+                p = std::copy_n("&amp;", 5, p);
+            else if (ch == u'<')
+                p = std::copy_n("&lt;", 4, p);
+            else if (ch == u'>')
+                p = std::copy_n("&gt;", 4, p);
+            else if (isXmlCharacter(ch))
+                *p++ = char(ch);
+        } else if (ch < 0x800) {
+            *p++ = char(0xc0 | (ch >> 6));
+            *p++ = char(0x80 | (ch & 0x3f));
+        } else if (QChar::isHighSurrogate(ch) && i + 1 < text.size() &&
+                   text.at(i + 1).isLowSurrogate()) {
+            const char32_t c = QChar::surrogateToUcs4(ch, text.at(++i).unicode());
+            *p++ = char(0xf0 | (c >> 18));
+            *p++ = char(0x80 | ((c >> 12) & 0x3f));
+            *p++ = char(0x80 | ((c >> 6) & 0x3f));
+            *p++ = char(0x80 | (c & 0x3f));
+        } else if (!QChar::isSurrogate(ch) && isXmlCharacter(ch)) {
+            *p++ = char(0xe0 | (ch >> 12));
+            *p++ = char(0x80 | ((ch >> 6) & 0x3f));
+            *p++ = char(0x80 | (ch & 0x3f));
+        }
+    }
+    out.truncate(p - out.constData());
 }
 
 QString xmlSafe(QStringView text) {

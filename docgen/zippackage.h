@@ -28,6 +28,9 @@ public:
     // handed over in pieces: call flushXml() between the parts of a large member.
     QXmlStreamWriter& beginXml(const QString& name);
     void flushXml(bool force = false);
+    // XML made by hand, between the writer's own elements: the many paragraphs of a large
+    // text, whose markup is the same each time.
+    void writeRawXml(QByteArrayView bytes);
     void endXml();
 
     // Writes the directory; false when anything failed on the way.
@@ -39,11 +42,14 @@ private:
     std::unique_ptr<QuaZip> m_zip;
     std::unique_ptr<QuaZipFile> m_file;
     QString m_xmlText;
+    QByteArray m_raw;
     QXmlStreamWriter m_xml{&m_xmlText};
     bool m_failed = false;
 };
 
 // Text as XML character data takes it: characters XML cannot hold are left out.
 QString xmlSafe(QStringView text);
+// The same, escaped and in UTF-8, appended to the bytes.
+void appendXmlText(QByteArray& out, QStringView text);
 
 } // namespace tz
