@@ -75,7 +75,8 @@ QStringList blocksText(const FileBlocks& found, const QList<QStringView>& keys) 
 }
 
 QString joinedValue(QByteArrayView bytes, const FileBlock& block) {
-    if (block.firstByte < 0)
+    // As in blocksText: a key on the first line counts as missing.
+    if (block.keyLine <= 0 || block.firstByte < 0)
         return QString();
     const QByteArrayView range = bytes.sliced(block.firstByte, block.endByte - block.firstByte);
     QList<QByteArrayView> lines;
@@ -83,6 +84,13 @@ QString joinedValue(QByteArrayView bytes, const FileBlock& block) {
     // The text's last line is never a value: the rule leaves it out of a block that reaches it.
     if (block.reachesEnd)
         lines.removeLast();
+    // The value ends before a line that begins with "." (a record tag, in a block of records).
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).startsWith('.')) {
+            lines.resize(i);
+            break;
+        }
+    }
     QString value;
     value.reserve(range.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
