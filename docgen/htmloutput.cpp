@@ -110,14 +110,28 @@ class HtmlWriter {
 public:
     HtmlWriter(const Pagination& pages, OutputStream& out) : m_pages(pages), m_out(out) {}
 
-    void text(const QString& text) { m_out.write1251(escapeHtmlText(text)); }
+    void text(QStringView text) {
+        if (needsEscape(text))
+            m_out.write1251(escapeHtmlText(text.toString()));
+        else
+            m_out.write1251(text);
+    }
     void raw(const char* bytes) { m_out.write(bytes); }
     void line(const char* bytes) {
         m_out.write(bytes);
         m_out.write("\r\n");
     }
 
-    void paragraph(const QString& body, const Block& b, bool keep) {
+    void paragraph(QStringView body, const Block& b, bool keep) {
+        raw(openingTag(b, keep).constData());
+        if (body.isEmpty())
+            raw("<br>");
+        else
+            text(body);
+        line("</p>");
+    }
+
+    static QByteArray openingTag(const Block& b, bool keep) {
         QByteArray classes;
         const auto add = [&classes](const char* name) {
             if (!classes.isEmpty())
@@ -136,16 +150,7 @@ public:
             add("keep");
         if (b.level > 0)
             add(QByteArray("l" + QByteArray::number(qMin(b.level, 5))).constData());
-        raw(classes.isEmpty() ? "<p>" : "<p class=\"");
-        if (!classes.isEmpty()) {
-            raw(classes.constData());
-            raw("\">");
-        }
-        if (body.isEmpty())
-            raw("<br>");
-        else
-            text(body);
-        line("</p>");
+        return classes.isEmpty() ? QByteArray("<p>") : "<p class=\"" + classes + "\">";
     }
 
     void block(const Block& b, const QList<const Block*>& headings) {
@@ -162,7 +167,15 @@ public:
             paragraph(paragraphText(b, m_pages), b, b.keepWithNext);
             break;
         case BlockKind::Lines: {
-            const auto one = [&](QStringView l) { paragraph(l.toString(), b, false); };
+            const QByteArray open = openingTag(b, false);
+            const auto one = [&](QStringView l) {
+                raw(open.constData());
+                if (l.isEmpty())
+                    raw("<br>");
+                else
+                    text(l);
+                line("</p>");
+            };
             one(forEachEndedLine(QStringView(b.text), one));
             break;
         }

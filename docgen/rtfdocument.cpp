@@ -100,16 +100,23 @@ private:
         o += "\r\n";
     }
 
+    // The control words before the text are made once for the many paragraphs of a format.
     void paragraph(QStringView text, const ParaFormat& f, int style, bool unbreakable) {
+        if (m_pageBreak || style != m_lastStyle || !(f == m_lastFormat) || m_lastStart.isEmpty()) {
+            m_lastStart = "\\pard\\plain\\s" + QByteArray::number(style);
+            if (m_pageBreak)
+                m_lastStart += "\\pagebb";
+            if (style >= 1 && style <= 3)
+                m_lastStart += "\\outlinelevel" + QByteArray::number(style - 1);
+            m_lastStart += formatWords(f) + ' ';
+            m_lastStyle = style;
+            m_lastFormat = f;
+        }
         QByteArray& o = m_out.pending();
-        o += "\\pard\\plain\\s" + QByteArray::number(style);
+        o += m_lastStart;
         if (m_pageBreak)
-            o += "\\pagebb";
+            m_lastStart.clear();
         m_pageBreak = false;
-        if (style >= 1 && style <= 3)
-            o += "\\outlinelevel" + QByteArray::number(style - 1);
-        o += formatWords(f);
-        o += ' ';
         if (unbreakable) {
             qsizetype from = 0;
             for (qsizetype at; (at = text.indexOf(u'-', from)) >= 0; from = at + 1) {
@@ -194,6 +201,9 @@ private:
     const Pagination& m_pages;
     OutputStream& m_out;
     bool m_pageBreak = false;
+    QByteArray m_lastStart;
+    int m_lastStyle = -1;
+    ParaFormat m_lastFormat;
 };
 
 } // namespace
