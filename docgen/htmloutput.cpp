@@ -90,6 +90,8 @@ const char* const kStyle =
     " line-height: 14pt; max-width: 175mm; margin: 1em auto; color: #000; }\r\n"
     "section { break-after: page; page-break-after: always; }\r\n"
     "section:last-child { break-after: auto; page-break-after: auto; }\r\n"
+    "@media screen { section + section { border-top: 1px solid #999; margin-top: 2em;"
+    " padding-top: 1em; } }\r\n"
     "h1, h2, h3 { break-after: avoid; page-break-after: avoid; margin: 12pt 0 6pt; }\r\n"
     "h1 { font-size: 16pt; line-height: 18.5pt; margin-top: 18pt; }\r\n"
     "h2 { font-size: 14pt; line-height: 16pt; }\r\n"
