@@ -280,7 +280,20 @@ private:
         if (!text.isEmpty() && !unbreakable && !text.contains(u'\t')) {
             o += m_lastRun;
             o += "<w:t xml:space=\"preserve\">";
-            appendXmlText(o, text);
+            // A piece at a time, a surrogate pair never cut, so that a paragraph of any length
+            // takes little more memory than its text.
+            constexpr qsizetype kPiece = 1 << 16;
+            for (qsizetype from = 0; from < text.size();) {
+                qsizetype end = qMin(from + kPiece, text.size());
+                if (end < text.size() && text.at(end - 1).isHighSurrogate())
+                    --end;
+                appendXmlText(o, text.sliced(from, end - from));
+                from = end;
+                if (o.size() >= kPiece) {
+                    m_zip.writeRawXml(o);
+                    o.truncate(0);
+                }
+            }
             o += "</w:t></w:r>";
         } else if (!text.isEmpty()) {
             appendRun(o, text, &f, unbreakable);

@@ -112,23 +112,21 @@ private:
             m_lastStyle = style;
             m_lastFormat = f;
         }
-        QByteArray& o = m_out.pending();
-        o += m_lastStart;
+        m_out.write(m_lastStart);
         if (m_pageBreak)
             m_lastStart.clear();
         m_pageBreak = false;
         if (unbreakable) {
             qsizetype from = 0;
             for (qsizetype at; (at = text.indexOf(u'-', from)) >= 0; from = at + 1) {
-                appendRtfText(o, text.sliced(from, at - from));
-                o += "\\_";
+                appendRtfText(m_out, text.sliced(from, at - from));
+                m_out.write("\\_");
             }
-            appendRtfText(o, text.sliced(from));
+            appendRtfText(m_out, text.sliced(from));
         } else {
-            appendRtfText(o, text);
+            appendRtfText(m_out, text);
         }
-        o += "\\par\r\n";
-        m_out.flushIfFull();
+        m_out.write("\\par\r\n");
     }
 
     void block(const Block& b, const QList<const Block*>& headings) {

@@ -13,7 +13,8 @@ namespace {
 // The most one character takes: "{}" before it and "\u-32768?".
 constexpr qsizetype kMostBytesPerCharacter = 11;
 
-void appendText(QByteArray& out, QStringView text) {
+// `previous` is the character before the text, 0 at a paragraph's start.
+void appendText(QByteArray& out, QStringView text, char16_t& previous) {
     static const char hex[] = "0123456789abcdef";
     // Written through a pointer into room made beforehand: appending piece by piece cost
     // more than all the rest of the document.
@@ -23,7 +24,6 @@ void appendText(QByteArray& out, QStringView text) {
         out.reserve(qMax(room, 2 * out.capacity()));
     out.resize(room);
     char* p = out.data() + start;
-    char16_t previous = 0;
     for (const QChar qc : text) {
         const char16_t ch = qc.unicode();
         // LibreOffice turns each space of a run into a six-per-em space and a space; an empty
@@ -65,7 +65,19 @@ void appendText(QByteArray& out, QStringView text) {
 } // namespace
 
 void appendRtfText(QByteArray& out, QStringView text) {
-    appendText(out, text);
+    char16_t previous = 0;
+    appendText(out, text, previous);
+}
+
+void appendRtfText(OutputStream& out, QStringView text) {
+    // A piece at a time, so that a paragraph of any length takes little more memory than its
+    // text.
+    constexpr qsizetype kPiece = 1 << 16;
+    char16_t previous = 0;
+    for (qsizetype from = 0; from < text.size(); from += kPiece) {
+        appendText(out.pending(), text.sliced(from, qMin(kPiece, text.size() - from)), previous);
+        out.flushIfFull();
+    }
 }
 
 RtfStream::RtfStream(OutputStream& out, const QStringList& fonts, const QList<quint32>& colours)
@@ -74,7 +86,7 @@ RtfStream::RtfStream(OutputStream& out, const QStringList& fonts, const QList<qu
     head += "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049\r\n{\\fonttbl";
     for (qsizetype i = 0; i < fonts.size(); ++i) {
         head += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset204 ";
-        appendText(head, fonts.at(i));
+        appendRtfText(head, fonts.at(i));
         head += ";}";
     }
     head += "}\r\n{\\colortbl;";
@@ -96,11 +108,9 @@ void RtfStream::append(QStringView text) {
         m_paragraphStart += current.bold ? "\\b " : "\\b0 ";
         m_previous = current;
     }
-    QByteArray& out = m_out.pending();
-    out += m_paragraphStart;
-    appendText(out, text);
-    out += "\\par\r\n";
-    m_out.flushIfFull();
+    m_out.write(m_paragraphStart);
+    appendRtfText(m_out, text);
+    m_out.write("\\par\r\n");
 }
 
 void RtfStream::finish() {

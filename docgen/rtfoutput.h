@@ -12,6 +12,8 @@ namespace tz {
 // Appends the text as RTF: every byte 7-bit, Cyrillic as Windows-1251 escapes, other
 // characters as Unicode escapes with "?" for readers that lack them.
 void appendRtfText(QByteArray& out, QStringView text);
+// The same into the stream, handed over piece by piece.
+void appendRtfText(OutputStream& out, QStringView text);
 
 // The document operations' rich text written out as it comes, one paragraph per line with
 // its font, colour, size and boldness. The fonts and colours of the tables are given first;
