@@ -272,7 +272,8 @@ private Q_SLOTS:
     // What a reader of each format finds in the extended example, opened in LibreOffice and
     // printed to PDF: A4 pages; no number on the approval and title sheets, then the page's
     // number at its top; every contents entry on the page it names; no heading at a page's
-    // foot; every line of the purpose and of a description a paragraph of its own.
+    // foot; the number of sheets on the title sheet; every line of the purpose and of a
+    // description a paragraph of its own.
     void theExtendedExampleReadsTheSameInEveryFormat_data() {
         QTest::addColumn<QString>("format");
         for (const char* format : {"pdf", "rtf", "doc", "docx", "odt", "html"})
@@ -334,6 +335,9 @@ private Q_SLOTS:
                                             QStringLiteral("[ .]*%1\\n").arg(shown))),
                      qPrintable(headings.at(h)->text));
         }
+        // The title sheet counts every sheet but the approval sheet.
+        QVERIFY2(pages.at(1).contains(QStringLiteral("Листов %1").arg(pages.size() - 1)),
+                 qPrintable(pages.at(1)));
         const QString all = pages.join(u'\n');
         for (const char* paragraph :
              {"Программа ведёт заявки на ремонт бытовой техники от приёма устройства\n",
