@@ -15,7 +15,7 @@ void DocBuffer::append(QStringView text) {
 }
 
 void DocSink::appendParagraphs(const QString& text) {
-    append(forEachEndedLine(QStringView(text), [this](QStringView line) { append(line); }));
+    forEachLine(text, [this](QStringView line) { append(line); });
 }
 
 } // namespace tz

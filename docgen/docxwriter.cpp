@@ -393,7 +393,7 @@ private:
         case BlockKind::Lines: {
             const ParaFormat f = formatOf(b);
             const auto one = [&](QStringView line) { paragraph(line, f); };
-            one(forEachEndedLine(QStringView(b.text), one));
+            forEachLine(b.text, one);
             break;
         }
         case BlockKind::Columns:

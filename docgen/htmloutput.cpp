@@ -63,7 +63,7 @@ void HtmlStream::append(QStringView text) {
         m_out.write1251(line);
         m_out.write("\r\n");
     };
-    part(forEachEndedLine(text, part));
+    forEachLine(text, part);
 }
 
 QByteArray htmlBytes(const DocBuffer& doc) {
@@ -178,7 +178,7 @@ public:
                     text(l);
                 line("</p>");
             };
-            one(forEachEndedLine(QStringView(b.text), one));
+            forEachLine(b.text, one);
             break;
         }
         case BlockKind::Columns:

@@ -499,7 +499,7 @@ private:
                 paragraph(line, isFirst ? first : rest);
                 isFirst = false;
             };
-            one(forEachEndedLine(QStringView(b.text), one));
+            forEachLine(b.text, one);
             break;
         }
         case BlockKind::Columns:

@@ -87,9 +87,7 @@ private:
         }
         case BlockKind::Lines: {
             const ParaFormat f = formatOf(b);
-            const QStringView last = forEachEndedLine(
-                QStringView(b.text), [&](QStringView line) { placeParagraph(line, f, 0); });
-            placeParagraph(last, f, 0);
+            forEachLine(b.text, [&](QStringView line) { placeParagraph(line, f, 0); });
             break;
         }
         case BlockKind::Columns:

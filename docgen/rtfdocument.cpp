@@ -140,7 +140,7 @@ private:
         case BlockKind::Lines: {
             const ParaFormat f = formatOf(b);
             const auto one = [&](QStringView line) { paragraph(line, f, 0, false); };
-            one(forEachEndedLine(QStringView(b.text), one));
+            forEachLine(b.text, one);
             break;
         }
         case BlockKind::Columns:
