@@ -22,12 +22,13 @@ QString usage() {
         "  tzwizard --extended [ПРОЕКТ.tz]\n"
         "                              открыть мастер в расширенном режиме: страница\n"
         "                              структуры программы на пути, в документе\n"
-        "                              пункты меню и сведения о компании, ещё два\n"
-        "                              формата документа — PDF и ODT\n"
-        "  tzwizard export ПРОЕКТ.tz ДОКУМЕНТ [--format html|rtf|doc|pdf|odt] [--extended]\n"
+        "                              пункты меню и сведения о компании, ещё три\n"
+        "                              формата документа — PDF, ODT и DOCX\n"
+        "  tzwizard export ПРОЕКТ.tz ДОКУМЕНТ [--format html|rtf|doc|pdf|odt|docx]\n"
+        "                  [--extended]\n"
         "                              сформировать техническое задание без окна;\n"
         "                              формат берётся из расширения документа\n"
-        "                              (.html, .htm, .rtf, .doc, .pdf, .odt), если он\n"
+        "                              (.html, .htm, .rtf, .doc, .pdf, .odt, .docx), если он\n"
         "                              не указан; --extended — документ расширенного\n"
         "                              режима; файл проекта не изменяется\n"
         "  tzwizard --help             эта справка\n"
@@ -43,8 +44,8 @@ int fail(const QString& message, int status) {
 // line, who gets one line on failure.
 void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-// The pages of PDF and ODT are laid out with fonts, which takes a QGuiApplication; the
-// offscreen one needs no display.
+// A PDF is set with fonts, which takes a QGuiApplication; the offscreen one needs no
+// display.
 std::unique_ptr<QGuiApplication> guiForLayout() {
     qInstallMessageHandler(dropQtMessages);
     static int argc = 3;
@@ -58,19 +59,19 @@ std::unique_ptr<QGuiApplication> guiForLayout() {
 bool needsLayout(const QString& formatName, const QString& outputPath) {
     const std::optional<tz::DocFormat> format =
         formatName.isEmpty() ? tz::docFormatOfPath(outputPath) : tz::docFormatNamed(formatName);
-    return format && tz::isPagedFormat(*format);
+    return format && tz::needsFonts(*format);
 }
 
 // tzwizard export PROJECT OUTPUT [--format FORMAT] [--extended]: 0 on success, 1 when the
 // document could not be made, 2 for arguments that do not fit.
 int runExport(const QStringList& arguments) {
     const QString usageLine = QStringLiteral("ожидается: tzwizard export ПРОЕКТ.tz ДОКУМЕНТ "
-                                             "[--format html|rtf|doc|pdf|odt] [--extended]");
+                                             "[--format html|rtf|doc|pdf|odt|docx] [--extended]");
     QStringList paths;
     QString format;
     bool formatGiven = false;
     tz::ExportOptions options;
-    options.paged = tz::pagedDocumentBytes;
+    options.pdf = tz::writePdf;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (argument == extendedOption()) {

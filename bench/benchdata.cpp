@@ -70,6 +70,29 @@ QStringList makeProjectOfSize(qsizetype fileBytes) {
     return projectOf(tree, values);
 }
 
+QStringList makePurposeProjectOfSize(qsizetype fileBytes) {
+    tz::ProjectValues values = makeBenchValues(0);
+    const BenchTree none;
+    // What the file holds besides the purpose, with a purpose of one empty line.
+    const qsizetype rest = tz::serializeProject(projectOf(none, values)).bytes.size();
+    const QString words = QStringLiteral("Программа учитывает поступление, перемещение и отгрузку "
+                                         "товаров на складе, печатает накладные и отчёты. ");
+    QString line;
+    while (line.size() < 144)
+        line += words;
+    line.truncate(144);
+    // Each line takes its 144 characters and CR LF; the last one takes what is left over.
+    const qsizetype lines = (fileBytes - rest) / (line.size() + 2);
+    QString& purpose = values.description;
+    purpose.reserve((lines + 1) * (line.size() + 2));
+    for (qsizetype i = 0; i + 1 < lines; ++i) {
+        purpose += line;
+        purpose += QLatin1String("\r\n");
+    }
+    purpose += QString(fileBytes - rest - (lines - 1) * (line.size() + 2), u'я');
+    return projectOf(none, values);
+}
+
 bool writeBenchProject(const QString& path, const QStringList& text) {
     return tz::saveProjectFile(path, text).ok;
 }

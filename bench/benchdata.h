@@ -22,5 +22,8 @@ QStringList makeBenchProject(int items, qsizetype purposeBytes);
 // (100,000 items of about 1 KiB in 100 MiB), a 1 MiB purpose and a company text that
 // makes up the last bytes.
 QStringList makeProjectOfSize(qsizetype fileBytes);
+// A project of exactly the given size whose purpose fills it: lines of 144 characters, words
+// of Cyrillic text, as typed (about 700,000 lines in 100 MiB).
+QStringList makePurposeProjectOfSize(qsizetype fileBytes);
 // Writes the text as a project file; false when it could not be written.
 bool writeBenchProject(const QString& path, const QStringList& text);

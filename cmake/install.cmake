@@ -32,7 +32,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
     "The wizard walks through a chain of pages (project, title and purpose, target \
 operating systems, rights-holder company, program type) and writes a software \
-requirements document (техническое задание) in Russian as HTML, RTF or DOC. \
+requirements document (техническое задание) in Russian as HTML, RTF or DOC, and \
+in its extended mode also as PDF, ODT or DOCX. \
 Projects are kept in .tz files.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -43,8 +44,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own dialogs and buttons in Russian; the libraries' dependencies are added to it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# Qt's own dialogs and buttons in Russian; the ZIP library of DOCX and ODT; Liberation Serif,
+# whose widths the pages are counted with and in which the PDF is set where Times New Roman
+# is missing. The libraries' dependencies are added to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libquazip1-qt6-1, fonts-liberation2")
 # Wine's free Tahoma, the font the pages are laid out for.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "shared-mime-info, desktop-file-utils, hicolor-icon-theme, fonts-wine")

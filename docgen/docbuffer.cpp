@@ -10,13 +10,12 @@ QStringList DocBuffer::texts() const {
     return out;
 }
 
-void DocBuffer::append(const QString& text) {
-    m_lines.append({text, current});
+void DocBuffer::append(QStringView text) {
+    m_lines.append({text.toString(), current});
 }
 
-void DocBuffer::appendParagraphs(const QString& text) {
-    for (const QString& line : splitLines(text))
-        append(line);
+void DocSink::appendParagraphs(const QString& text) {
+    forEachLine(text, [this](QStringView line) { append(line); });
 }
 
 } // namespace tz

@@ -25,22 +25,29 @@ struct DocLine {
     friend bool operator==(const DocLine&, const DocLine&) = default;
 };
 
-// The document as the writer builds it: lines in order, each with the attributes that
-// were current when it was appended. In HTML every line is one line of source and the
-// attributes mean nothing.
-class DocBuffer {
+// Where the document operations write: lines in order, each with the attributes that are
+// current when it is appended. In HTML every line is one line of source and the attributes
+// mean nothing.
+class DocSink {
 public:
     TextAttributes current;
 
+    virtual ~DocSink() = default;
+    // One line, exactly as given.
+    virtual void append(QStringView text) = 0;
+    // One paragraph per line of the text (CR LF, lone CR or lone LF end a line).
+    virtual void appendParagraphs(const QString& text);
+};
+
+// The document kept in memory.
+class DocBuffer : public DocSink {
+public:
     const QList<DocLine>& lines() const { return m_lines; }
     QStringList texts() const;
     bool isEmpty() const { return m_lines.isEmpty(); }
     void clear() { m_lines.clear(); }
 
-    // One line, exactly as given.
-    void append(const QString& text);
-    // One paragraph per line of the text (CR LF, lone CR or lone LF end a line).
-    void appendParagraphs(const QString& text);
+    void append(QStringView text) override;
 
 private:
     QList<DocLine> m_lines;

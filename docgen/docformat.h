@@ -1,24 +1,26 @@
 #pragma once
 
-#include "docgen/docbuffer.h"
+#include "docgen/docmodel.h"
 #include "docgen/documentcontent.h"
+#include "docgen/pagination.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
 
 namespace tz {
 
-// DOC is the RTF document under another name; PDF and ODT are the rich-text document laid
-// out on pages.
-enum class DocFormat { Html, Rtf, Doc, Pdf, Odt };
+// DOC is the RTF document under another name.
+enum class DocFormat { Html, Rtf, Doc, Pdf, Odt, Docx };
 
-// Lays the built rich-text buffer out as a PDF or ODT file's bytes. That takes QtGui, which
-// this library does not link: the writer comes from the caller (docgen/pageddocument.h).
-using PagedWriter = QByteArray (*)(const DocBuffer& doc, DocFormat format);
+// Sets a document model as a PDF. That takes QtGui, which this library does not link: the
+// writer comes from the caller (docgen/pageddocument.h).
+using PdfWriter = bool (*)(const DocModel& model, const Pagination& pages, QIODevice& device);
 
-bool isPagedFormat(DocFormat format);
+// PDF is set with fonts, which takes a QGuiApplication.
+bool needsFonts(DocFormat format);
 
 // The writer's mode for a format.
 int docModeOf(DocFormat format);
@@ -26,20 +28,24 @@ int docModeOf(DocFormat format);
 QString docFilter(DocFormat format);
 QString docSuffix(DocFormat format);
 
-// "html", "rtf", "doc", "pdf" or "odt", in any letter case.
+// "html", "rtf", "doc", "pdf", "odt" or "docx", in any letter case.
 std::optional<DocFormat> docFormatNamed(const QString& name);
-// From a file name ending in ".html", ".htm", ".rtf", ".doc", ".pdf" or ".odt", in any
-// letter case.
+// From a file name ending in ".html", ".htm", ".rtf", ".doc", ".pdf", ".odt" or ".docx", in
+// any letter case.
 std::optional<DocFormat> docFormatOfPath(const QString& path);
 
-// Sets DocMode for the format, builds the document into the buffer and returns the
-// file's bytes; the paged formats need the paged writer.
-QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs,
-                          PagedWriter paged = nullptr);
+// Sets DocMode for the format and writes the document to the device as it is made: the
+// usual one through the document operations, the extended one from its model. False when
+// writing failed.
+bool writeDocument(QIODevice& device, DocFormat format, const DocumentInputs& inputs,
+                   PdfWriter pdf = nullptr);
+// The same as bytes in memory.
+QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs, PdfWriter pdf = nullptr);
 
-// Replaces the file's content atomically: when writing fails, an earlier file stays as
-// it was. False on failure, and for no bytes: a document that could not be made.
-bool saveDocumentFile(const QString& path, const QByteArray& bytes);
+// Writes the document into the file, replacing its content atomically: when writing fails,
+// an earlier file stays as it was. False on failure.
+bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs,
+                  PdfWriter pdf = nullptr);
 
 // The message for a document that could not be written.
 QString documentSaveError(const QString& path);

@@ -45,9 +45,9 @@ constexpr DocElement kElements[] = {
     // 1. Introduction: the program title and its purpose come in here.
     {DocOp::H1, u"1. Введение"},
     {DocOp::H2, u"1.1. Наименование программы"},
-    {DocOp::Para, u"Наименование программы: \"", DocInput::Title, u"\"", DocExtra::Company},
+    {DocOp::Para, u"Наименование программы: \"", DocInput::Title, u"\""},
     {DocOp::H2, u"1.2. Назначение и область применения"},
-    {DocOp::Para, u"", DocInput::Description},
+    {DocOp::Para, u"", DocInput::Description, u"", DocExtra::Introduction},
     // 2. to 7.: fixed requirements.
     {DocOp::H1, u"2. Требования к программе"},
     {DocOp::H2, u"2.1. Требования к функциональным характеристикам"},
@@ -58,11 +58,11 @@ constexpr DocElement kElements[] = {
     {DocOp::Line, u"а) организацией бесперебойного питания технических средств;"},
     {DocOp::Line, u"б) использованием лицензионного программного обеспечения;"},
     {DocOp::Line, u"в) регулярным выполнением рекомендаций Министерства труда и социального развития РФ, изложенных в Постановлении от 23 июля 1998 г."},
-    {DocOp::Line, u" Об утверждении межотраслевых типовых норм времени на работы по сервисному обслуживанию ПЭВМ и оргтехники и сопровождению программных средств»;"},
+    {DocOp::Line, u" Об утверждении межотраслевых типовых норм времени на работы по сервисному обслуживанию ПЭВМ и оргтехники и сопровождению программных средств»;", DocInput::None, u"", DocExtra::JoinsPrevious},
     {DocOp::ParaEnd, u"г) регулярным выполнением требований ГОСТ 51188-98. Защита информации. Испытания программных средств на наличие компьютерных вирусов"},
     {DocOp::H3, u"2.2.2. Время восстановления после отказа"},
     {DocOp::ParaStart, u"Время восстановления после отказа, вызванного сбоем электропитания технических средств (иными внешними факторами), не фатальным сбоем (не крахом) операционной системы,"},
-    {DocOp::Line, u" не должно превышать 30-ти минут при условии соблюдения условий эксплуатации технических и программных средств."},
+    {DocOp::Line, u" не должно превышать 30-ти минут при условии соблюдения условий эксплуатации технических и программных средств.", DocInput::None, u"", DocExtra::JoinsPrevious},
     {DocOp::ParaEnd, u"Время восстановления после отказа, вызванного неисправностью технических средств, фатальным сбоем (крахом) операционной системы, не должно превышать времени, требуемого на устранение неисправностей технических средств и переустановки программных средств."},
     {DocOp::H3, u"2.2.3. Отказы из-за некоректных действий оператора"},
     {DocOp::ParaStart, u" Отказы программы возможны вследствие некорректных действий оператора (пользователя) при взаимодействии с операционной системой."},
@@ -70,27 +70,27 @@ constexpr DocElement kElements[] = {
     {DocOp::H1, u"3. Условия эксплуатации"},
     {DocOp::H2, u"3.1. Климатические условия эксплуатации"},
     {DocOp::ParaStart, u" Климатические условия эксплутатации, при которых должны обеспечиваться заданные характеристики, должны удовлетворять требованиям,"},
-    {DocOp::ParaEnd, u" предъявляемым к техническим средствам в части условий их эксплуатации"},
+    {DocOp::ParaEnd, u" предъявляемым к техническим средствам в части условий их эксплуатации", DocInput::None, u"", DocExtra::JoinsPrevious},
     {DocOp::H2, u"3.2. Требования к квалификации и численности персонала"},
     {DocOp::ParaStart, u" Минимальное количество персонала, требуемого для работы программы, должно составлять не менее 2 штатных единиц — системный администратор и конечный пользователь программы — оператор."},
     {DocOp::Line, u" Системный администратор должен иметь высшее профильное образование и сертификаты компании-производителя операционной системы. В перечень задач, выполняемых системным администратором, должны входить:"},
     {DocOp::Line, u"а) задача поддержания работоспособности технических средств;"},
     {DocOp::Line, u"б) задачи установки (инсталляции) и поддержания работоспособности системных программных средств — операционной системы;"},
     {DocOp::Line, u"в) задача установки (инсталляции) программы."},
-    {DocOp::ParaEnd, u"г) задача создания резервных копий базы данных."},
+    {DocOp::ParaEnd, u"г) задача создания резервных копий базы данных.", DocInput::None, u"", DocExtra::Staff},
     {DocOp::H2, u"3.3. Требования к составу и параметрам технических средств"},
     {DocOp::ParaStart, u"3.3.1. В состав технических средств должен входить IВМ-совместимый персональный компьютер (ПЭВМ), выполняющий роль сервера, включающий в себя:"},
     {DocOp::Line, u"3.3.1.1. процессор Pentium-2.0Hz, не менее;"},
     {DocOp::Line, u"3.3.1.2. оперативную память объемом, 256 Мбайт, не менее;"},
     {DocOp::Line, u"3.3.1.3. свободного пространства на жестком диске, 1 Гигабайт, не менее;"},
-    {DocOp::ParaEnd, u"3.3.1.4. операционную систему Windows 2000 Server или Windows 2003;"},
+    {DocOp::ParaEnd, u"3.3.1.4. операционную систему Windows 2000 Server или Windows 2003;", DocInput::None, u"", DocExtra::Hardware},
     {DocOp::H2, u"3.4. Требования к информационной и программной совместимости"},
     {DocOp::H3, u"3.4.1. Требования к информационным структурам и методам решения"},
-    {DocOp::Para, u"База данных работает под управлением Microsoft SQL Server. Используется много поточный доступ к базе данных. Необходимо обеспечить одновременную работу с программой с той же базой данной модулей экспорта внешних данных."},
+    {DocOp::Para, u"База данных работает под управлением Microsoft SQL Server. Используется много поточный доступ к базе данных. Необходимо обеспечить одновременную работу с программой с той же базой данной модулей экспорта внешних данных.", DocInput::None, u"", DocExtra::Database},
     {DocOp::H3, u"3.4.2. Требования к исходным кодам и языкам программирования"},
     {DocOp::Para, u"Дополнительные требования не предъявляются"},
     {DocOp::H3, u"3.4.3. Требования к программным средствам, используемым программой"},
-    {DocOp::Para, u"Системные программные средства, используемые программой, должны быть представлены лицензионной локализованной версией операционной системы Windows 2000 Server или Windows 2003 и Microsoft SQL Server 2000"},
+    {DocOp::Para, u"Системные программные средства, используемые программой, должны быть представлены лицензионной локализованной версией операционной системы Windows 2000 Server или Windows 2003 и Microsoft SQL Server 2000", DocInput::None, u"", DocExtra::Software},
     {DocOp::H3, u"3.4.4. Требования к защите информации и программ"},
     {DocOp::Para, u"Требования к защите информации и программ не предъявляются"},
     {DocOp::H2, u"3.5. Специальные требования"},
@@ -169,54 +169,37 @@ void write(DocWriter& writer, DocOp op, const QString& text) {
     }
 }
 
-void writeExtra(DocWriter& writer, DocExtra extra, const DocumentInputs& inputs) {
-    switch (extra) {
-    case DocExtra::None:
-        break;
-    case DocExtra::Company:
-        for (const QString& paragraph : inputs.company)
-            writer.AddPara(DocWriter::userText(paragraph));
-        break;
-    case DocExtra::Functions:
-        // The caption opens the paragraph and the description, when there is one, closes it.
-        for (const DocumentFunction& function : inputs.functions) {
-            const QString caption = function.number + u' ' + DocWriter::userText(function.caption);
-            if (function.description.isEmpty()) {
-                writer.AddPara(caption);
-            } else {
-                writer.AddParaStart(caption);
-                writer.AddParaEnd(DocWriter::userText(function.description));
-            }
-        }
-        break;
-    }
-}
-
 } // namespace
 
 std::span<const DocElement> documentElements() {
     return kElements;
 }
 
-void BuildDocument(DocBuffer& doc, const DocumentInputs& inputs) {
-    doc.clear();
+void BuildDocument(DocSink& doc, const DocumentInputs& inputs) {
     DocWriter writer(doc);
     writer.AddHeader(inputs.values.title, inputs.projectUid);
     for (const DocElement& element : kElements) {
-        QString text = QString::fromUtf16(element.text);
         switch (element.input) {
         case DocInput::None:
+            write(writer, element.op, QString::fromUtf16(element.text));
             break;
         case DocInput::Title:
-            text += DocWriter::userText(inputs.values.title) + QString::fromUtf16(element.suffix);
+            write(writer, element.op,
+                  QString::fromUtf16(element.text) + DocWriter::userText(inputs.values.title) +
+                      QString::fromUtf16(element.suffix));
             break;
         case DocInput::Description:
-            text += DocWriter::userText(inputs.values.description);
+            // The purpose alone, without a copy: it may be most of a large project.
+            Q_ASSERT(*element.text == 0);
+            write(writer, element.op, DocWriter::userText(inputs.values.description));
             break;
         }
-        write(writer, element.op, text);
-        writeExtra(writer, element.then, inputs);
     }
+}
+
+void BuildDocument(DocBuffer& doc, const DocumentInputs& inputs) {
+    doc.clear();
+    BuildDocument(static_cast<DocSink&>(doc), inputs);
 }
 
 } // namespace tz

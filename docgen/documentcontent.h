@@ -18,20 +18,31 @@ struct DocumentFunction {
     QString description; // CR LF between its lines; may be empty
 };
 
-// What the user's project brings into the document. The company paragraphs and the
-// functions come in extended mode only; left empty, the document is the wizard's usual one.
+// What the user's project brings into the document. The usual document takes the title,
+// the purpose and the identifier; the extended one takes every value, the functions and the
+// year of its title sheet.
 struct DocumentInputs {
     ProjectValues values;
     QString projectUid = {};
-    QStringList company = {};
+    bool extended = false;
     QList<DocumentFunction> functions = {};
+    int year = 0;
 };
 
 enum class DocOp { H1, H2, H3, Line, ParaStart, ParaEnd, Para };
 // The project value that follows an element's fixed text, and the fixed text after it.
 enum class DocInput { None, Title, Description };
-// What the extended content adds after an element.
-enum class DocExtra { None, Company, Functions };
+// What the extended document makes of an element besides its text.
+enum class DocExtra {
+    None,
+    Introduction,  // the basis, the customer and the developer follow
+    Functions,     // the menu items follow
+    Staff,         // the staff requirements follow
+    Hardware,      // names the systems ticked; the hardware requirements follow
+    Database,      // names no database product when systems are ticked
+    Software,      // names the systems ticked
+    JoinsPrevious, // the rest of the line before
+};
 
 struct DocElement {
     DocOp op;
@@ -44,7 +55,9 @@ struct DocElement {
 // The fixed outline of the document, in order, after the header.
 std::span<const DocElement> documentElements();
 
-// Clears the buffer and writes the header and every element in the current DocMode.
+// Writes the header and every element in the current DocMode.
+void BuildDocument(DocSink& doc, const DocumentInputs& inputs);
+// Clears the buffer first.
 void BuildDocument(DocBuffer& doc, const DocumentInputs& inputs);
 
 } // namespace tz

@@ -23,7 +23,7 @@ inline QString docFontName() {
 // HTML source lines, or rich-text paragraphs with the attributes the operation sets first.
 class DocWriter {
 public:
-    explicit DocWriter(DocBuffer& doc) : m_doc(doc) {}
+    explicit DocWriter(DocSink& doc) : m_doc(doc) {}
 
     // The title block; in HTML also the head with the project identifier.
     void AddHeader(const QString& title, const QString& projectUid);
@@ -45,7 +45,7 @@ private:
     void body(const QString& open, const QString& text, const QString& close);
     void setAttributes(int sizePt);
 
-    DocBuffer& m_doc;
+    DocSink& m_doc;
 };
 
 } // namespace tz

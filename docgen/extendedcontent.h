@@ -10,16 +10,15 @@ namespace tz {
 
 class MenuTree;
 
-// What the extended mode adds to the document.
-
-// The company's paragraphs for section 1.1: one per filled-in value with its label, then
-// the filled-in lines of the additional information.
-QStringList companyParagraphs(const ProjectValues& company);
+// What the extended mode takes into the document besides the values.
 
 // The tree's items in tree order, the root left out, each numbered by its place under 2.1.
 QList<DocumentFunction> numberedFunctions(const MenuTree& tree);
 
-// Both, from the values and from the menu tree of a project text.
+// The functions of a project text's menu tree, and this year for the title sheet.
 void addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText);
+
+// This year, which the title sheet shows.
+int documentYear();
 
 } // namespace tz

@@ -1,10 +1,29 @@
 #include "docgen/htmloutput.h"
 
+#include "project/addresses.h"
 #include "project/codec1251.h"
+#include "project/textlines.h"
+
+#include <QBuffer>
 
 namespace tz {
 
+namespace {
+
+bool needsEscape(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t ch = c.unicode();
+        if (ch == u'&' || ch == u'<' || ch == u'>' || ch == u'"' || !has1251Byte(ch))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString escapeHtmlText(const QString& text) {
+    if (!needsEscape(text))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -39,15 +58,197 @@ QString escapeHtmlText(const QString& text) {
     return out;
 }
 
+void HtmlStream::append(QStringView text) {
+    const auto part = [this](QStringView line) {
+        m_out.write1251(line);
+        m_out.write("\r\n");
+    };
+    forEachLine(text, part);
+}
+
 QByteArray htmlBytes(const DocBuffer& doc) {
-    QString all;
-    for (const DocLine& line : doc.lines()) {
-        for (const QString& part : splitLines(line.text)) {
-            all += part;
-            all += QLatin1String("\r\n");
+    QByteArray bytes;
+    QBuffer device(&bytes);
+    device.open(QIODevice::WriteOnly);
+    OutputStream out(device);
+    HtmlStream html(out);
+    for (const DocLine& line : doc.lines())
+        html.append(line.text);
+    out.finish();
+    return bytes;
+}
+
+} // namespace tz
+
+namespace tz {
+namespace {
+
+const char* const kStyle =
+    "<style>\r\n"
+    "@page { size: A4; margin: 20mm 10mm 20mm 25mm; }\r\n"
+    "body { font-family: \"Times New Roman\", \"Liberation Serif\", serif; font-size: 12pt;"
+    " line-height: 14pt; max-width: 175mm; margin: 1em auto; color: #000; }\r\n"
+    "section { break-after: page; page-break-after: always; }\r\n"
+    "section:last-child { break-after: auto; page-break-after: auto; }\r\n"
+    "@media screen { section + section { border-top: 1px solid #999; margin-top: 2em;"
+    " padding-top: 1em; } }\r\n"
+    "h1, h2, h3 { break-after: avoid; page-break-after: avoid; margin: 12pt 0 6pt; }\r\n"
+    "h1 { font-size: 16pt; line-height: 18.5pt; margin-top: 18pt; }\r\n"
+    "h2 { font-size: 14pt; line-height: 16pt; }\r\n"
+    "h3 { font-size: 12pt; line-height: 14pt; }\r\n"
+    "p { margin: 0; }\r\n"
+    "p.keep { break-after: avoid; page-break-after: avoid; }\r\n"
+    "p.c { text-align: center; } p.r { text-align: right; } p.b { font-weight: bold; }\r\n"
+    "p.big { font-size: 14pt; line-height: 16pt; }\r\n"
+    "p.l1 { margin-left: 7.5mm; } p.l2 { margin-left: 15mm; } p.l3 { margin-left: 22.5mm; }\r\n"
+    "p.l4 { margin-left: 30mm; } p.l5 { margin-left: 37.5mm; }\r\n"
+    "table.columns { width: 100%; border-collapse: collapse; }\r\n"
+    "table.columns td { width: 50%; vertical-align: top; padding: 0; }\r\n"
+    "table.columns td + td { padding-left: 10mm; }\r\n"
+    "nav p a { color: inherit; text-decoration: none; }\r\n"
+    "</style>\r\n";
+
+class HtmlWriter {
+public:
+    HtmlWriter(const Pagination& pages, OutputStream& out) : m_pages(pages), m_out(out) {}
+
+    void text(QStringView text) {
+        if (needsEscape(text))
+            m_out.write1251(escapeHtmlText(text.toString()));
+        else
+            m_out.write1251(text);
+    }
+    void raw(const char* bytes) { m_out.write(bytes); }
+    void line(const char* bytes) {
+        m_out.write(bytes);
+        m_out.write("\r\n");
+    }
+
+    void paragraph(QStringView body, const Block& b, bool keep) {
+        raw(openingTag(b, keep).constData());
+        if (body.isEmpty())
+            raw("<br>");
+        else
+            text(body);
+        line("</p>");
+    }
+
+    static QByteArray openingTag(const Block& b, bool keep) {
+        QByteArray classes;
+        const auto add = [&classes](const char* name) {
+            if (!classes.isEmpty())
+                classes += ' ';
+            classes += name;
+        };
+        if (b.align == Align::Center)
+            add("c");
+        else if (b.align == Align::Right)
+            add("r");
+        if (b.bold)
+            add("b");
+        if (b.sizePt > 12)
+            add("big");
+        if (keep)
+            add("keep");
+        if (b.level > 0)
+            add(QByteArray("l" + QByteArray::number(qMin(b.level, 5))).constData());
+        return classes.isEmpty() ? QByteArray("<p>") : "<p class=\"" + classes + "\">";
+    }
+
+    void block(const Block& b, const QList<const Block*>& headings) {
+        switch (b.kind) {
+        case BlockKind::Heading: {
+            const QByteArray tag = "h" + QByteArray::number(qBound(1, b.level, 3));
+            raw(QByteArray("<" + tag + " id=\"h" + QByteArray::number(++m_heading) + "\">")
+                    .constData());
+            text(b.text);
+            line(QByteArray("</" + tag + ">").constData());
+            break;
+        }
+        case BlockKind::Paragraph:
+            paragraph(paragraphText(b, m_pages), b, b.keepWithNext);
+            break;
+        case BlockKind::Lines: {
+            const QByteArray open = openingTag(b, false);
+            const auto one = [&](QStringView l) {
+                raw(open.constData());
+                if (l.isEmpty())
+                    raw("<br>");
+                else
+                    text(l);
+                line("</p>");
+            };
+            forEachLine(b.text, one);
+            break;
+        }
+        case BlockKind::Columns:
+            line("<table class=\"columns\"><tr>");
+            for (const QStringList* column : {&b.left, &b.right}) {
+                raw("<td>");
+                for (const QString& p : *column) {
+                    raw("<p>");
+                    text(p);
+                    raw("</p>");
+                }
+                line("</td>");
+            }
+            line("</tr></table>");
+            break;
+        case BlockKind::Contents:
+            line("<nav>");
+            for (qsizetype i = 0; i < headings.size(); ++i) {
+                const QByteArray indent = QByteArray::number(headings.at(i)->level - 1);
+                raw(QByteArray("<p class=\"l" + indent + "\"><a href=\"#h" +
+                               QByteArray::number(i + 1) + "\">")
+                        .constData());
+                text(headings.at(i)->text);
+                line("</a></p>");
+            }
+            line("</nav>");
+            break;
+        case BlockKind::Gap:
+            line(QByteArray("<div style=\"height: " + QByteArray::number(b.spacePt) + "pt\"></div>")
+                     .constData());
+            break;
         }
     }
-    return encode1251(all).bytes;
+
+private:
+    const Pagination& m_pages;
+    OutputStream& m_out;
+    int m_heading = 0;
+};
+
+} // namespace
+
+void writeHtml(const DocModel& model, const Pagination& pages, const QString& projectUid,
+               OutputStream& out) {
+    HtmlWriter w(pages, out);
+    w.line("<!DOCTYPE html>");
+    w.line("<html lang=\"ru\">");
+    w.line("<head>");
+    w.line("<meta charset=\"windows-1251\">");
+    w.raw("<meta name=\"TZ\" content=\"");
+    w.text(projectUid);
+    w.line("\">");
+    w.raw("<meta name=\"generator\" content=\"");
+    w.text(addresses::publisherSite());
+    w.line("\">");
+    w.raw("<title>");
+    w.text(QStringLiteral("Техническое задание к программе «") + model.title + u'»');
+    w.line("</title>");
+    w.raw(kStyle);
+    w.line("</head>");
+    w.line("<body>");
+    const QList<const Block*> headings = headingsOf(model);
+    for (const Sheet& sheet : model.sheets) {
+        w.line("<section>");
+        for (const Block& b : sheet.blocks)
+            w.block(b, headings);
+        w.line("</section>");
+    }
+    w.line("</body>");
+    w.line("</html>");
 }
 
 } // namespace tz

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "docgen/docbuffer.h"
-#include "docgen/docformat.h"
+#include "docgen/docmodel.h"
+#include "docgen/pagination.h"
 
-#include <QByteArray>
+#include <QIODevice>
 
 namespace tz {
 
-// The rich-text buffer on A4 pages, laid out by Qt's text engine: one paragraph per line in
-// its font, size, colour and boldness, the page number at the top of every page above the
-// text. A QGuiApplication must exist.
-QByteArray pdfBytes(const DocBuffer& doc);
-QByteArray odtBytes(const DocBuffer& doc);
-
-// The PagedWriter of renderDocument.
-QByteArray pagedDocumentBytes(const DocBuffer& doc, DocFormat format);
+// The document model as a PDF: every line set where the pagination puts it, so that the
+// contents' page numbers are the pages'; the number at the top of every page that shows one.
+// Needs a QGuiApplication for the fonts. False when the file could not be written.
+bool writePdf(const DocModel& model, const Pagination& pages, QIODevice& device);
 
 } // namespace tz

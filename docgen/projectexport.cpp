@@ -21,18 +21,18 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         format = docFormatOfPath(outputPath);
         if (!format)
             return QStringLiteral("Не удается определить формат документа по имени ") + outputPath +
-                   QStringLiteral(": укажите --format html, rtf, doc, pdf или odt");
+                   QStringLiteral(": укажите --format html, rtf, doc, pdf, odt или docx");
     } else {
         format = docFormatNamed(formatName);
         if (!format)
             return QStringLiteral("Неизвестный формат документа ") + formatName +
-                   QStringLiteral(": допустимы html, rtf, doc, pdf и odt");
+                   QStringLiteral(": допустимы html, rtf, doc, pdf, odt и docx");
     }
 
     QFile file(projectPath);
     if (!QFileInfo(projectPath).isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("Не удается открыть файл ") + projectPath;
-    const QByteArray projectBytes = file.readAll();
+    QByteArray projectBytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("Не удается открыть файл ") + projectPath;
     QList<QStringView> keys{u".Title", u".Description", u".ProjectUID"};
@@ -42,7 +42,9 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         for (const QString* key : keys::extended)
             keys += *key;
     }
-    const FileBlocks project = readFileBlocks(projectBytes, keys);
+    // The purpose may be most of the file: it is decoded into one string, not line by line.
+    constexpr qsizetype description = 1;
+    const FileBlocks project = readFileBlocks(projectBytes, keys, description);
     // As when the wizard opens it: only a file of no bytes is a new project.
     if (!projectBytes.isEmpty() && !project.hasKeyLine)
         return QStringLiteral("Файл ") + projectPath +
@@ -52,13 +54,16 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     if (output.exists() && output.canonicalFilePath() == QFileInfo(projectPath).canonicalFilePath())
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
-    const QStringList text = blocksText(project, keys);
-    DocumentInputs inputs = documentInputsOf(text, options.extended);
-    if (options.extended)
-        addExtendedInputs(inputs, text);
-    DocBuffer doc;
-    const QByteArray bytes = renderDocument(doc, *format, inputs, options.paged);
-    if (!saveDocumentFile(outputPath, bytes))
+    DocumentInputs inputs;
+    {
+        const QStringList text = blocksText(project, keys);
+        inputs = documentInputsOf(text, options.extended);
+        if (options.extended)
+            addExtendedInputs(inputs, text);
+    }
+    inputs.values.description = joinedValue(projectBytes, project.blocks[description]);
+    projectBytes.clear();
+    if (!saveDocument(outputPath, *format, inputs, options.pdf))
         return documentSaveError(outputPath);
     return QString();
 }

@@ -14,12 +14,12 @@ DocumentInputs documentInputsOf(const QStringList& projectText, bool extended);
 struct ExportOptions {
     // The document as the wizard's extended mode makes it: with the company and the menu tree.
     bool extended = false;
-    // Needed for PDF and ODT.
-    PagedWriter paged = nullptr;
+    // Needed for PDF.
+    PdfWriter pdf = nullptr;
 };
 
 // Builds the document of a project file and writes it to the output without touching the
-// project. The format is "html", "rtf", "doc", "pdf" or "odt"; empty takes it from the
+// project. The format is "html", "rtf", "doc", "pdf", "odt" or "docx"; empty takes it from the
 // output's extension. Only the blocks the document takes are read from the file. Returns the
 // message for the user on failure, an empty string on success.
 QString exportDocument(const QString& projectPath, const QString& outputPath,

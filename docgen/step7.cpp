@@ -35,9 +35,12 @@ TfrmStep7::TfrmStep7(TfrmMain& main)
     selectPDF = choice("selectPDF", QStringLiteral("Создать техническое задание в формате PDF"));
     selectODT = choice("selectODT",
                        QStringLiteral("Создать техническое задание в формате ODT (LibreOffice)"));
+    selectDOCX = choice("selectDOCX", QStringLiteral("Создать техническое задание в формате DOCX "
+                                                     "(Microsoft Word 2007 и новее)"));
     if (!main.extendedMode()) {
         selectPDF->hide();
         selectODT->hide();
+        selectDOCX->hide();
     }
     selectDOC->setChecked(true);
     selectEXE->setEnabled(false);
@@ -61,6 +64,8 @@ void TfrmStep7::btnNextClick() {
         saveDocument(tz::DocFormat::Pdf);
     else if (selectODT->isChecked())
         saveDocument(tz::DocFormat::Odt);
+    else if (selectDOCX->isChecked())
+        saveDocument(tz::DocFormat::Docx);
     if (selectEXE->isChecked())
         GoNext();
 }
@@ -108,17 +113,16 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
         return;
     const QString path = withDefaultSuffix(chosen, SaveDocument.defaultSuffix);
     m_savedDocument = path;
-    const QByteArray bytes =
-        tz::renderDocument(Doc, format, documentInputs(), tz::pagedDocumentBytes);
-    if (!tz::saveDocumentFile(path, bytes))
+    if (!tz::saveDocument(path, format, documentInputs(), tz::writePdf))
         main().seam().message(this, tz::documentSaveError(path));
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {
     tz::DocumentInputs inputs{main().values(), main().ProjectUID};
     if (main().extendedMode()) {
-        inputs.company = tz::companyParagraphs(inputs.values);
+        inputs.extended = true;
         inputs.functions = tz::numberedFunctions(main().windows().step5->tree());
+        inputs.year = tz::documentYear();
     }
     return inputs;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "docgen/docbuffer.h"
 #include "docgen/docformat.h"
 #include "docgen/documentcontent.h"
 #include "pages/uiseam.h"
@@ -9,7 +8,7 @@
 class QRadioButton;
 
 // Document generation: the requirements document saved as DOC, HTML or RTF; in extended
-// mode also as PDF or ODT.
+// mode also as PDF, ODT or DOCX.
 class TfrmStep7 : public WizardPage {
     Q_OBJECT
 public:
@@ -22,8 +21,7 @@ public:
     // Shown in extended mode only.
     QRadioButton* selectPDF = nullptr;
     QRadioButton* selectODT = nullptr;
-    // The last document built; never shown.
-    tz::DocBuffer Doc;
+    QRadioButton* selectDOCX = nullptr;
     // The save dialog's settings; its file name is the one proposed last.
     UiSeam::FileRequest SaveDocument;
 

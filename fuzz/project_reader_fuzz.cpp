@@ -29,6 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList blocks = tz::blocksText(found, keys);
     check(tz::valueLines(blocks, u".Title") == tz::valueLines(text, u".Title"));
     check(tz::valueLines(blocks, u".Description") == tz::valueLines(text, u".Description"));
+    // The purpose decoded in one piece, as export reads it.
+    check(tz::joinedValue(bytes, tz::readFileBlocks(bytes, keys, 1).blocks[1]) ==
+          tz::readProjectValues(text, false).description);
 
     tz::ProjectValues values = tz::readProjectValues(text, true);
     const tz::MenuRecords menu{{values.title, values.description, 0, 10000000}};

@@ -13,10 +13,15 @@
 //    \\ \{ \} \'hh \uN? \tab and the empty group {} may stand, and they decode, unit for
 //    unit, to the line's text. A backslash of the user's that escaped escaping would either
 //    end the text early or not decode to the user's character, and break the read-back.
+// The extended document's RTF of the same texts (its title unbreakable, its purpose as lines,
+// a heading listed in the contents, two columns) is 7-bit with balanced braces too.
 #include "docgen/docwriter.h"
+#include "docgen/pagination.h"
 #include "docgen/rtfoutput.h"
 #include "fuzzinput.h"
 #include "project/codec1251.h"
+
+#include <QBuffer>
 
 #include <optional>
 
@@ -225,5 +230,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray rtf = tz::rtfBytes(doc);
     checkBytesAndBraces(rtf);
     checkReadsBackAsTheBuffer(rtf, doc);
+
+    tz::Block name = tz::paragraph(texts.at(0), tz::Align::Center, true, 14);
+    name.unbreakable = true;
+    tz::Block columns;
+    columns.kind = tz::BlockKind::Columns;
+    columns.left = {texts.at(0)};
+    columns.right = {texts.at(1), QString()};
+    tz::Block contents;
+    contents.kind = tz::BlockKind::Contents;
+    const tz::DocModel model{
+        texts.at(0),
+        texts.at(1),
+        {{tz::SheetKind::Approval, {columns, name}},
+         {tz::SheetKind::Contents, {contents}},
+         {tz::SheetKind::Text, {tz::heading(1, texts.at(0)), tz::lines(texts.at(1), 1)}}}};
+    QByteArray extended;
+    QBuffer device(&extended);
+    device.open(QIODevice::WriteOnly);
+    tz::OutputStream out(device);
+    tz::writeRtf(model, tz::paginate(model), out);
+    check(out.finish(), "the extended document is written");
+    checkBytesAndBraces(extended);
     return 0;
 }

@@ -10,7 +10,6 @@
 #endif
 
 namespace tz {
-namespace {
 
 // QSaveFile syncs before it renames, but ignores a failing sync; a disk that fails there
 // would see its data reported as saved.
@@ -22,12 +21,14 @@ bool syncToDisk(int handle) {
 #endif
 }
 
-} // namespace
-
-bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
+bool isWritableFilePath(const QString& path) {
     // QSaveFile would replace a device, a folder or a link target's directory entry.
     const QFileInfo info(path);
-    if (path.isEmpty() || (info.exists() && !info.isFile()))
+    return !path.isEmpty() && (!info.exists() || info.isFile());
+}
+
+bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
+    if (!isWritableFilePath(path))
         return false;
     QSaveFile file(path);
     // Buffered, a short write at commit time could still be committed as a truncated file.

@@ -11,4 +11,10 @@ namespace tz {
 // names) are written. False on any failure.
 bool writeFileAtomically(const QString& path, QByteArrayView bytes);
 
+// Whether a path may be written that way: a new name or a regular file.
+bool isWritableFilePath(const QString& path);
+
+// Syncs an open file's data to the disk; false when the disk reports a failure.
+bool syncToDisk(int handle);
+
 } // namespace tz

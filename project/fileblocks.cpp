@@ -3,6 +3,7 @@
 #include "project/codec1251.h"
 #include "project/projecttext.h"
 #include "project/textlines.h"
+#include "project/valueescape.h"
 
 namespace tz {
 namespace {
@@ -13,13 +14,15 @@ bool endsBlock(QByteArrayView line) {
 
 } // namespace
 
-FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys) {
+FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys,
+                          qsizetype undecoded) {
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes = bytes.first(nul);
     FileBlocks found;
     found.blocks.resize(std::size_t(keys.size()));
     FileBlock* open = nullptr;
+    const FileBlock* kept = undecoded >= 0 ? &found.blocks[std::size_t(undecoded)] : nullptr;
     qsizetype position = 0;
     auto line = [&](QByteArrayView bytesOfLine) {
         const qsizetype at = position++;
@@ -38,14 +41,20 @@ FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys) 
         }
         if (open && endsBlock(bytesOfLine))
             open = nullptr;
-        if (open)
+        if (!open)
+            return;
+        const qsizetype start = bytesOfLine.data() - bytes.data();
+        if (open->firstByte < 0)
+            open->firstByte = start;
+        open->endByte = start + bytesOfLine.size();
+        if (open != kept)
             open->lines.append(decode1251(bytesOfLine));
     };
     const QByteArrayView tail = forEachEndedLine(bytes, line);
     if (!tail.isEmpty())
         line(tail);
     // The block that was still open when the text ended holds the text's last line.
-    if (open && !open->lines.isEmpty())
+    if (open && open->firstByte >= 0)
         open->reachesEnd = true;
     return found;
 }
@@ -63,6 +72,34 @@ QStringList blocksText(const FileBlocks& found, const QList<QStringView>& keys) 
     }
     text.append(QStringLiteral(".Finish"));
     return text;
+}
+
+QString joinedValue(QByteArrayView bytes, const FileBlock& block) {
+    // As in blocksText: a key on the first line counts as missing.
+    if (block.keyLine <= 0 || block.firstByte < 0)
+        return QString();
+    const QByteArrayView range = bytes.sliced(block.firstByte, block.endByte - block.firstByte);
+    QList<QByteArrayView> lines;
+    lines.append(forEachEndedLine(range, [&lines](QByteArrayView line) { lines.append(line); }));
+    // The text's last line is never a value: the rule leaves it out of a block that reaches it.
+    if (block.reachesEnd)
+        lines.removeLast();
+    // The value ends before a line that begins with "." (a record tag, in a block of records).
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).startsWith('.')) {
+            lines.resize(i);
+            break;
+        }
+    }
+    QString value;
+    value.reserve(range.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            value += QLatin1String("\r\n");
+        const QString typed = decode1251(lines.at(i));
+        value += isEscapedLine(typed) ? QStringView(typed).sliced(1) : QStringView(typed);
+    }
+    return value;
 }
 
 } // namespace tz

@@ -16,6 +16,10 @@ struct FileBlock {
     qsizetype keyLine = -1; // the key line's position; -1 when the key is missing
     QStringList lines;
     bool reachesEnd = false; // the last of the lines is the text's last line
+    // Where the lines stand in the bytes: from the first one's start to the last one's end
+    // (without its break); -1 when there are none.
+    qsizetype firstByte = -1;
+    qsizetype endByte = -1;
 };
 
 struct FileBlocks {
@@ -26,7 +30,14 @@ struct FileBlocks {
 // Reads only the blocks asked for from a file's bytes (physical form as parseProjectBytes
 // takes it), decoding nothing else, so that a large file costs no more memory than its
 // bytes.
-FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys);
+// The block of the key at the index `undecoded` keeps no lines, only where they stand, so that
+// a block that is most of a large file is not held line by line (see joinedValue).
+FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys,
+                          qsizetype undecoded = -1);
+
+// A block's value of several lines as the pages' reading rule gives it: its lines as typed,
+// joined by CR LF, decoded straight from the bytes the block was read from.
+QString joinedValue(QByteArrayView bytes, const FileBlock& block);
 
 // A project text of only the blocks, which the pages' reading rule and the structure
 // loader read as they read the whole text: the same keys with the same value lines.

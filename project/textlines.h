@@ -22,6 +22,12 @@ template <typename View, typename Line> View forEachEndedLine(View text, Line&& 
     return text.sliced(start);
 }
 
+// Calls line() for every line of the text, the last one too: an empty text is one empty
+// line.
+template <typename Line> void forEachLine(QStringView text, Line&& line) {
+    line(forEachEndedLine(text, line));
+}
+
 // The lines of a text split at CR LF, lone CR and lone LF; an empty text is one empty line.
 inline QStringList splitLines(QStringView text) {
     QStringList lines;

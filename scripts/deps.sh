@@ -2,11 +2,11 @@
 # Installs the Debian packages of a set that are missing. Usage: deps.sh run|test
 set -euo pipefail
 
-build=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev fonts-dejavu-core
-       qt6-translations-l10n fonts-wine)
+build=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev libquazip1-qt6-dev
+       fonts-dejavu-core fonts-liberation2 qt6-translations-l10n fonts-wine)
 tests=(libgtest-dev libbenchmark-dev libreoffice-writer
        desktop-file-utils appstream shared-mime-info clang-14 libclang-rt-14-dev dpkg-dev
-       file xvfb xauth poppler-utils)
+       file xvfb xauth poppler-utils python3-docx)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;

@@ -164,7 +164,8 @@ private Q_SLOTS:
         QVERIFY(f.seam.messages.isEmpty());
     }
 
-    // Laid out by Qt's text engine, without a display too; the reader gets the text in order.
+    // Set with fonts, without a display too; the reader gets the text in order, and the
+    // pages after the approval and title sheets their numbers.
     void pdfAndOdtComeFromTheCommandLineWithoutADisplay() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("документ.pdf"));
@@ -175,18 +176,23 @@ private Q_SLOTS:
         QCOMPARE(run.err, QString());
         const QStringList pages = pdfPages(pdf);
         QVERIFY2(pages.size() > 3, "pdftotext (poppler-utils) reads the pages");
-        // Each page begins with its number, above the text. Long lines wrap on the page, also
-        // after a hyphen: the text is compared without its white space.
+        // Long lines wrap on the page, also after a hyphen: the text is compared without its
+        // white space.
         const QRegularExpression space(QStringLiteral("\\s+"));
         QString text;
         for (qsizetype i = 0; i < pages.size(); ++i) {
-            QCOMPARE(pages.at(i).section(u'\n', 0, 0), QString::number(i + 1));
-            text += pages.at(i).section(u'\n', 1).remove(space);
+            const QString first = pages.at(i).section(u'\n', 0, 0);
+            if (i < 2)
+                QVERIFY2(first.toInt() == 0, qPrintable(first));
+            else
+                QCOMPARE(first, QString::number(i));
+            text += pages.at(i).section(u'\n', i < 2 ? 0 : 1).remove(space);
         }
         qsizetype at = 0;
         for (const char* expected :
-             {"Техническое задание к программе \"Учёт заявок сервисного центра «Ремонт-Плюс»\"",
-              "1.1. Наименование программы", "Правообладатель: ООО «Ремонт-Плюс»",
+             {"СОГЛАСОВАНО", "УЧЁТ ЗАЯВОК СЕРВИСНОГО ЦЕНТРА «РЕМОНТ-ПЛЮС»", "ЛИСТ УТВЕРЖДЕНИЯ",
+              "УТВЕРЖДЕН", "СОДЕРЖАНИЕ", "1.1. Наименование программы",
+              "Исполнитель: ООО «Ремонт-Плюс»",
               "Ответственный за внедрение — заместитель директора Орлов П. С.",
               "2.1.1. Заявки Приём, учёт и закрытие заявок на ремонт",
               "2.1.1.2.2. Выданные клиенту", "2.1.5. О программе 2.2. Требования к надежности",

@@ -1,12 +1,14 @@
 #include "docgen/docformat.h"
 #include "docgen/documentcontent.h"
 #include "docgen/docwriter.h"
-#include "docgen/extendedcontent.h"
+#include "docgen/extendeddocument.h"
 #include "docgen/htmloutput.h"
 #include "docgen/rtfoutput.h"
-#include "structure/menutree.h"
 
 #include <QFile>
+#include <QMultiHash>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -39,67 +41,181 @@ QStringList afterPurposeHeading(const DocBuffer& doc, qsizetype count) {
 TEST(Document, HtmlMatchesTheReferenceDocument) {
     QFile golden(QStringLiteral(TZ_DOCGEN_TEST_DATA "/calculator.html"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << "tests/docgen/data/calculator.html";
-    DocBuffer doc;
-    EXPECT_EQ(renderDocument(doc, DocFormat::Html, kCalculator), golden.readAll());
+    EXPECT_EQ(documentBytes(DocFormat::Html, kCalculator), golden.readAll());
     DocMode = DocModeNone;
 }
 
-// A tree without items and a company without details add nothing to the usual document.
-TEST(Document, ExtendedContentOfAnEmptyProjectLeavesTheReferenceDocument) {
-    QFile golden(QStringLiteral(TZ_DOCGEN_TEST_DATA "/calculator.html"));
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-    ProjectValues blank;
-    blank.companyURL = QStringLiteral("  ");
-    blank.companyInfo = QStringLiteral("\r\n \r\n");
-    DocumentInputs inputs = kCalculator;
-    inputs.company = companyParagraphs(blank);
-    inputs.functions = numberedFunctions(MenuTree());
-    DocBuffer doc;
-    EXPECT_EQ(renderDocument(doc, DocFormat::Html, inputs), golden.readAll());
-    DocMode = DocModeNone;
+namespace {
+
+// The extended document's paragraphs by where they stand: "ЛУ" and "Титульный лист" for the
+// two sheets, otherwise the heading above them (the heading itself under its own name).
+QMultiHash<QString, QString> placed(const DocModel& model) {
+    const Pagination pages = paginate(model);
+    QMultiHash<QString, QString> at;
+    for (const Sheet& sheet : model.sheets) {
+        QString where = sheet.kind == SheetKind::Approval ? QStringLiteral("ЛУ")
+                        : sheet.kind == SheetKind::Title ? QStringLiteral("Титульный лист")
+                                                         : QStringLiteral("Содержание");
+        for (const Block& b : sheet.blocks) {
+            if (b.kind == BlockKind::Heading)
+                where = b.text;
+            QStringList texts = b.left + b.right;
+            if (b.kind == BlockKind::Lines)
+                texts = b.text.split(QStringLiteral("\r\n"));
+            else if (b.kind != BlockKind::Columns && b.kind != BlockKind::Gap)
+                texts.append(paragraphText(b, pages));
+            for (const QString& text : texts)
+                at.insert(where, text);
+        }
+    }
+    return at;
 }
 
-TEST(Document, ExtendedContentFollowsTheProgramNameAndTheFunctionsSentence) {
-    MenuTree tree;
-    MenuNode* files = tree.addItem(tree.root(), 10000001);
-    tree.setCaption(files, QStringLiteral("Файлы <и> папки"));
-    MenuNode* open = tree.addItem(files, 10000002);
-    tree.setDescription(open, QStringLiteral("Строка 1\r\nСтрока 2"));
-    MenuNode* recent = tree.addItem(open, 10000003);
-    tree.setCaption(recent, QStringLiteral("Недавние"));
-    tree.setDescription(recent, QString());
-    tree.setCaption(tree.addItem(tree.root(), 10000004), QStringLiteral("Справка"));
-    ProjectValues company;
-    company.companyName = QStringLiteral("ООО \"Ромашка\"");
-    company.companyEMail = QStringLiteral("a@example.org");
-    company.companyInfo = QStringLiteral("Первая\r\n\r\nвторая");
-    DocumentInputs inputs = kCalculator;
-    inputs.company = companyParagraphs(company);
-    inputs.functions = numberedFunctions(tree);
+DocumentInputs extendedInputs() {
+    DocumentInputs in = kCalculator;
+    in.extended = true;
+    in.year = 2031;
+    return in;
+}
 
-    const QStringList html = build(DocModeHtml, inputs).texts();
-    const qsizetype name = html.indexOf(QStringLiteral("Наименование программы: \"Калькулятор\""));
-    EXPECT_EQ(html.mid(name + 1, 14),
-              (QStringList{"</P>", "<P>", "Правообладатель: ООО &quot;Ромашка&quot;", "</P>", "<P>",
-                           "Электронная почта: a@example.org", "</P>", "<P>", "Первая", "</P>",
-                           "<P>", "вторая", "</P>", "<H2>"}));
-    const qsizetype sentence = html.indexOf(QStringLiteral(
-        "Программа должна обеспечивать возможность выполнения перечисленных ниже функций:"));
-    EXPECT_EQ(html.mid(sentence + 1, 19),
-              (QStringList{"</P>", "<P>", "2.1.1. Файлы &lt;и&gt; папки", "<BR>",
-                           "Описание не готово", "</P>", "<P>", "2.1.1.1. Новый пункт меню", "<BR>",
-                           "Строка 1\r\nСтрока 2", "</P>", "<P>", "2.1.1.1.1. Недавние", "</P>",
-                           "<P>", "2.1.2. Справка", "<BR>", "Описание не готово", "</P>"}));
-    EXPECT_EQ(html.at(sentence + 20), QStringLiteral("<H2>"));
+struct ContentCase {
+    const char* name;
+    std::function<void(DocumentInputs&)> change;
+    QList<std::pair<QString, QString>> present; // where, paragraph
+    QStringList absent;                         // paragraphs found nowhere
+};
 
-    // In rich text every paragraph is body text; the caption's markup stays as typed.
-    const DocBuffer rich = build(DocModeRichText, inputs);
-    const qsizetype at = rich.texts().indexOf(QStringLiteral("2.1.1. Файлы <и> папки"));
-    ASSERT_GT(at, 0);
-    EXPECT_EQ(rich.texts().mid(at + 2, 4), (QStringList{"2.1.1.1. Новый пункт меню", "Строка 1",
-                                                        "Строка 2", "2.1.1.1.1. Недавние"}));
-    EXPECT_EQ(rich.lines().at(at).attributes,
-              (TextAttributes{docFontName(), ColourBlack, 12, false}));
+} // namespace
+
+TEST(ExtendedDocument, EveryValueStandsWhereItBelongs) {
+    const QString functionsSentence =
+        "Программа должна обеспечивать возможность выполнения перечисленных ниже функций:";
+    const QString h21 = "2.1. Требования к функциональным характеристикам";
+    const QString h33 = "3.3. Требования к составу и параметрам технических средств";
+    const QString h341 = "3.4.1. Требования к информационным структурам и методам решения";
+    const QString h343 = "3.4.3. Требования к программным средствам, используемым программой";
+    const ContentCase cases[] = {
+        {"blank values give lines to fill in",
+         [](DocumentInputs&) {},
+         {{"ЛУ", "СОГЛАСОВАНО"},
+          {"ЛУ", "УТВЕРЖДАЮ"},
+          {"ЛУ", "______________________________"},
+          {"ЛУ", "________________ ________________"},
+          {"ЛУ", "«___» ______________ 20___ г."},
+          {"ЛУ", "КАЛЬКУЛЯТОР"},
+          {"ЛУ", "ТЕХНИЧЕСКОЕ ЗАДАНИЕ"},
+          {"ЛУ", "ЛИСТ УТВЕРЖДЕНИЯ"},
+          {"ЛУ", "RU.________._____-__ ТЗ 01-ЛУ"},
+          {"Титульный лист", "УТВЕРЖДЕН"},
+          {"Титульный лист", "RU.________._____-__ ТЗ 01-ЛУ"},
+          {"Титульный лист", "RU.________._____-__ ТЗ 01"},
+          {"Титульный лист", "2031"},
+          {"1.3. Основания для разработки",
+           "Основанием для разработки является ______________________________."},
+          {"1.4. Заказчик и исполнитель", "Заказчик: ______________________________"},
+          {"1.4. Заказчик и исполнитель", "Исполнитель: ______________________________"},
+          {h21, "Программа должна обеспечивать выполнение функций, указанных в подразделе 1.2 "
+                "«Назначение и область применения»."},
+          {h33, "3.3.1.4. операционную систему Windows 2000 Server или Windows 2003;"},
+          {h341, "База данных работает под управлением Microsoft SQL Server. Используется много "
+                 "поточный доступ к базе данных. Необходимо обеспечить одновременную работу с "
+                 "программой с той же базой данной модулей экспорта внешних данных."}},
+         {functionsSentence, "3.3.2. Дополнительные требования к техническим средствам:"}},
+        {"every value filled in",
+         [](DocumentInputs& in) {
+             ProjectValues& v = in.values;
+             v.title = QStringLiteral("Склад-Контроль");
+             v.companyName = QStringLiteral("ООО «Ромашка»");
+             v.companyPhone = QStringLiteral("+7 495 000-00-00");
+             v.companyInfo = QStringLiteral("Первая\r\n\r\nвторая");
+             v.customer = QStringLiteral("АО «Заказчик»");
+             v.agreedBy = {QStringLiteral("Директор АО «Заказчик»"),
+                           QStringLiteral("И. И. Иванов")};
+             v.approvedBy = {QStringLiteral("Директор ООО «Ромашка»"),
+                             QStringLiteral("П. П. Петров")};
+             v.designation = QStringLiteral("RU.12345678.00001-01");
+             v.basis = QStringLiteral("Договор № 7\r\nот 1 марта");
+             v.os = {QStringLiteral("Windows 11"), QStringLiteral("Astra Linux")};
+             v.osOther = QStringLiteral("РЕД ОС 7.3");
+             v.hardware = QStringLiteral("Сканер штрихкодов");
+             v.staff = QStringLiteral("Кладовщик\r\nБухгалтер");
+             in.functions = {{"2.1.1.", "Приход", "Строка 1\r\nСтрока 2"},
+                             {"2.1.1.1.", "Накладная", ""}};
+         },
+         {{"ЛУ", "Директор АО «Заказчик»"},
+          {"ЛУ", "АО «Заказчик»"},
+          {"ЛУ", "________________ И. И. Иванов"},
+          {"ЛУ", "Директор ООО «Ромашка»"},
+          {"ЛУ", "________________ П. П. Петров"},
+          {"ЛУ", "СКЛАД-КОНТРОЛЬ"},
+          {"ЛУ", "RU.12345678.00001-01 ТЗ 01-ЛУ"},
+          {"Титульный лист", "RU.12345678.00001-01 ТЗ 01"},
+          {"1.1. Наименование программы", "Наименование программы: «Склад-Контроль»"},
+          {"1.2. Назначение и область применения", "Считает суммы и разности."},
+          {"1.2. Назначение и область применения", "Ведёт журнал вычислений."},
+          {"1.3. Основания для разработки", "Договор № 7"},
+          {"1.3. Основания для разработки", "от 1 марта"},
+          {"1.4. Заказчик и исполнитель", "Заказчик: АО «Заказчик»"},
+          {"1.4. Заказчик и исполнитель", "Исполнитель: ООО «Ромашка»"},
+          {"1.4. Заказчик и исполнитель", "Телефон: +7 495 000-00-00"},
+          {"1.4. Заказчик и исполнитель", "вторая"},
+          {h21, functionsSentence},
+          {h21, "2.1.1. Приход"},
+          {h21, "Строка 1"},
+          {h21, "Строка 2"},
+          {h21, "2.1.1.1. Накладная"},
+          {"3.2. Требования к квалификации и численности персонала", "Бухгалтер"},
+          {h33, "3.3.1.4. одну из операционных систем: Windows 11, Astra Linux, РЕД ОС 7.3;"},
+          {h33, "Сканер штрихкодов"},
+          {h343, "Системные программные средства, используемые программой, должны быть "
+                 "представлены лицензионной локализованной версией одной из операционных систем: "
+                 "Windows 11, Astra Linux, РЕД ОС 7.3."}},
+         {"Правообладатель: ООО «Ромашка»", "______________________________"}},
+        {"one other system and nothing ticked",
+         [](DocumentInputs& in) { in.values.osOther = QStringLiteral("Альт Линукс"); },
+         {{h33, "3.3.1.4. операционную систему Альт Линукс;"},
+          {h343, "Системные программные средства, используемые программой, должны быть "
+                 "представлены лицензионной локализованной версией операционной системы Альт "
+                 "Линукс."}},
+         {}},
+    };
+    for (const ContentCase& c : cases) {
+        DocumentInputs in = extendedInputs();
+        c.change(in);
+        const DocModel model = extendedDocument(in);
+        const QMultiHash<QString, QString> at = placed(model);
+        for (const auto& [where, text] : c.present)
+            EXPECT_TRUE(at.values(where).contains(text))
+                << c.name << ": " << qPrintable(where) << " / " << qPrintable(text);
+        const QStringList all = at.values();
+        for (const QString& text : c.absent)
+            EXPECT_FALSE(all.contains(text)) << c.name << ": " << qPrintable(text);
+        if (!in.values.os.isEmpty()) {
+            for (const QString& text : all)
+                EXPECT_FALSE(text.contains(QStringLiteral("Windows 2000")) ||
+                             text.contains(QStringLiteral("Microsoft SQL")))
+                    << c.name << ": " << qPrintable(text);
+        }
+        // The title sheet counts the sheets but the approval sheet; the contents list the
+        // text's headings, in order, with the page each stands on.
+        class Pages : public PageSink {
+        public:
+            QList<int> shown;
+            void beginPage(int number) override { shown.append(number); }
+            void line(const LaidLine&) override {}
+        } laid;
+        const Pagination pages = paginate(model, {}, &laid);
+        EXPECT_EQ(laid.shown.mid(0, 4), (QList<int>{0, 0, 2, 3})) << c.name;
+        EXPECT_EQ(pages.sheets, laid.shown.size() - 1) << c.name;
+        EXPECT_TRUE(at.values(QStringLiteral("Титульный лист"))
+                        .contains(QStringLiteral("Листов %1").arg(pages.sheets)))
+            << c.name;
+        const QList<const Block*> headings = headingsOf(model);
+        ASSERT_EQ(pages.headingPages.size(), headings.size());
+        EXPECT_EQ(headings.constFirst()->text, QStringLiteral("1. Введение"));
+        EXPECT_EQ(pages.headingPages.constFirst(), 3) << c.name;
+        EXPECT_TRUE(std::is_sorted(pages.headingPages.begin(), pages.headingPages.end()));
+    }
 }
 
 TEST(Document, EmptyTitlePurposeAndIdentifier) {
@@ -158,9 +274,8 @@ TEST(HtmlOutput, CrLfAfterEveryLineAndReferencesForWhatTheCodePageLacks) {
     EXPECT_EQ(escapeHtmlText(QStringLiteral("a&b<c>d\"e'f Ω€ё😀\r\n")),
               QStringLiteral("a&amp;b&lt;c&gt;d&quot;e'f &#937;€ё&#128512;\r\n"));
     EXPECT_EQ(escapeHtmlText(QString(QChar(0xD800))), QStringLiteral("&#65533;"));
-    DocBuffer built;
     const QByteArray bytes =
-        renderDocument(built, DocFormat::Html, {{QStringLiteral("Ω"), QStringLiteral("😀")}});
+        documentBytes(DocFormat::Html, {{QStringLiteral("Ω"), QStringLiteral("😀")}});
     DocMode = DocModeNone;
     EXPECT_FALSE(bytes.contains('?'));
 }

@@ -10,6 +10,7 @@
 #include "wizardfixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -58,12 +59,10 @@ class Step7Test : public QObject {
     // The document the writer makes for the page's current values.
     QByteArray expected(WizardFixture& f, tz::DocFormat format) {
         const TfrmStep2* step2 = f.w().step2;
-        tz::DocBuffer doc;
-        const QByteArray bytes = tz::renderDocument(
-            doc, format,
-            {{step2->PrTitle->text(),
-              step2->PrDescription->toPlainText().replace(u'\n', QStringLiteral("\r\n"))},
-             f.main().ProjectUID});
+        const QByteArray bytes = tz::documentBytes(
+            format, {{step2->PrTitle->text(),
+                      step2->PrDescription->toPlainText().replace(u'\n', QStringLiteral("\r\n"))},
+                     f.main().ProjectUID});
         tz::DocMode = tz::DocModeNone;
         return bytes;
     }
@@ -92,10 +91,11 @@ private Q_SLOTS:
     }
 
     // Under the four choices, in extended mode only; they save through the same dialog.
-    void theExtendedModeAddsPdfAndOdt() {
+    void theExtendedModeAddsPdfOdtAndDocx() {
         WizardFixture usual;
         QVERIFY(usual.w().step7->selectPDF->isHidden());
         QVERIFY(usual.w().step7->selectODT->isHidden());
+        QVERIFY(usual.w().step7->selectDOCX->isHidden());
 
         WizardFixture f({QStringLiteral("--extended")});
         prepare(f, f.path(QStringLiteral("p.tz")));
@@ -104,14 +104,21 @@ private Q_SLOTS:
                  QStringLiteral("Создать техническое задание в формате PDF"));
         QCOMPARE(page->selectODT->text(),
                  QStringLiteral("Создать техническое задание в формате ODT (LibreOffice)"));
-        QVERIFY(page->selectPDF->isVisible() && page->selectODT->isVisible());
+        QCOMPARE(page->selectDOCX->text(),
+                 QStringLiteral("Создать техническое задание в формате DOCX (Microsoft Word 2007 "
+                                "и новее)"));
+        QVERIFY(page->selectPDF->isVisible() && page->selectODT->isVisible() &&
+                page->selectDOCX->isVisible());
         QVERIFY(page->selectEXE->y() < page->selectPDF->y());
         QVERIFY(page->selectPDF->y() < page->selectODT->y());
+        QVERIFY(page->selectODT->y() < page->selectDOCX->y());
         const struct {
             QRadioButton* choice;
             const char* suffix;
             QByteArray start;
-        } formats[] = {{page->selectPDF, "pdf", "%PDF-"}, {page->selectODT, "odt", "PK\3\4"}};
+        } formats[] = {{page->selectPDF, "pdf", "%PDF-"},
+                       {page->selectODT, "odt", "PK\3\4"},
+                       {page->selectDOCX, "docx", "PK\3\4"}};
         for (const auto& format : formats) {
             const QString typed = f.path(QStringLiteral("документ-") + format.suffix);
             f.seam.fileAnswers = {typed};
@@ -196,14 +203,14 @@ private Q_SLOTS:
         press(f);
         const QByteArray saved = readFileBytes(path);
         QVERIFY(!saved.isEmpty());
-        const QStringList built = page->Doc.texts();
 
         typeText(f.w().step2->PrTitle, QStringLiteral("другое"));
         f.seam.fileAnswers = {QString()};
         press(f);
         QCOMPARE(tz::DocMode, tz::DocModeNone);
-        QCOMPARE(page->Doc.texts(), built);
         QCOMPARE(readFileBytes(path), saved);
+        QCOMPARE(QDir(f.dir.path()).entryList({QStringLiteral("*.doc")}, QDir::Files),
+                 QStringList{QStringLiteral("p.doc")});
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(page));
     }
 
@@ -250,7 +257,7 @@ private Q_SLOTS:
         page->selectEXE->setChecked(true);
         press(f);
         QVERIFY(f.seam.fileRequests.isEmpty());
-        QVERIFY(page->Doc.isEmpty());
+        QCOMPARE(tz::DocMode, tz::DocModeNone);
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step8));
 
         f.w().step8->hide();

@@ -43,9 +43,12 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6netw
                libqt6core5compat6; do
   field Depends | tr ',' '\n' | grep -q "^ *$library " || fail "Depends lacks $library: $(field Depends)"
 done
-# Needed at run time without a library to show it: Qt's Russian texts, and Wine's Tahoma.
-field Depends | tr ',' '\n' | grep -qx " *qt6-translations-l10n" ||
-  fail "Depends lacks qt6-translations-l10n: $(field Depends)"
+# Needed at run time without a library to show it: Qt's Russian texts, the ZIP library of
+# DOCX and ODT, the font the pages are counted with, and Wine's Tahoma.
+for package in qt6-translations-l10n libquazip1-qt6-1 fonts-liberation2; do
+  field Depends | tr ',' '\n' | grep -q "^ *$package\( \|$\)" ||
+    fail "Depends lacks $package: $(field Depends)"
+done
 field Recommends | tr ',' '\n' | grep -qx " *fonts-wine" ||
   fail "Recommends lacks fonts-wine: $(field Recommends)"
 

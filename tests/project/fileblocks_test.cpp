@@ -11,13 +11,13 @@
 using namespace tz;
 
 // Read from the bytes alone, the blocks give the values that the pages' reading rule takes
-// from the whole text, the same structure tree, and the same answer to whether the file
-// is a project.
+// from the whole text (the purpose also when decoded in one piece), the same structure tree,
+// and the same answer to whether the file is a project.
 TEST(FileBlocks, GiveWhatTheWholeTextGives) {
-    const QList<QByteArray> pieces{".Title", ".TITLE",  ".Description", ".ProjectUID", ".Structure",
-                                   ".Menu",  ".u",      ".c",           ".d",          ".l",
-                                   "12",     "1:12",    "2:7",          ".stray",      "plain",
-                                   "",       "\xD1\xEA"};
+    const QList<QByteArray> pieces{
+        ".Title", ".TITLE", ".Description", ".ProjectUID", ".Structure", ".Menu", ".u",
+        ".c",     ".d",     ".l",           "12",          "1:12",       "2:7",   ".stray",
+        "plain",  "",       "\xD1\xEA",     "\\.Title"};
     const QList<QByteArray> breaks{"\r\n", "\r", "\n"};
     const QList<QStringView> keys{u".Title", u".Description", u".ProjectUID", u".Structure",
                                   u".Menu"};
@@ -40,6 +40,10 @@ TEST(FileBlocks, GiveWhatTheWholeTextGives) {
             << shown;
         for (const QStringView key : keys)
             ASSERT_EQ(valueLines(blocks, key), valueLines(text, key)) << shown;
+        const FileBlocks undecoded = readFileBlocks(bytes, keys, 1);
+        ASSERT_EQ(joinedValue(bytes, undecoded.blocks[1]),
+                  readProjectValues(text, false).description)
+            << shown;
         Random32 first(0), second(0);
         const LoadedMenuTree whole = loadMenuTree(text, first);
         const LoadedMenuTree fromBlocks = loadMenuTree(blocks, second);

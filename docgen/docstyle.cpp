@@ -1,0 +1,51 @@
+#include "docgen/docstyle.h"
+
+#include <cmath>
+
+namespace tz {
+
+qreal lineHeightOf(int sizePt) {
+    return std::round(sizePt * 1.15 * 2) / 2;
+}
+
+int headingSizePt(int level) {
+    return level <= 1 ? 16 : level == 2 ? 14 : 12;
+}
+
+ParaFormat formatOf(const Block& block) {
+    ParaFormat f;
+    if (block.kind == BlockKind::Heading) {
+        f.sizePt = headingSizePt(block.level);
+        f.bold = true;
+        f.spaceBefore = block.level <= 1 ? 18 : 12;
+        f.spaceAfter = 6;
+        f.keepWithNext = true;
+    } else {
+        f.sizePt = block.sizePt;
+        f.bold = block.bold;
+        f.spaceBefore = block.spacePt;
+        f.indent = block.level * page::kIndentStep;
+        f.align = block.align;
+        f.keepWithNext = block.keepWithNext;
+        f.unbreakable = block.unbreakable;
+    }
+    f.lineHeight = lineHeightOf(f.sizePt);
+    return f;
+}
+
+ParaFormat contentsEntryFormat(int level) {
+    ParaFormat f;
+    f.indent = (qMax(level, 1) - 1) * page::kIndentStep;
+    f.lineHeight = lineHeightOf(f.sizePt);
+    f.spaceBefore = level <= 1 ? 6 : 0;
+    f.tabRight = true;
+    return f;
+}
+
+ParaFormat columnFormat() {
+    ParaFormat f;
+    f.lineHeight = lineHeightOf(f.sizePt);
+    return f;
+}
+
+} // namespace tz

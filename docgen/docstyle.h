@@ -1,0 +1,55 @@
+#pragma once
+
+#include "docgen/docmodel.h"
+
+namespace tz {
+
+// The page and paragraph formats that every writer of the document model uses, so that the
+// pages counted for the contents are the pages a reader sees. Lengths in points.
+namespace page {
+
+constexpr qreal mm(qreal millimetres) {
+    return millimetres * 72 / 25.4;
+}
+// A4 portrait; the left margin leaves room for binding.
+constexpr qreal kWidthMm = 210, kHeightMm = 297;
+constexpr qreal kLeftMm = 25, kRightMm = 10, kTopMm = 20, kBottomMm = 20;
+// The page number stands centred this far from the top edge.
+constexpr qreal kHeaderMm = 10;
+constexpr int kNumberPt = 12;
+constexpr qreal kTextWidth = mm(kWidthMm - kLeftMm - kRightMm);
+constexpr qreal kTextHeight = mm(kHeightMm - kTopMm - kBottomMm);
+// An indent step of lists and of the contents' levels.
+constexpr qreal kIndentStep = mm(7.5);
+// The room of a page number on the right of a contents entry.
+constexpr qreal kNumberColumn = mm(12);
+constexpr qreal kColumnGap = mm(10);
+constexpr qreal kColumnWidth = (kTextWidth - kColumnGap) / 2;
+
+} // namespace page
+
+struct ParaFormat {
+    int sizePt = 12;
+    bool bold = false;
+    qreal lineHeight = 14; // exactly, in every format
+    qreal spaceBefore = 0;
+    qreal spaceAfter = 0;
+    qreal indent = 0;
+    Align align = Align::Left;
+    bool keepWithNext = false;
+    bool unbreakable = false;
+    bool tabRight = false; // a tab to the right edge, filled with dots (the contents)
+
+    friend bool operator==(const ParaFormat&, const ParaFormat&) = default;
+};
+
+// The line height of a size: 1.15 times it, to the half point.
+qreal lineHeightOf(int sizePt);
+int headingSizePt(int level);
+
+// The format of a heading, a paragraph or each paragraph of a Lines block.
+ParaFormat formatOf(const Block& block);
+ParaFormat contentsEntryFormat(int level);
+ParaFormat columnFormat();
+
+} // namespace tz

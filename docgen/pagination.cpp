@@ -1,0 +1,275 @@
+#include "docgen/pagination.h"
+
+#include "docgen/fontwidths.h"
+#include "project/textlines.h"
+
+namespace tz {
+namespace {
+
+bool isWordCharacter(QChar ch) {
+    return ch.isLetterOrNumber();
+}
+
+class Pager {
+public:
+    Pager(const Pagination& known, PageSink* sink) : m_known(known), m_sink(sink) {}
+
+    Pagination run(const DocModel& model) {
+        m_contents = headingsOf(model);
+        for (const Sheet& sheet : model.sheets) {
+            m_kind = sheet.kind;
+            newPage(false);
+            for (qsizetype i = 0; i < sheet.blocks.size(); ++i)
+                place(sheet.blocks, i);
+        }
+        m_result.sheets = m_counted;
+        return m_result;
+    }
+
+private:
+    // A natural page break is one the text ran into; a sheet begins with a hard one.
+    void newPage(bool natural) {
+        if (m_kind != SheetKind::Approval)
+            ++m_counted;
+        const bool shown = m_kind != SheetKind::Approval && m_kind != SheetKind::Title;
+        m_shown = shown ? m_counted : 0;
+        m_y = 0;
+        m_fresh = true;
+        m_continued = natural;
+        if (m_sink)
+            m_sink->beginPage(m_shown);
+    }
+
+    qreal room() const { return page::kTextHeight - m_y; }
+
+    // What must stand on one page with the start of the block: the block itself when it is
+    // kept with the next one (and so on), then the first line of the one after.
+    qreal keptHeight(const QList<Block>& blocks, qsizetype i) {
+        qreal height = 0;
+        for (; i < blocks.size(); ++i) {
+            const Block& b = blocks.at(i);
+            if (b.kind == BlockKind::Heading || b.kind == BlockKind::Paragraph) {
+                const ParaFormat f = formatOf(b);
+                if (!f.keepWithNext)
+                    return height + f.spaceBefore + f.lineHeight;
+                height += f.spaceBefore + paragraphHeight(b.text, f) + f.spaceAfter;
+            } else if (b.kind == BlockKind::Lines) {
+                const ParaFormat f = formatOf(b);
+                return height + f.spaceBefore + f.lineHeight;
+            } else {
+                return height;
+            }
+        }
+        return height;
+    }
+
+    qreal paragraphHeight(QStringView text, const ParaFormat& f) const {
+        int count = 0;
+        breakLines(text, page::kTextWidth - f.indent, f, [&](QStringView, qreal) { ++count; });
+        return count * f.lineHeight;
+    }
+
+    void place(const QList<Block>& blocks, qsizetype i) {
+        const Block& b = blocks.at(i);
+        switch (b.kind) {
+        case BlockKind::Heading:
+        case BlockKind::Paragraph: {
+            const ParaFormat f = formatOf(b);
+            if (f.keepWithNext && !m_fresh) {
+                const qreal kept = keptHeight(blocks, i);
+                if (kept <= page::kTextHeight && kept > room())
+                    newPage(true);
+            }
+            if (b.kind == BlockKind::Heading && m_kind == SheetKind::Text)
+                m_result.headingPages.append(m_shown);
+            placeParagraph(b.kind == BlockKind::Heading ? b.text : paragraphText(b, m_known), f, 0);
+            break;
+        }
+        case BlockKind::Lines: {
+            const ParaFormat f = formatOf(b);
+            forEachLine(b.text, [&](QStringView line) { placeParagraph(line, f, 0); });
+            break;
+        }
+        case BlockKind::Columns:
+            placeColumns(b);
+            break;
+        case BlockKind::Contents:
+            for (qsizetype h = 0; h < m_contents.size(); ++h) {
+                const ParaFormat f = contentsEntryFormat(m_contents.at(h)->level);
+                placeParagraph(m_contents.at(h)->text, f, m_known.headingPages.value(h, 0),
+                               page::kNumberColumn);
+            }
+            break;
+        case BlockKind::Gap:
+            if (b.spacePt > room()) {
+                newPage(true);
+            } else {
+                m_y += b.spacePt;
+                m_fresh = false;
+            }
+            break;
+        }
+    }
+
+    // A space before at the top of a page that the text ran onto is left out, as word
+    // processors do; a sheet's first paragraph keeps it.
+    void placeParagraph(QStringView text, const ParaFormat& f, int number, qreal reserved = 0) {
+        if (!(m_fresh && m_continued))
+            m_y += f.spaceBefore;
+        const qreal width = page::kTextWidth - f.indent - reserved;
+        QStringView pending;
+        qreal pendingWidth = 0;
+        bool any = false;
+        const auto emit = [&](QStringView line, qreal lineWidth, int lineNumber) {
+            if (m_y + f.lineHeight > page::kTextHeight + 0.01 && !m_fresh)
+                newPage(true);
+            if (m_sink) {
+                qreal x = f.indent;
+                if (f.align == Align::Center)
+                    x += (width - lineWidth) / 2;
+                else if (f.align == Align::Right)
+                    x += width - lineWidth;
+                m_sink->line({line, x, m_y, lineWidth, &f, lineNumber});
+            }
+            m_y += f.lineHeight;
+            m_fresh = false;
+        };
+        breakLines(text, width, f, [&](QStringView line, qreal lineWidth) {
+            if (any)
+                emit(pending, pendingWidth, 0);
+            pending = line;
+            pendingWidth = lineWidth;
+            any = true;
+        });
+        emit(pending, pendingWidth, number);
+        m_y += f.spaceAfter;
+    }
+
+    void placeColumns(const Block& b) {
+        const ParaFormat f = columnFormat();
+        const auto count = [&](const QStringList& column) {
+            int n = 0;
+            for (const QString& text : column)
+                breakLines(text, page::kColumnWidth, f, [&](QStringView, qreal) { ++n; });
+            return n;
+        };
+        const qreal height = qMax(count(b.left), count(b.right)) * f.lineHeight;
+        if (height > room() && !m_fresh)
+            newPage(true);
+        const qreal top = m_y;
+        for (const QStringList* column : {&b.left, &b.right}) {
+            const qreal x = column == &b.left ? 0 : page::kColumnWidth + page::kColumnGap;
+            qreal y = top;
+            for (const QString& text : *column) {
+                breakLines(text, page::kColumnWidth, f, [&](QStringView line, qreal width) {
+                    if (m_sink)
+                        m_sink->line({line, x, y, width, &f, 0});
+                    y += f.lineHeight;
+                });
+            }
+        }
+        m_y = top + height;
+        m_fresh = false;
+    }
+
+    const Pagination& m_known;
+    PageSink* m_sink;
+    Pagination m_result;
+    QList<const Block*> m_contents;
+    SheetKind m_kind = SheetKind::Text;
+    int m_counted = 0;
+    int m_shown = 0;
+    qreal m_y = 0;
+    bool m_fresh = true;      // nothing placed on the page yet
+    bool m_continued = false; // the page began at a natural break
+};
+
+} // namespace
+
+QList<const Block*> headingsOf(const DocModel& model) {
+    QList<const Block*> headings;
+    for (const Sheet& sheet : model.sheets) {
+        if (sheet.kind != SheetKind::Text)
+            continue;
+        for (const Block& block : sheet.blocks) {
+            if (block.kind == BlockKind::Heading)
+                headings.append(&block);
+        }
+    }
+    return headings;
+}
+
+QString paragraphText(const Block& block, const Pagination& pages) {
+    switch (block.field) {
+    case Field::None:
+        break;
+    case Field::SheetCount:
+        return block.text + QString::number(pages.sheets);
+    }
+    return block.text;
+}
+
+qreal textWidth(QStringView text, const ParaFormat& format) {
+    const CharacterWidths widthOf(format.bold, format.sizePt);
+    qreal width = 0;
+    for (const QChar ch : text)
+        width += widthOf(ch.unicode());
+    return width;
+}
+
+void breakLines(QStringView text, qreal width, const ParaFormat& f,
+                const std::function<void(QStringView line, qreal width)>& line) {
+    const qsizetype n = text.size();
+    qsizetype lineStart = 0;
+    qsizetype contentEnd = 0; // the end of the line's text without its last spaces
+    qreal contentWidth = 0;
+    qreal pending = 0; // the width of the spaces after the content
+    qsizetype i = 0;
+    const CharacterWidths widthOf(f.bold, f.sizePt);
+    const auto width1 = [&](qsizetype at) { return widthOf(text.at(at).unicode()); };
+    while (i < n) {
+        // One segment: characters up to a space, or up to and with a breaking hyphen.
+        qsizetype end = i;
+        qreal segment = 0;
+        while (end < n && text.at(end) != u' ') {
+            segment += width1(end);
+            ++end;
+            if (!f.unbreakable && text.at(end - 1) == u'-' && end - 1 > i && end < n &&
+                isWordCharacter(text.at(end - 2)) && isWordCharacter(text.at(end)))
+                break;
+        }
+        if (contentEnd > lineStart && contentWidth + pending + segment > width) {
+            line(text.sliced(lineStart, contentEnd - lineStart), contentWidth);
+            lineStart = i;
+            contentWidth = 0;
+            pending = 0;
+        }
+        // A word wider than the whole line is cut where the line is full.
+        while (contentEnd <= lineStart && segment > width && end - i > 1) {
+            qsizetype cut = i;
+            qreal used = 0;
+            while (cut < end - 1 && used + width1(cut) <= width)
+                used += width1(cut++);
+            if (cut == i)
+                used += width1(cut++);
+            line(text.sliced(lineStart, cut - lineStart), used);
+            lineStart = i = cut;
+            segment -= used;
+            contentWidth = 0;
+            pending = 0;
+        }
+        contentWidth += pending + segment;
+        contentEnd = end;
+        pending = 0;
+        i = end;
+        while (i < n && text.at(i) == u' ')
+            pending += width1(i++);
+    }
+    line(text.sliced(lineStart, contentEnd - lineStart), contentWidth);
+}
+
+Pagination paginate(const DocModel& model, const Pagination& known, PageSink* sink) {
+    return Pager(known, sink).run(model);
+}
+
+} // namespace tz

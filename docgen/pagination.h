@@ -1,0 +1,53 @@
+#pragma once
+
+#include "docgen/docmodel.h"
+#include "docgen/docstyle.h"
+
+#include <QList>
+#include <QStringView>
+
+namespace tz {
+
+// One line of text as laid out on its page. Positions in points from the top left corner of
+// the text area; y is the top of the line.
+struct LaidLine {
+    QStringView text;
+    qreal x = 0;
+    qreal y = 0;
+    qreal width = 0; // of the text
+    const ParaFormat* format = nullptr;
+    // The last line of a contents entry: the page number to set at the right.
+    int number = 0;
+};
+
+// Receives the pages in order as they are laid out.
+class PageSink {
+public:
+    virtual ~PageSink() = default;
+    // shownNumber is 0 on a page that prints no number.
+    virtual void beginPage(int shownNumber) = 0;
+    virtual void line(const LaidLine& line) = 0;
+};
+
+struct Pagination {
+    QList<int> headingPages; // the page number shown on each heading's page, in order
+    int sheets = 0;          // the sheets counted: all but the approval sheet
+};
+
+// The headings of the text sheets, in order: the entries of the contents.
+QList<const Block*> headingsOf(const DocModel& model);
+
+// The text of a paragraph with its field's value.
+QString paragraphText(const Block& block, const Pagination& pages);
+
+// Calls line() for each line a paragraph's text takes at the width, broken at spaces and,
+// unless the format is unbreakable, after hyphens; a word wider than a line is cut.
+void breakLines(QStringView text, qreal width, const ParaFormat& format,
+                const std::function<void(QStringView line, qreal width)>& line);
+qreal textWidth(QStringView text, const ParaFormat& format);
+
+// Lays the document out on pages with the fonts' widths. The numbers of an earlier pass go
+// into the contents and the fields; they do not change the layout.
+Pagination paginate(const DocModel& model, const Pagination& known = {}, PageSink* sink = nullptr);
+
+} // namespace tz
