@@ -2,6 +2,7 @@
 
 #include "docgen/extendedcontent.h"
 #include "project/fileblocks.h"
+#include "project/fileidentity.h"
 #include "project/projectkeys.h"
 #include "project/projecttext.h"
 
@@ -48,8 +49,9 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         return QStringLiteral("Файл ") + projectPath +
                QStringLiteral(" не является техническим заданием");
 
-    const QFileInfo output(outputPath);
-    if (output.exists() && output.canonicalFilePath() == QFileInfo(projectPath).canonicalFilePath())
+    // By identity, not by path: a bind mount, a hard link or another letter case on FAT
+    // names the project under another path.
+    if (sameFile(outputPath, projectPath))
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
     const QStringList text = blocksText(project, keys);

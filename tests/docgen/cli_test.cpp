@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -242,6 +244,9 @@ private Q_SLOTS:
             << QStringList{"export", "@/p.tz", "@/no/such/o.html"} << 1 << "@/no/such/o.html";
         QTest::newRow("output is the project")
             << QStringList{"export", "@/p.tz", "@/p.tz", "--format", "html"} << 1 << "@/p.tz";
+        // As a bind mount or another letter case on FAT would name it.
+        QTest::newRow("output is the project under another name")
+            << QStringList{"export", "@/p.tz", "@/link.html"} << 1 << "@/p.tz";
         QTest::newRow("missing output") << QStringList{"export", "@/p.tz"} << 2 << "ДОКУМЕНТ";
         QTest::newRow("unknown option")
             << QStringList{"export", "@/p.tz", "@/o.html", "--fast"} << 2 << "--fast";
@@ -255,6 +260,9 @@ private Q_SLOTS:
         const QByteArray project = projectWith(QStringLiteral("Т"), {QStringLiteral("Д")});
         writeFileBytes(dir.filePath(QStringLiteral("p.tz")), project);
         writeFileBytes(dir.filePath(QStringLiteral("notes.txt")), "just notes\r\n");
+        QCOMPARE(::link(QFile::encodeName(dir.filePath(QStringLiteral("p.tz"))).constData(),
+                        QFile::encodeName(dir.filePath(QStringLiteral("link.html"))).constData()),
+                 0);
         arguments.replaceInStrings(QStringLiteral("@"), dir.path());
         const Run run = runProgram(arguments, dir.path());
         QCOMPARE(run.status, status);
