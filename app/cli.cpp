@@ -1,5 +1,6 @@
 #include "app/cli.h"
 
+#include "app/filesizelimit.h"
 #include "docgen/pageddocument.h"
 #include "docgen/projectexport.h"
 
@@ -97,6 +98,7 @@ int runExport(const QStringList& arguments) {
         return fail(usageLine, 2);
     if (formatGiven && format.isEmpty())
         return fail(usageLine, 2);
+    ignoreFileSizeSignal();
     std::unique_ptr<QGuiApplication> gui;
     if (needsLayout(format, paths.at(1)))
         gui = guiForLayout();

@@ -12,6 +12,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -22,8 +25,10 @@ struct Run {
     QString err;
 };
 
-// The program itself, without a display and with its own XDG folders.
-Run runProgram(const QStringList& arguments, const QString& xdgRoot) {
+// The program itself, without a display and with its own XDG folders; the child's setup runs
+// in the new process before the program starts.
+Run runProgram(const QStringList& arguments, const QString& xdgRoot,
+               const std::function<void()>& childSetup = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
@@ -31,6 +36,8 @@ Run runProgram(const QStringList& arguments, const QString& xdgRoot) {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), xdgRoot + QStringLiteral("/config"));
     QProcess process;
     process.setProcessEnvironment(env);
+    if (childSetup)
+        process.setChildProcessModifier(childSetup);
     process.start(QStringLiteral(TZWIZARD_PROGRAM), arguments);
     if (!process.waitForFinished(60000))
         return {};
@@ -270,6 +277,25 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(mentions.replace(u'@', dir.path())), qPrintable(run.err));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("o.html"))));
         QCOMPARE(readFileBytes(dir.filePath(QStringLiteral("p.tz"))), project);
+    }
+
+    // Under "ulimit -f" a document beyond the limit is not written, as on a full disk.
+    void aFileSizeLimitFailsTheExportWithItsMessage() {
+        QTemporaryDir dir;
+        const QString project = dir.filePath(QStringLiteral("p.tz"));
+        writeFileBytes(project, projectWith(QStringLiteral("Т"), {QStringLiteral("Д")}));
+        const QString out = dir.filePath(QStringLiteral("o.html"));
+        const Run run = runProgram({QStringLiteral("export"), project, out}, dir.path(), [] {
+            // As a shell leaves it: the signal's own action and a limit of 1 KiB.
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{1024, 1024};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        QCOMPARE(run.status, 1);
+        QVERIFY2(isOneRussianLine(run.err), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("Не удается сохранить документ в файл ") + out),
+                 qPrintable(run.err));
+        QVERIFY(!QFile::exists(out));
     }
 
     void helpNamesTheExportCommand() {
