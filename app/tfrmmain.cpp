@@ -1,6 +1,7 @@
 #include "app/tfrmmain.h"
 
 #include "app/filetype.h"
+#include "app/lockquestion.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
 #include "pages/step3owner.h"
@@ -45,10 +46,6 @@ void stripMemoLineDots(QPlainTextEdit* memo) {
 
 QString writeError(const QString& path) {
     return QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") + path;
-}
-
-QString heldElsewhere(const QString& path) {
-    return QStringLiteral("Проект ") + path + QStringLiteral(" уже открыт в другом окне мастера");
 }
 
 void centreOnDesktop(QWidget* window) {
@@ -132,8 +129,9 @@ bool TfrmMain::readProject(const QString& givenPath, QString* error) {
             QStringLiteral("Файл ") + path + QStringLiteral(" не является техническим заданием");
         return false;
     }
-    if (m_lock.lock(path) == tz::ProjectLock::Outcome::HeldElsewhere) {
-        *error = heldElsewhere(path);
+    const LockAnswer locked = takeProjectLock(m_lock, path, m_seam, QApplication::activeWindow());
+    if (!locked.taken) {
+        *error = locked.message;
         return false;
     }
     FileName = path;
@@ -150,13 +148,16 @@ bool TfrmMain::openProject(const QString& path) {
     QString error;
     if (readProject(path, &error))
         return true;
-    m_seam.message(QApplication::activeWindow(), error);
+    if (!error.isEmpty())
+        m_seam.message(QApplication::activeWindow(), error);
     return false;
 }
 
 bool TfrmMain::claimProjectFile(const QString& path) {
-    if (m_lock.lock(path) == tz::ProjectLock::Outcome::HeldElsewhere) {
-        m_seam.message(QApplication::activeWindow(), heldElsewhere(path));
+    const LockAnswer locked = takeProjectLock(m_lock, path, m_seam, QApplication::activeWindow());
+    if (!locked.taken) {
+        if (!locked.message.isEmpty())
+            m_seam.message(QApplication::activeWindow(), locked.message);
         return false;
     }
     m_stamp = tz::stampOfFile(path);
