@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -102,8 +103,13 @@ int runExport(const QStringList& arguments) {
     std::unique_ptr<QGuiApplication> gui;
     if (needsLayout(format, paths.at(1)))
         gui = guiForLayout();
-    const QString error = tz::exportDocument(paths.at(0), paths.at(1), format, options);
-    return error.isEmpty() ? 0 : fail(error, 1);
+    try {
+        const QString error = tz::exportDocument(paths.at(0), paths.at(1), format, options);
+        return error.isEmpty() ? 0 : fail(error, 1);
+    } catch (const std::bad_alloc&) {
+        return fail(QStringLiteral("не хватает памяти, чтобы сформировать документ ") + paths.at(1),
+                    1);
+    }
 }
 
 } // namespace

@@ -121,7 +121,7 @@ bool TfrmMain::readProject(const QString& givenPath, QString* error) {
     const QString path = QDir::cleanPath(QFileInfo(givenPath).absoluteFilePath());
     tz::LoadResult loaded = tz::loadProjectFile(path);
     if (!loaded.ok) {
-        *error = QStringLiteral("Не удается открыть файл ") + path;
+        *error = tz::readErrorMessage(loaded.error, path);
         return false;
     }
     if (!tz::looksLikeProject(loaded)) {

@@ -66,15 +66,26 @@ QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs
     if (!isPagedFormat(format))
         return rtfBytes(doc);
     Q_ASSERT(paged);
-    return paged ? paged(doc, format) : QByteArray();
+    return paged && fitsOnPages(doc) ? paged(doc, format) : QByteArray();
 }
 
 bool saveDocumentFile(const QString& path, const QByteArray& bytes) {
     return !bytes.isEmpty() && writeFileAtomically(path, bytes);
 }
 
-QString documentSaveError(const QString& path) {
-    return QStringLiteral("Не удается сохранить документ в файл ") + path;
+bool fitsOnPages(const DocBuffer& doc) {
+    qsizetype characters = 0;
+    for (const DocLine& line : doc.lines())
+        characters += line.text.size();
+    return characters <= kMostPagedCharacters;
+}
+
+QString documentSaveError(const QString& path, const DocBuffer& doc, DocFormat format) {
+    QString message = QStringLiteral("Не удается сохранить документ в файл ") + path;
+    if (isPagedFormat(format) && !fitsOnPages(doc))
+        message += QStringLiteral(": для PDF и ODT он слишком велик (больше 10 000 000 знаков), "
+                                  "сохраните его в HTML, RTF или DOC");
+    return message;
 }
 
 } // namespace tz

@@ -33,7 +33,8 @@ std::optional<DocFormat> docFormatNamed(const QString& name);
 std::optional<DocFormat> docFormatOfPath(const QString& path);
 
 // Sets DocMode for the format, builds the document into the buffer and returns the
-// file's bytes; the paged formats need the paged writer.
+// file's bytes; the paged formats need the paged writer, and give no bytes for a document
+// that does not fit on pages.
 QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs& inputs,
                           PagedWriter paged = nullptr);
 
@@ -41,7 +42,13 @@ QByteArray renderDocument(DocBuffer& doc, DocFormat format, const DocumentInputs
 // it was. False on failure, and for no bytes: a document that could not be made.
 bool saveDocumentFile(const QString& path, const QByteArray& bytes);
 
-// The message for a document that could not be written.
-QString documentSaveError(const QString& path);
+// Laying a document out on pages takes Qt's text engine some two microseconds and a hundred
+// bytes a character, and a paragraph of more than sixty million characters makes it fail:
+// PDF and ODT are made of documents of at most this many characters.
+inline constexpr qsizetype kMostPagedCharacters = 10'000'000;
+bool fitsOnPages(const DocBuffer& doc);
+
+// The message for a document built into the buffer that could not be made or written.
+QString documentSaveError(const QString& path, const DocBuffer& doc, DocFormat format);
 
 } // namespace tz

@@ -3,11 +3,9 @@
 #include "docgen/extendedcontent.h"
 #include "project/fileblocks.h"
 #include "project/fileidentity.h"
+#include "project/projectfile.h"
 #include "project/projectkeys.h"
 #include "project/projecttext.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace tz {
 
@@ -30,12 +28,10 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
                    QStringLiteral(": допустимы html, rtf, doc, pdf и odt");
     }
 
-    QFile file(projectPath);
-    if (!QFileInfo(projectPath).isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Не удается открыть файл ") + projectPath;
-    const QByteArray projectBytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Не удается открыть файл ") + projectPath;
+    const ProjectFileBytes file = readProjectFileBytes(projectPath);
+    if (file.error != ReadError::None)
+        return readErrorMessage(file.error, projectPath);
+    const QByteArray& projectBytes = file.bytes;
     QList<QStringView> keys{u".Title", u".Description", u".ProjectUID"};
     if (options.extended) {
         keys += {u".CompanyName", u".CompanyURL", u".CompanyEMail", u".CompanyPhone",
@@ -61,7 +57,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     DocBuffer doc;
     const QByteArray bytes = renderDocument(doc, *format, inputs, options.paged);
     if (!saveDocumentFile(outputPath, bytes))
-        return documentSaveError(outputPath);
+        return documentSaveError(outputPath, doc, *format);
     return QString();
 }
 

@@ -80,7 +80,7 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
     const QByteArray bytes =
         tz::renderDocument(Doc, format, documentInputs(), tz::pagedDocumentBytes);
     if (!tz::saveDocumentFile(path, bytes))
-        main().seam().message(this, tz::documentSaveError(path));
+        main().seam().message(this, tz::documentSaveError(path, Doc, format));
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {

@@ -1,4 +1,5 @@
 #include "app/tfrmmain.h"
+#include "pages/projectmemo.h"
 #include "pages/step2.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
@@ -47,6 +48,38 @@ private Q_SLOTS:
         QVERIFY(back.ok);
         QCOMPARE(tz::singleValue(back.text, u".Title"), QStringLiteral("Склад!"));
         QCOMPARE(tz::valueLines(back.text, u".Attachment").size(), 100 * 1024);
+    }
+
+    // Far beyond any project: a file is refused before it is read, and a text of more lines
+    // than Qt lays out in a moment is kept but not shown; the wizard neither ends nor freezes.
+    void hugeInputIsRefusedOrKeptUnshown() {
+        WizardFixture f;
+        const QString sparse = f.path(QStringLiteral("sparse.tz"));
+        {
+            QFile file(sparse);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(100) << 30));
+        }
+        QVERIFY(!f.main().openProject(sparse));
+        QCOMPARE(f.seam.messages,
+                 QStringList{QStringLiteral("Файл ") + sparse +
+                             QStringLiteral(" слишком велик для технического задания: мастер "
+                                            "открывает файлы до 512 МиБ и до 20 000 000 строк")});
+        QVERIFY(f.main().FileName.isEmpty());
+
+        const QString lines = f.path(QStringLiteral("lines.tz"));
+        writeFileBytes(lines, "#\r\n.Title\r\n\r\n.Description\r\n" +
+                                  QByteArray("x\r\n").repeated(200000) +
+                                  ".NewTitle\r\n.Finish\r\n");
+        openInWizard(f, lines);
+        ProjectMemo* purpose = f.w().step2->PrDescription;
+        QVERIFY(purpose->isReadOnly());
+        QVERIFY(purpose->toPlainText().contains(QStringLiteral("200 000 строк")));
+        typeText(f.w().step2->PrTitle, QStringLiteral("Склад"));
+        QVERIFY(f.main().TZSave());
+        const QStringList saved = tz::loadProjectFile(lines).text;
+        QCOMPARE(tz::singleValue(saved, u".Title"), QStringLiteral("Склад"));
+        QCOMPARE(tz::valueLines(saved, u".Description"), QStringList(200000, QStringLiteral("x")));
     }
 
     void oddButReadableFilesOpen() {

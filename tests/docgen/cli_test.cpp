@@ -254,6 +254,11 @@ private Q_SLOTS:
         // As a bind mount or another letter case on FAT would name it.
         QTest::newRow("output is the project under another name")
             << QStringList{"export", "@/p.tz", "@/link.html"} << 1 << "@/p.tz";
+        QTest::newRow("project of 100 GB")
+            << QStringList{"export", "@/huge.tz", "@/o.html"} << 1 << "слишком велик";
+        // Qt's text layout would take minutes and gigabytes over it, and fail beyond 60 million.
+        QTest::newRow("PDF of a title of 12 million characters")
+            << QStringList{"export", "@/long.tz", "@/o.pdf"} << 1 << "слишком велик";
         QTest::newRow("missing output") << QStringList{"export", "@/p.tz"} << 2 << "ДОКУМЕНТ";
         QTest::newRow("unknown option")
             << QStringList{"export", "@/p.tz", "@/o.html", "--fast"} << 2 << "--fast";
@@ -270,12 +275,21 @@ private Q_SLOTS:
         QCOMPARE(::link(QFile::encodeName(dir.filePath(QStringLiteral("p.tz"))).constData(),
                         QFile::encodeName(dir.filePath(QStringLiteral("link.html"))).constData()),
                  0);
+        if (arguments.contains(QStringLiteral("@/huge.tz"))) {
+            QFile huge(dir.filePath(QStringLiteral("huge.tz")));
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.resize(qint64(100) << 30));
+        }
+        if (arguments.contains(QStringLiteral("@/long.tz")))
+            writeFileBytes(dir.filePath(QStringLiteral("long.tz")),
+                           projectWith(QString(12'000'000, u'я'), {QStringLiteral("Д")}));
         arguments.replaceInStrings(QStringLiteral("@"), dir.path());
         const Run run = runProgram(arguments, dir.path());
         QCOMPARE(run.status, status);
         QVERIFY2(isOneRussianLine(run.err), qPrintable(run.err));
         QVERIFY2(run.err.contains(mentions.replace(u'@', dir.path())), qPrintable(run.err));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("o.html"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("o.pdf"))));
         QCOMPARE(readFileBytes(dir.filePath(QStringLiteral("p.tz"))), project);
     }
 
