@@ -103,9 +103,15 @@ int runExport(const QStringList& arguments) {
     std::unique_ptr<QGuiApplication> gui;
     if (needsLayout(format, paths.at(1)))
         gui = guiForLayout();
+    QString notice;
+    options.notice = &notice;
     try {
         const QString error = tz::exportDocument(paths.at(0), paths.at(1), format, options);
-        return error.isEmpty() ? 0 : fail(error, 1);
+        if (!error.isEmpty())
+            return fail(error, 1);
+        if (!notice.isEmpty())
+            print(stderr, QStringLiteral("tzwizard: ") + notice + u'\n');
+        return 0;
     } catch (const std::bad_alloc&) {
         return fail(QStringLiteral("не хватает памяти, чтобы сформировать документ ") + paths.at(1),
                     1);

@@ -47,12 +47,14 @@ QList<DocumentFunction> numberedFunctions(const MenuTree& tree) {
     return functions;
 }
 
-void addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText) {
+bool addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText) {
     inputs.company = companyParagraphs(inputs.values);
     // The document shows no Uid, so the ones drawn for unreadable records need not be the
     // program's own sequence.
     Random32 random(0);
-    inputs.functions = numberedFunctions(loadMenuTree(projectText, random).tree);
+    const LoadedMenuTree loaded = loadMenuTree(projectText, random);
+    inputs.functions = numberedFunctions(loaded.tree);
+    return loaded.flattened;
 }
 
 } // namespace tz

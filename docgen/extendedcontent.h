@@ -19,7 +19,8 @@ QStringList companyParagraphs(const ProjectValues& company);
 // The tree's items in tree order, the root left out, each numbered by its place under 2.1.
 QList<DocumentFunction> numberedFunctions(const MenuTree& tree);
 
-// Both, from the values and from the menu tree of a project text.
-void addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText);
+// Both, from the values and from the menu tree of a project text. True when the tree went
+// deeper than the editor allows and its deeper items are shown at the editor's deepest level.
+bool addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText);
 
 } // namespace tz

@@ -52,8 +52,9 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
 
     const QStringList text = blocksText(project, keys);
     DocumentInputs inputs = documentInputsOf(text, options.extended);
-    if (options.extended)
-        addExtendedInputs(inputs, text);
+    if (options.extended && addExtendedInputs(inputs, text) && options.notice)
+        *options.notice = QStringLiteral("пункты структуры программы глубже шестого уровня "
+                                         "вложенности показаны в документе на шестом уровне");
     DocBuffer doc;
     const QByteArray bytes = renderDocument(doc, *format, inputs, options.paged);
     if (!saveDocumentFile(outputPath, bytes))
