@@ -136,6 +136,7 @@ bool TfrmMain::readProject(const QString& givenPath, QString* error) {
     }
     FileName = path;
     m_stamp = loaded.stamp;
+    m_unsaved = false;
     ProjectText = std::move(loaded.text);
     ProjectUID = tz::singleValue(ProjectText, u".ProjectUID");
     m_reportedUnencodable.clear();
@@ -167,6 +168,7 @@ bool TfrmMain::claimProjectFile(const QString& path) {
 void TfrmMain::TZnew() {
     ProjectUID = tz::makeProjectId(QDate::currentDate(), tz::processRandom());
     ProjectText = tz::newProjectText(ProjectUID);
+    m_unsaved = true;
     m_reportedUnencodable.clear();
     Q_EMIT projectReplaced();
 }
@@ -197,6 +199,8 @@ void TfrmMain::TZrenew() {
                     {m_structureState.tree, m_structureState.revision});
     setWindowTitle(tz::projectCaption(current.title));
     m_renewing = false;
+    m_unsaved = true;
+    Q_EMIT projectEdited();
 }
 
 tz::ProjectValues TfrmMain::values() const {
@@ -253,6 +257,7 @@ TfrmMain::WriteOutcome TfrmMain::writeProject() {
     if (!saved.ok)
         return WriteOutcome::Failed;
     m_stamp = saved.stamp;
+    m_unsaved = false;
     if (!saved.unencodable.isEmpty() && saved.unencodable != m_reportedUnencodable) {
         m_seam.message(parent, QStringLiteral("Эти символы нельзя сохранить в кодировке "
                                               "Windows-1251, в файле они заменены знаком «?»: ") +
@@ -306,6 +311,19 @@ bool TfrmMain::requestQuit(QWidget* page) {
     }
     Q_EMIT quitRequested();
     return true;
+}
+
+TfrmMain::WriteOutcome TfrmMain::saveUnasked() {
+    if (FileName.isEmpty() || !m_unsaved)
+        return WriteOutcome::Written;
+    if (tz::changedSince(FileName, m_stamp))
+        return WriteOutcome::Declined;
+    const tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+    if (!saved.ok)
+        return WriteOutcome::Failed;
+    m_stamp = saved.stamp;
+    m_unsaved = false;
+    return WriteOutcome::Written;
 }
 
 QString TfrmMain::chooseOtherFile(QWidget* parent) {

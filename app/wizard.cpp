@@ -2,6 +2,7 @@
 
 #include "app/cli.h"
 #include "app/filesizelimit.h"
+#include "app/sessionend.h"
 #include "app/tfrmabout.h"
 #include "app/tfrmmain.h"
 #include "docgen/step7.h"
@@ -33,6 +34,7 @@ std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& argument
     QStringList projectArguments = arguments;
     main->setExtendedMode(projectArguments.removeAll(extendedOption()) > 0);
     main->FormCreate(projectArguments);
+    new SessionEnd(*main);
     Windows& w = main->windows();
     create(*main, w.about);
     create(*main, w.step8, *main);

@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <csignal>
 
 // Broken, foreign and huge files, and places that cannot be written: the wizard keeps
 // running, tells the user where it must, and loses nothing the user made.
@@ -26,6 +29,34 @@ class HostileTest : public QObject {
     }
 
 private Q_SLOTS:
+    // A logout, a killed session or a lost display right after typing on a page.
+    void whatWasTypedSurvivesTheSessionsEnd_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        // Nothing tells the wizard that the display goes: a short pause must do.
+        QTest::newRow("a pause, then the display goes") << 0;
+    }
+
+    void whatWasTypedSurvivesTheSessionsEnd() {
+        QFETCH(int, signal);
+        WizardFixture f;
+        const QString path = f.path(QStringLiteral("p.tz"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
+        openInWizard(f, path);
+        QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
+        typeText(f.w().step2->PrTitle, QStringLiteral("Склад"));
+        if (signal != 0) {
+            ::raise(signal);
+            QTRY_COMPARE(quit.count(), 1);
+        }
+        QTRY_COMPARE(tz::singleValue(tz::loadProjectFile(path).text, u".Title"),
+                     QStringLiteral("Склад"));
+        QVERIFY(f.seam.messages.isEmpty());
+        QVERIFY(f.seam.questions.isEmpty());
+    }
+
     void aHundredMebibyteProjectOpensAndSaves() {
         WizardFixture f;
         const QString path = f.path(QStringLiteral("huge.tz"));
