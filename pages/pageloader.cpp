@@ -13,7 +13,7 @@ void loadFields(TfrmMain& main, const QList<FieldBinding>& bindings) {
     for (const FieldBinding& binding : bindings) {
         QStringList lines = tz::valueLines(main.ProjectText, binding.key);
         for (QString& line : lines)
-            line = tz::unescapeValueLine(line);
+            line = tz::unescapeValueLines(line);
         if (auto* edit = std::get_if<QLineEdit*>(&binding.field)) {
             (*edit)->setText(lines.isEmpty() ? QString() : lines.constLast());
             continue;

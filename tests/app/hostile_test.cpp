@@ -113,6 +113,35 @@ private Q_SLOTS:
         QCOMPARE(tz::valueLines(saved, u".Description"), QStringList(200000, QStringLiteral("x")));
     }
 
+    // An opened project's memo values become one entry each after the first rewrite; a line
+    // of such an entry that begins with "." must still come back as typed, every time the
+    // page is shown, and stay as it is in the file.
+    void aMemoLineBeginningWithADotComesBackAsTypedAfterAReopen() {
+        const QString typed = QStringLiteral("Сервисный центр\r\n..info\r\n.NET");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.tz"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
+        {
+            WizardFixture f;
+            openInWizard(f, path);
+            f.w().step3owner->prCompanyInfo->setPlainText(
+                QString(typed).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+            QVERIFY(f.main().TZSave());
+        }
+        const QByteArray saved = readFileBytes(path);
+        WizardFixture f;
+        openInWizard(f, path);
+        QCoreApplication::processEvents();
+        for (int shown = 0; shown < 2; ++shown) {
+            f.w().step3owner->hide();
+            f.w().step3owner->show();
+            QCOMPARE(f.w().step3owner->prCompanyInfo->projectText(), typed);
+            f.main().TZrenew();
+            QVERIFY(f.main().TZSave());
+            QCOMPARE(readFileBytes(path), saved);
+        }
+    }
+
     void oddButReadableFilesOpen() {
         WizardFixture f;
         // Lone CRs only, keys in odd case and twice, no ".Finish", a 1 MB line.
