@@ -11,8 +11,8 @@ QString heldOnAnotherHost(const QString& path, const tz::ProjectLock::Holder& ho
     return QStringLiteral("Проект ") + path + QStringLiteral(" открыт в мастере ") + who +
            QStringLiteral(" с ") + holder.since.toString(QStringLiteral("dd.MM.yyyy HH:mm")) +
            QStringLiteral(".\n\nЕсли тот мастер уже закрыт (например, компьютер выключили, не "
-                          "закрыв его), откройте проект здесь. Если он ещё открыт, правки из двух "
-                          "мастеров запишут друг друга.");
+                          "закрыв его), откройте проект здесь. Если он ещё открыт, два мастера "
+                          "будут записывать свои правки поверх друг друга.");
 }
 
 } // namespace
