@@ -1,5 +1,6 @@
 #include "app/cli.h"
 
+#include "app/filesizelimit.h"
 #include "docgen/pageddocument.h"
 #include "docgen/projectexport.h"
 
@@ -7,6 +8,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -98,11 +100,23 @@ int runExport(const QStringList& arguments) {
         return fail(usageLine, 2);
     if (formatGiven && format.isEmpty())
         return fail(usageLine, 2);
+    ignoreFileSizeSignal();
     std::unique_ptr<QGuiApplication> gui;
     if (needsLayout(format, paths.at(1)))
         gui = guiForLayout();
-    const QString error = tz::exportDocument(paths.at(0), paths.at(1), format, options);
-    return error.isEmpty() ? 0 : fail(error, 1);
+    QString notice;
+    options.notice = &notice;
+    try {
+        const QString error = tz::exportDocument(paths.at(0), paths.at(1), format, options);
+        if (!error.isEmpty())
+            return fail(error, 1);
+        if (!notice.isEmpty())
+            print(stderr, QStringLiteral("tzwizard: ") + notice + u'\n');
+        return 0;
+    } catch (const std::bad_alloc&) {
+        return fail(QStringLiteral("не хватает памяти, чтобы сформировать документ ") + paths.at(1),
+                    1);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/filetype.h"
 
 #include "project/atomicfile.h"
+#include "project/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,18 +18,19 @@ QString xdgHome(const char* variable, const QString& fallback) {
     return QDir::isAbsolutePath(value) ? value : QDir::homePath() + fallback;
 }
 
-// The whole file, or nothing when it exists but cannot be read whole: such a file is left
-// alone rather than replaced by what could be made of a part of it.
+// Far more than a registration file holds.
+constexpr qint64 kLargestRegistrationFile = 1 << 20;
+
+// The whole file, no bytes for a name that nothing has, or nothing when the file cannot be
+// read whole or is no regular file (a FIFO would block the start, a device never end):
+// such a file is left alone rather than replaced by what could be made of a part of it.
 std::optional<QByteArray> readWhole(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
+    tz::RegularFile file = tz::readRegularFile(path, kLargestRegistrationFile);
+    if (file.status == tz::RegularFile::Status::Missing)
         return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
+    if (file.status != tz::RegularFile::Status::Read)
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return std::move(file.bytes);
 }
 
 // Writes the file when its content differs; true when it now holds the content.

@@ -1,6 +1,7 @@
 #include "app/tfrmmain.h"
 
 #include "app/filetype.h"
+#include "app/lockquestion.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
 #include "pages/step4.h"
@@ -46,10 +47,6 @@ void stripMemoLineDots(QPlainTextEdit* memo) {
 
 QString writeError(const QString& path) {
     return QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") + path;
-}
-
-QString heldElsewhere(const QString& path) {
-    return QStringLiteral("Проект ") + path + QStringLiteral(" уже открыт в другом окне мастера");
 }
 
 void centreOnDesktop(QWidget* window) {
@@ -125,7 +122,7 @@ bool TfrmMain::readProject(const QString& givenPath, QString* error) {
     const QString path = QDir::cleanPath(QFileInfo(givenPath).absoluteFilePath());
     tz::LoadResult loaded = tz::loadProjectFile(path);
     if (!loaded.ok) {
-        *error = QStringLiteral("Не удается открыть файл ") + path;
+        *error = tz::readErrorMessage(loaded.error, path);
         return false;
     }
     if (!tz::looksLikeProject(loaded)) {
@@ -133,12 +130,14 @@ bool TfrmMain::readProject(const QString& givenPath, QString* error) {
             QStringLiteral("Файл ") + path + QStringLiteral(" не является техническим заданием");
         return false;
     }
-    if (m_lock.lock(path) == tz::ProjectLock::Outcome::HeldElsewhere) {
-        *error = heldElsewhere(path);
+    const LockAnswer locked = takeProjectLock(m_lock, path, m_seam, QApplication::activeWindow());
+    if (!locked.taken) {
+        *error = locked.message;
         return false;
     }
     FileName = path;
     m_stamp = loaded.stamp;
+    m_unsaved = false;
     ProjectText = std::move(loaded.text);
     ProjectUID = tz::singleValue(ProjectText, u".ProjectUID");
     m_values = tz::readProjectValues(ProjectText, m_extendedMode);
@@ -152,13 +151,16 @@ bool TfrmMain::openProject(const QString& path) {
     QString error;
     if (readProject(path, &error))
         return true;
-    m_seam.message(QApplication::activeWindow(), error);
+    if (!error.isEmpty())
+        m_seam.message(QApplication::activeWindow(), error);
     return false;
 }
 
 bool TfrmMain::claimProjectFile(const QString& path) {
-    if (m_lock.lock(path) == tz::ProjectLock::Outcome::HeldElsewhere) {
-        m_seam.message(QApplication::activeWindow(), heldElsewhere(path));
+    const LockAnswer locked = takeProjectLock(m_lock, path, m_seam, QApplication::activeWindow());
+    if (!locked.taken) {
+        if (!locked.message.isEmpty())
+            m_seam.message(QApplication::activeWindow(), locked.message);
         return false;
     }
     m_stamp = tz::stampOfFile(path);
@@ -170,6 +172,7 @@ void TfrmMain::TZnew() {
     ProjectText = tz::newProjectText(ProjectUID);
     // The title page was emptied before; the new project holds no other value either.
     m_values = {};
+    m_unsaved = true;
     m_reportedUnencodable.clear();
     Q_EMIT projectReplaced();
 }
@@ -198,6 +201,8 @@ void TfrmMain::TZrenew() {
                     {m_structureState.tree, m_structureState.revision});
     setWindowTitle(tz::projectCaption(m_values.title));
     m_renewing = false;
+    m_unsaved = true;
+    Q_EMIT projectEdited();
 }
 
 void TfrmMain::setExtendedMode(bool on) {
@@ -259,6 +264,7 @@ TfrmMain::WriteOutcome TfrmMain::writeProject() {
     if (!saved.ok)
         return WriteOutcome::Failed;
     m_stamp = saved.stamp;
+    m_unsaved = false;
     if (!saved.unencodable.isEmpty() && saved.unencodable != m_reportedUnencodable) {
         m_seam.message(parent, QStringLiteral("Эти символы нельзя сохранить в кодировке "
                                               "Windows-1251, в файле они заменены знаком «?»: ") +
@@ -312,6 +318,19 @@ bool TfrmMain::requestQuit(QWidget* page) {
     }
     Q_EMIT quitRequested();
     return true;
+}
+
+TfrmMain::WriteOutcome TfrmMain::saveUnasked() {
+    if (FileName.isEmpty() || !m_unsaved)
+        return WriteOutcome::Written;
+    if (tz::changedSince(FileName, m_stamp))
+        return WriteOutcome::Declined;
+    const tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+    if (!saved.ok)
+        return WriteOutcome::Failed;
+    m_stamp = saved.stamp;
+    m_unsaved = false;
+    return WriteOutcome::Written;
 }
 
 QString TfrmMain::chooseOtherFile(QWidget* parent) {

@@ -19,6 +19,8 @@ class UiSeam;
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
+    enum class WriteOutcome { Written, Declined, Failed };
+
     explicit TfrmMain(UiSeam& seam);
     ~TfrmMain() override;
 
@@ -51,6 +53,10 @@ public:
     // Closing a page: saves a chosen project first; when that fails, the user chooses to save
     // it elsewhere, to close without saving or to stay. False keeps the program running.
     bool requestQuit(QWidget* page);
+    // Writes the project, when it changed since it was last written, where no one can be
+    // asked: a file another program changed is left alone (Declined), a failure is not
+    // reported.
+    WriteOutcome saveUnasked();
     void minimizeApplication(QWidget* page);
 
     // The extended mode (--extended): the structure pages are on the way, and the document
@@ -78,10 +84,10 @@ Q_SIGNALS:
     void projectReplaced();
     // The user closed a page and the program is to end.
     void quitRequested();
+    // A rewrite took a change of the pages into the project text.
+    void projectEdited();
 
 private:
-    enum class WriteOutcome { Written, Declined, Failed };
-
     void TimerStartTimer();
     bool readProject(const QString& path, QString* error);
     // Writes the project to FileName, asking first when another program changed the file.
@@ -110,5 +116,7 @@ private:
     tz::ProjectRenewer m_renewer;
     tz::StructureLinesState m_structureState;
     bool m_renewing = false;
+    // The project text holds changes that are not in the file yet.
+    bool m_unsaved = false;
     bool m_extendedMode = false;
 };

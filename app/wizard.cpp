@@ -1,6 +1,8 @@
 #include "app/wizard.h"
 
 #include "app/cli.h"
+#include "app/filesizelimit.h"
+#include "app/sessionend.h"
 #include "app/tfrmabout.h"
 #include "app/tfrmmain.h"
 #include "docgen/step7.h"
@@ -28,10 +30,12 @@ Window* create(TfrmMain& main, Window*& slot, Args&&... args) {
 } // namespace
 
 std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& arguments) {
+    ignoreFileSizeSignal();
     auto main = std::make_unique<TfrmMain>(seam);
     QStringList projectArguments = arguments;
     main->setExtendedMode(projectArguments.removeAll(extendedOption()) > 0);
     main->FormCreate(projectArguments);
+    new SessionEnd(*main);
     Windows& w = main->windows();
     create(*main, w.about);
     create(*main, w.step8, *main);

@@ -10,7 +10,6 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tz {
 namespace {
@@ -170,17 +169,10 @@ QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs, PdfWrit
 
 bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs,
                   PdfWriter pdf) {
-    if (!isWritableFilePath(path))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!writeDocument(file, format, inputs, pdf) || file.size() == 0 || !file.flush() ||
-        !syncToDisk(int(file.handle()))) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // A document of no bytes is one that could not be made.
+    return writeFileAtomically(path, [&](QIODevice& file) {
+        return writeDocument(file, format, inputs, pdf) && file.pos() > 0;
+    });
 }
 
 QString documentSaveError(const QString& path) {

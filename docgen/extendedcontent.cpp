@@ -30,13 +30,15 @@ int documentYear() {
     return QDate::currentDate().year();
 }
 
-void addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText) {
+bool addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText) {
     inputs.extended = true;
     inputs.year = documentYear();
     // The document shows no Uid, so the ones drawn for unreadable records need not be the
     // program's own sequence.
     Random32 random(0);
-    inputs.functions = numberedFunctions(loadMenuTree(projectText, random).tree);
+    const LoadedMenuTree loaded = loadMenuTree(projectText, random);
+    inputs.functions = numberedFunctions(loaded.tree);
+    return loaded.flattened;
 }
 
 } // namespace tz

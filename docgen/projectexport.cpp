@@ -2,11 +2,10 @@
 
 #include "docgen/extendedcontent.h"
 #include "project/fileblocks.h"
+#include "project/fileidentity.h"
+#include "project/projectfile.h"
 #include "project/projectkeys.h"
 #include "project/projecttext.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace tz {
 
@@ -29,12 +28,10 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
                    QStringLiteral(": допустимы html, rtf, doc, pdf, odt и docx");
     }
 
-    QFile file(projectPath);
-    if (!QFileInfo(projectPath).isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Не удается открыть файл ") + projectPath;
-    QByteArray projectBytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Не удается открыть файл ") + projectPath;
+    ProjectFileBytes file = readProjectFileBytes(projectPath);
+    if (file.error != ReadError::None)
+        return readErrorMessage(file.error, projectPath);
+    QByteArray projectBytes = std::move(file.bytes);
     QList<QStringView> keys{u".Title", u".Description", u".ProjectUID"};
     if (options.extended) {
         keys += {u".CompanyName", u".CompanyURL", u".CompanyEMail", u".CompanyPhone",
@@ -50,16 +47,18 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         return QStringLiteral("Файл ") + projectPath +
                QStringLiteral(" не является техническим заданием");
 
-    const QFileInfo output(outputPath);
-    if (output.exists() && output.canonicalFilePath() == QFileInfo(projectPath).canonicalFilePath())
+    // By identity, not by path: a bind mount, a hard link or another letter case on FAT
+    // names the project under another path.
+    if (sameFile(outputPath, projectPath))
         return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
 
     DocumentInputs inputs;
     {
         const QStringList text = blocksText(project, keys);
         inputs = documentInputsOf(text, options.extended);
-        if (options.extended)
-            addExtendedInputs(inputs, text);
+        if (options.extended && addExtendedInputs(inputs, text) && options.notice)
+            *options.notice = QStringLiteral("пункты структуры программы глубже шестого уровня "
+                                             "вложенности показаны в документе на шестом уровне");
     }
     inputs.values.description = joinedValue(projectBytes, project.blocks[description]);
     projectBytes.clear();

@@ -16,6 +16,9 @@ struct ExportOptions {
     bool extended = false;
     // Needed for PDF.
     PdfWriter pdf = nullptr;
+    // Where to say, when the document was made, that it shows the project otherwise than the
+    // file has it (a menu tree deeper than the editor allows).
+    QString* notice = nullptr;
 };
 
 // Builds the document of a project file and writes it to the output without touching the

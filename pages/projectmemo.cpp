@@ -3,6 +3,7 @@
 #include "pages/memotext.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -21,6 +22,20 @@ qsizetype longestLine(QStringView text) {
     return longest;
 }
 
+// QString::replace moves the rest of the text at every line of a growing replacement.
+QString withCrLf(QStringView text) {
+    QString out;
+    out.reserve(text.size() + text.count(u'\n'));
+    qsizetype start = 0;
+    for (qsizetype end = text.indexOf(u'\n'); end >= 0; end = text.indexOf(u'\n', start)) {
+        out += text.sliced(start, end - start);
+        out += QLatin1String("\r\n");
+        start = end + 1;
+    }
+    out += text.sliced(start);
+    return out;
+}
+
 bool isLineBreak(QChar c) {
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
@@ -37,6 +52,17 @@ void ProjectMemo::unwrapForLongLines(QStringView text) {
 }
 
 void ProjectMemo::setProjectText(const QString& text) {
+    const qsizetype lines = text.count(u'\n') + 1;
+    m_unshown = lines > kMostLinesShown;
+    setReadOnly(m_unshown);
+    if (m_unshown) {
+        setPlainText(QStringLiteral("Этот текст в задании занимает %1 строк: мастер не "
+                                    "показывает и не правит такой длинный текст, в задании он "
+                                    "остаётся без изменений.")
+                         .arg(QLocale(QLocale::Russian).toString(lines)));
+        m_text = withCrLf(text);
+        return;
+    }
     unwrapForLongLines(text);
     setPlainText(text);
 }
@@ -73,6 +99,8 @@ void ProjectMemo::readWhole() {
 // reaches the document's final paragraph separator, as replacing the whole text does, is
 // taken by reading the whole text again.
 void ProjectMemo::contentsChanged(int position, int removed, int added) {
+    if (m_unshown)
+        return;
     const QTextDocument* doc = document();
     if (m_lineSeparators || position < 0 || position + added > doc->characterCount() - 1) {
         readWhole();

@@ -1,6 +1,10 @@
 #include "project/atomicfile.h"
 
+#include "project/namelimit.h"
+
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #ifdef Q_OS_WIN
@@ -9,7 +13,13 @@
 #include <unistd.h>
 #endif
 
+#include <cstdio>
+
 namespace tz {
+namespace {
+
+// QSaveFile names its temporary file after the file with "." and six characters more.
+constexpr qsizetype kTemporarySuffix = 7;
 
 // QSaveFile syncs before it renames, but ignores a failing sync; a disk that fails there
 // would see its data reported as saved.
@@ -21,25 +31,64 @@ bool syncToDisk(int handle) {
 #endif
 }
 
-bool isWritableFilePath(const QString& path) {
-    // QSaveFile would replace a device, a folder or a link target's directory entry.
-    const QFileInfo info(path);
-    return !path.isEmpty() && (!info.exists() || info.isFile());
+// Unbuffered, so that a short write is seen when it happens and not committed at the end.
+bool writeAndSync(QFileDevice& file, const std::function<bool(QIODevice&)>& write) {
+    return write(file) && file.flush() && syncToDisk(file.handle());
 }
 
-bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
-    if (!isWritableFilePath(path))
+// The same steps as QSaveFile, with a temporary file whose name is cut to fit the file
+// system: created new beside the file, written, given the file's permissions, synced, and
+// renamed over the file.
+bool writeThroughShortName(const QFileInfo& info, const std::function<bool(QIODevice&)>& write) {
+    const QString folder = info.absolutePath();
+    const QString stem =
+        folder + u'/' + cutToFit(info.fileName(), kTemporarySuffix, nameLimit(folder)) + u'.';
+    QFile temporary;
+    for (int attempt = 0; attempt < 100 && !temporary.isOpen(); ++attempt) {
+        temporary.setFileName(stem +
+                              QString::number(QRandomGenerator::global()->bounded(1u << 30), 36)
+                                  .rightJustified(6, u'0')
+                                  .right(6));
+        if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) &&
+            temporary.error() != QFileDevice::OpenError)
+            return false;
+    }
+    if (!temporary.isOpen())
         return false;
+    bool ok = writeAndSync(temporary, write) &&
+              (!info.exists() || temporary.setPermissions(info.permissions()));
+    temporary.close();
+    ok = ok && temporary.error() == QFileDevice::NoError &&
+         std::rename(QFile::encodeName(temporary.fileName()).constData(),
+                     QFile::encodeName(info.absoluteFilePath()).constData()) == 0;
+    if (!ok)
+        temporary.remove();
+    return ok;
+}
+
+} // namespace
+
+bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    // QSaveFile would replace a device, a folder or a link target's directory entry.
+    const QFileInfo info(path);
+    if (path.isEmpty() || (info.exists() && (!info.isFile() || !info.isWritable())))
+        return false;
+    if (!fitsWithRoom(info.fileName(), kTemporarySuffix, nameLimit(info.absolutePath())))
+        return writeThroughShortName(info, write);
     QSaveFile file(path);
-    // Buffered, a short write at commit time could still be committed as a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||
-        !syncToDisk(file.handle())) {
+    if (!writeAndSync(file, write)) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
+    return writeFileAtomically(path, [&](QIODevice& device) {
+        return device.write(bytes.data(), bytes.size()) == bytes.size();
+    });
 }
 
 } // namespace tz

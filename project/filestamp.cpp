@@ -1,7 +1,7 @@
 #include "project/filestamp.h"
 
+#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 namespace tz {
@@ -9,6 +9,22 @@ namespace {
 
 // Hashed in pieces of this size, so that a file on disk is hashed without reading it whole.
 constexpr qsizetype kPiece = 1 << 20;
+constexpr qint64 kSecond = 1'000'000'000;
+// The coarsest time stamps in use: FAT's modification time counts in two seconds.
+constexpr qint64 kCoarsestTick = 2 * kSecond;
+
+qint64 now() {
+    return QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+}
+
+// A file system that keeps whole seconds (FAT, ext3, some network shares) gives the same
+// times to a change made in the same second or two after the stamp; one that keeps finer
+// times shows it.
+bool timesCanTell(const FileStamp& stamp) {
+    const FileStatus& status = stamp.status;
+    const bool wholeSeconds = status.modified % kSecond == 0 && status.changed % kSecond == 0;
+    return !wholeSeconds || stamp.taken - qMax(status.modified, status.changed) > kCoarsestTick;
+}
 
 } // namespace
 
@@ -20,36 +36,44 @@ size_t hashOfBytes(QByteArrayView bytes) {
 }
 
 FileStamp stampOf(const QString& path, QByteArrayView bytes) {
-    const QFileInfo info(path);
-    return {info.isFile(), bytes.size(), info.lastModified(), hashOfBytes(bytes)};
+    const std::optional<FileStatus> status = statusOf(path);
+    if (!status || !status->regular)
+        return {};
+    FileStamp stamp{true, *status, now(), hashOfBytes(bytes)};
+    // The bytes are those read or written; the size is theirs too.
+    stamp.status.size = bytes.size();
+    return stamp;
 }
 
 FileStamp stampOfFile(const QString& path) {
+    const qint64 taken = now();
+    const std::optional<FileStatus> status = statusOf(path);
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!status || !status->regular || !file.open(QIODevice::ReadOnly))
         return {};
-    FileStamp stamp{true, 0, QFileInfo(path).lastModified(), 0};
+    FileStamp stamp{true, *status, taken, 0};
+    stamp.status.size = 0;
     while (!file.atEnd()) {
         const QByteArray piece = file.read(kPiece);
         if (piece.isEmpty())
             return {};
         stamp.hash = qHash(QByteArrayView(piece), stamp.hash);
-        stamp.size += piece.size();
+        stamp.status.size += piece.size();
     }
     return stamp;
 }
 
 bool changedSince(const QString& path, const FileStamp& stamp) {
-    const QFileInfo info(path);
+    const std::optional<FileStatus> status = statusOf(path);
     // A write to something that is not a file fails and says so by itself.
-    if (!info.isFile())
+    if (!status || !status->regular)
         return false;
-    if (!stamp.exists || info.size() != stamp.size)
+    if (!stamp.exists || status->size != stamp.status.size)
         return true;
-    if (info.lastModified() == stamp.modified)
+    if (*status == stamp.status && timesCanTell(stamp))
         return false;
     const FileStamp now = stampOfFile(path);
-    return !now.exists || now.size != stamp.size || now.hash != stamp.hash;
+    return !now.exists || now.status.size != stamp.status.size || now.hash != stamp.hash;
 }
 
 } // namespace tz

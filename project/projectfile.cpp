@@ -3,10 +3,11 @@
 #include "project/atomicfile.h"
 #include "project/codec1251.h"
 #include "project/projecttext.h"
+#include "project/regularfile.h"
+#include "project/sizelimits.h"
 #include "project/textlines.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <new>
 
 namespace tz {
 
@@ -67,14 +68,66 @@ ProjectBytes serializeProject(const QStringList& text) {
     return out;
 }
 
+namespace {
+
+// The lines of the text as parseProjectBytes reads them, up to the first NUL.
+qsizetype lineCount(QByteArrayView bytes) {
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes = bytes.first(nul);
+    qsizetype lines = bytes.isEmpty() || bytes.back() == '\n' || bytes.back() == '\r' ? 0 : 1;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            ++lines;
+    }
+    return lines;
+}
+
+} // namespace
+
+QString readErrorMessage(ReadError error, const QString& path) {
+    switch (error) {
+    case ReadError::TooLarge:
+        return QStringLiteral("Файл ") + path +
+               QStringLiteral(" слишком велик для технического задания: мастер открывает файлы до "
+                              "512 МиБ и до 20 000 000 строк");
+    case ReadError::NoMemory:
+        return QStringLiteral("Не хватает памяти, чтобы открыть файл ") + path;
+    case ReadError::None:
+    case ReadError::CannotOpen:
+        break;
+    }
+    return QStringLiteral("Не удается открыть файл ") + path;
+}
+
+ProjectFileBytes readProjectFileBytes(const QString& path) {
+    RegularFile file = readRegularFile(path, limits::kProjectBytes);
+    switch (file.status) {
+    case RegularFile::Status::Read:
+        break;
+    case RegularFile::Status::TooLarge:
+        return {ReadError::TooLarge, {}};
+    case RegularFile::Status::NoMemory:
+        return {ReadError::NoMemory, {}};
+    default:
+        return {ReadError::CannotOpen, {}};
+    }
+    if (lineCount(file.bytes) > limits::kProjectLines)
+        return {ReadError::TooLarge, {}};
+    return {ReadError::None, std::move(file.bytes)};
+}
+
 LoadResult loadProjectFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    return {true, parseProjectBytes(bytes), bytes.isEmpty(), stampOf(path, bytes)};
+    ProjectFileBytes file = readProjectFileBytes(path);
+    if (file.error != ReadError::None)
+        return {false, {}, false, {}, file.error};
+    try {
+        QStringList text = parseProjectBytes(file.bytes);
+        return {true, std::move(text), file.bytes.isEmpty(), stampOf(path, file.bytes)};
+    } catch (const std::bad_alloc&) {
+        return {false, {}, false, {}, ReadError::NoMemory};
+    }
 }
 
 SaveResult saveProjectFile(const QString& path, const QStringList& text) {

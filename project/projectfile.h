@@ -20,12 +20,31 @@ struct ProjectBytes {
 };
 ProjectBytes serializeProject(const QStringList& text);
 
+// Why a project file could not be read.
+enum class ReadError {
+    None,
+    CannotOpen, // missing, no regular file, no rights, an error while reading
+    TooLarge,   // more bytes or lines than sizelimits.h allows
+    NoMemory,
+};
+// The message for the user.
+QString readErrorMessage(ReadError error, const QString& path);
+
+// The bytes of a project file: a regular file within the limits of sizelimits.h, the size
+// checked before it is read.
+struct ProjectFileBytes {
+    ReadError error = ReadError::CannotOpen;
+    QByteArray bytes;
+};
+ProjectFileBytes readProjectFileBytes(const QString& path);
+
 struct LoadResult {
     bool ok = false;
     QStringList text;
     // The file had no bytes at all; only such a file opens as a new project.
     bool empty = false;
     FileStamp stamp;
+    ReadError error = ReadError::None; // why not, when not ok
 };
 LoadResult loadProjectFile(const QString& path);
 

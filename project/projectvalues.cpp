@@ -11,10 +11,8 @@ namespace {
 
 QStringList typedLines(const QStringList& text, QStringView key) {
     QStringList lines = valueLines(text, key);
-    for (QString& line : lines) {
-        if (isEscapedLine(line))
-            line.remove(0, 1);
-    }
+    for (QString& line : lines)
+        line = unescapeValueLines(line);
     return lines;
 }
 

@@ -60,8 +60,26 @@ bool isEscapedLine(QStringView line) {
     return i > 0 && i < line.size() && line[i] == u'.';
 }
 
-QString unescapeValueLine(const QString& line) {
-    return isEscapedLine(line) ? line.mid(1) : line;
+QString unescapeValueLines(const QString& entry) {
+    if (!anyLineNeedsEscape(entry))
+        return entry;
+    QString out;
+    out.reserve(entry.size());
+    for (qsizetype start = 0; start <= entry.size();) {
+        qsizetype end = start;
+        while (end < entry.size() && !isBreak(entry[end]))
+            ++end;
+        const QStringView line = QStringView(entry).sliced(start, end - start);
+        out.append(isEscapedLine(line) ? line.sliced(1) : line);
+        if (end == entry.size())
+            break;
+        qsizetype next = end + 1;
+        if (entry[end] == u'\r' && next < entry.size() && entry[next] == u'\n')
+            ++next;
+        out.append(QStringView(entry).sliced(end, next - end));
+        start = next;
+    }
+    return out;
 }
 
 } // namespace tz

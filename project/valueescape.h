@@ -14,8 +14,9 @@ namespace tz {
 bool anyLineNeedsEscape(QStringView text);
 // The text itself when no line needs it.
 QString escapeValueLines(const QString& text);
-// One line as written back into what was typed.
-QString unescapeValueLine(const QString& line);
+// Each line of an entry as written back into what was typed: after a rewrite, a value of
+// several lines is one entry of the project text.
+QString unescapeValueLines(const QString& entry);
 bool isEscapedLine(QStringView line);
 
 } // namespace tz

@@ -67,8 +67,9 @@ public:
     MenuNode* root() const { return m_root.get(); }
     bool hasItems() const { return m_root->hasChildren(); }
 
-    // Items are added only under nodes of level 5 or less, so none is deeper than level 6.
-    static bool canAddUnder(const MenuNode* node) { return node->level() <= 5; }
+    // The deepest level at which the editor adds items: only under nodes of level 5 or less.
+    static constexpr int kDeepestLevel = 6;
+    static bool canAddUnder(const MenuNode* node) { return node->level() < kDeepestLevel; }
     // Whether the dragged node may be dropped on the target: a target exists and is not the
     // dragged node, the root is not dragged, and the target is outside the dragged subtree.
     static bool canDrop(const MenuNode* dragged, const MenuNode* target);

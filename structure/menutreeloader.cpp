@@ -225,6 +225,10 @@ LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random3
         std::optional<StructureLine> line = readStructureLine(text, loaded.damaged);
         if (!line)
             continue;
+        if (line->level > MenuTree::kDeepestLevel) {
+            loaded.flattened = true;
+            line->level = MenuTree::kDeepestLevel;
+        }
         // A level deeper than the one before it plus one cannot be placed as written: the
         // item goes under the last node read.
         if (std::size_t(line->level) > path.size()) {

@@ -1,4 +1,5 @@
 #include "app/tfrmmain.h"
+#include "pages/projectmemo.h"
 #include "pages/step2.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
@@ -12,7 +13,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <csignal>
 
 // Broken, foreign and huge files, and places that cannot be written: the wizard keeps
 // running, tells the user where it must, and loses nothing the user made.
@@ -25,6 +29,34 @@ class HostileTest : public QObject {
     }
 
 private Q_SLOTS:
+    // A logout, a killed session or a lost display right after typing on a page.
+    void whatWasTypedSurvivesTheSessionsEnd_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        // Nothing tells the wizard that the display goes: a short pause must do.
+        QTest::newRow("a pause, then the display goes") << 0;
+    }
+
+    void whatWasTypedSurvivesTheSessionsEnd() {
+        QFETCH(int, signal);
+        WizardFixture f;
+        const QString path = f.path(QStringLiteral("p.tz"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
+        openInWizard(f, path);
+        QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
+        typeText(f.w().step2->PrTitle, QStringLiteral("Склад"));
+        if (signal != 0) {
+            ::raise(signal);
+            QTRY_COMPARE(quit.count(), 1);
+        }
+        QTRY_COMPARE(tz::singleValue(tz::loadProjectFile(path).text, u".Title"),
+                     QStringLiteral("Склад"));
+        QVERIFY(f.seam.messages.isEmpty());
+        QVERIFY(f.seam.questions.isEmpty());
+    }
+
     void aHundredMebibyteProjectOpensAndSaves() {
         WizardFixture f;
         const QString path = f.path(QStringLiteral("huge.tz"));
@@ -47,6 +79,67 @@ private Q_SLOTS:
         QVERIFY(back.ok);
         QCOMPARE(tz::singleValue(back.text, u".Title"), QStringLiteral("Склад!"));
         QCOMPARE(tz::valueLines(back.text, u".Attachment").size(), 100 * 1024);
+    }
+
+    // Far beyond any project: a file is refused before it is read, and a text of more lines
+    // than Qt lays out in a moment is kept but not shown; the wizard neither ends nor freezes.
+    void hugeInputIsRefusedOrKeptUnshown() {
+        WizardFixture f;
+        const QString sparse = f.path(QStringLiteral("sparse.tz"));
+        {
+            QFile file(sparse);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(100) << 30));
+        }
+        QVERIFY(!f.main().openProject(sparse));
+        QCOMPARE(f.seam.messages,
+                 QStringList{QStringLiteral("Файл ") + sparse +
+                             QStringLiteral(" слишком велик для технического задания: мастер "
+                                            "открывает файлы до 512 МиБ и до 20 000 000 строк")});
+        QVERIFY(f.main().FileName.isEmpty());
+
+        const QString lines = f.path(QStringLiteral("lines.tz"));
+        writeFileBytes(lines, "#\r\n.Title\r\n\r\n.Description\r\n" +
+                                  QByteArray("x\r\n").repeated(200000) +
+                                  ".NewTitle\r\n.Finish\r\n");
+        openInWizard(f, lines);
+        ProjectMemo* purpose = f.w().step2->PrDescription;
+        QVERIFY(purpose->isReadOnly());
+        QVERIFY(purpose->toPlainText().contains(QStringLiteral("200 000 строк")));
+        typeText(f.w().step2->PrTitle, QStringLiteral("Склад"));
+        QVERIFY(f.main().TZSave());
+        const QStringList saved = tz::loadProjectFile(lines).text;
+        QCOMPARE(tz::singleValue(saved, u".Title"), QStringLiteral("Склад"));
+        QCOMPARE(tz::valueLines(saved, u".Description"), QStringList(200000, QStringLiteral("x")));
+    }
+
+    // An opened project's memo values become one entry each after the first rewrite; a line
+    // of such an entry that begins with "." must still come back as typed, every time the
+    // page is shown, and stay as it is in the file.
+    void aMemoLineBeginningWithADotComesBackAsTypedAfterAReopen() {
+        const QString typed = QStringLiteral("Сервисный центр\r\n..info\r\n.NET");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.tz"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
+        {
+            WizardFixture f;
+            openInWizard(f, path);
+            f.w().step3owner->prCompanyInfo->setPlainText(
+                QString(typed).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+            QVERIFY(f.main().TZSave());
+        }
+        const QByteArray saved = readFileBytes(path);
+        WizardFixture f;
+        openInWizard(f, path);
+        QCoreApplication::processEvents();
+        for (int shown = 0; shown < 2; ++shown) {
+            f.w().step3owner->hide();
+            f.w().step3owner->show();
+            QCOMPARE(f.w().step3owner->prCompanyInfo->projectText(), typed);
+            f.main().TZrenew();
+            QVERIFY(f.main().TZSave());
+            QCOMPARE(readFileBytes(path), saved);
+        }
     }
 
     void oddButReadableFilesOpen() {

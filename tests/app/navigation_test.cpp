@@ -24,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <sys/resource.h>
 
 namespace {
@@ -33,7 +32,6 @@ namespace {
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limit = m_old;
         limit.rlim_cur = bytes;

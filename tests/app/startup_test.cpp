@@ -13,9 +13,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
+
+#include <unistd.h>
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -149,6 +152,92 @@ private Q_SLOTS:
         WizardFixture after({path});
         QCOMPARE(after.main().FileName, path);
         QVERIFY(after.seam.messages.isEmpty());
+    }
+
+    // A lock file from which no wizard can be told does not keep the project locked for ever,
+    // nor does the lock of a wizard on another computer, when the user says that it is gone.
+    void aLockThatCannotBeVerifiedDoesNotKeepTheUserOut_data() {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("empty") << "empty" << QList<int>{} << true;
+        QTest::newRow("garbage") << "garbage" << QList<int>{} << true;
+        QTest::newRow("unreadable garbage") << "unreadable" << QList<int>{} << true;
+        QTest::newRow("folder") << "folder" << QList<int>{} << true;
+        QTest::newRow("dangling link") << "link" << QList<int>{} << true;
+        QTest::newRow("another computer, opened here") << "host" << QList<int>{0} << true;
+        QTest::newRow("another computer, cancelled") << "host" << QList<int>{1} << false;
+    }
+
+    void aLockThatCannotBeVerifiedDoesNotKeepTheUserOut() {
+        QFETCH(QString, lock);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, opens);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.tz"));
+        const QString lockFile = path + QStringLiteral(".lock");
+        writeFileBytes(path, projectBytes(sampleProject()));
+        if (lock == u"empty")
+            writeFileBytes(lockFile, "");
+        else if (lock == u"garbage" || lock == u"unreadable")
+            writeFileBytes(lockFile, "\xFF\xFE not a lock\n");
+        else if (lock == u"folder")
+            QVERIFY(QDir().mkdir(lockFile));
+        else if (lock == u"link")
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), lockFile));
+        else
+            writeFileBytes(lockFile, "4242\ntzwizard\nother-host.example\n");
+        if (lock == u"unreadable")
+            QVERIFY(QFile::setPermissions(lockFile, {}));
+        const QDateTime since = QFileInfo(lockFile).lastModified();
+        WizardFixture f;
+        f.seam.choiceAnswers = answers;
+        QCOMPARE(f.main().openProject(path), opens);
+        QVERIFY(f.seam.messages.isEmpty());
+        QCOMPARE(f.seam.questions.size(), answers.size());
+        if (lock == u"host") {
+            const QString question = f.seam.questions.constFirst();
+            QVERIFY2(question.contains(QStringLiteral("«other-host.example»")),
+                     qPrintable(question));
+            QVERIFY2(question.contains(since.toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+                     qPrintable(question));
+        }
+        if (lock == u"folder") {
+            QVERIFY(QFileInfo(lockFile).isDir());
+        } else if (opens) {
+            // The project is this wizard's now.
+            WizardFixture second;
+            QVERIFY(!second.main().openProject(path));
+            QCOMPARE(second.seam.messages,
+                     QStringList{QStringLiteral("Проект ") + path +
+                                 QStringLiteral(" уже открыт в другом окне мастера")});
+        }
+    }
+
+    void aSecondNameOfAnOpenProjectIsNotOpenedAgain() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.tz"));
+        const QString link = dir.filePath(QStringLiteral("same.tz"));
+        writeFileBytes(path, projectBytes(sampleProject()));
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()),
+                 0);
+        // The session's runtime folder, where the lock by the file's identity lives.
+        const bool hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+        const auto restore = qScopeGuard([&] {
+            if (hadRuntime)
+                qputenv("XDG_RUNTIME_DIR", oldRuntime);
+            else
+                qunsetenv("XDG_RUNTIME_DIR");
+        });
+        WizardFixture first({path});
+        QCOMPARE(first.main().FileName, path);
+        WizardFixture second;
+        QVERIFY(!second.main().openProject(link));
+        QCOMPARE(second.seam.messages,
+                 QStringList{QStringLiteral("Проект ") + link +
+                             QStringLiteral(" уже открыт в другом окне мастера")});
     }
 
     void startUpRegistersTheProjectFileType() {

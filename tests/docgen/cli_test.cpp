@@ -12,6 +12,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -20,8 +25,10 @@ struct Run {
     QString err;
 };
 
-// The program itself, without a display and with its own XDG folders.
-Run runProgram(const QStringList& arguments, const QString& xdgRoot) {
+// The program itself, without a display and with its own XDG folders; the child's setup runs
+// in the new process before the program starts.
+Run runProgram(const QStringList& arguments, const QString& xdgRoot,
+               const std::function<void()>& childSetup = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
@@ -29,6 +36,8 @@ Run runProgram(const QStringList& arguments, const QString& xdgRoot) {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), xdgRoot + QStringLiteral("/config"));
     QProcess process;
     process.setProcessEnvironment(env);
+    if (childSetup)
+        process.setChildProcessModifier(childSetup);
     process.start(QStringLiteral(TZWIZARD_PROGRAM), arguments);
     if (!process.waitForFinished(60000))
         return {};
@@ -248,9 +257,31 @@ private Q_SLOTS:
             << QStringList{"export", "@/p.tz", "@/no/such/o.html"} << 1 << "@/no/such/o.html";
         QTest::newRow("output is the project")
             << QStringList{"export", "@/p.tz", "@/p.tz", "--format", "html"} << 1 << "@/p.tz";
+        // As a bind mount or another letter case on FAT would name it.
+        QTest::newRow("output is the project under another name")
+            << QStringList{"export", "@/p.tz", "@/link.html"} << 1 << "@/p.tz";
+        QTest::newRow("project of 100 GB")
+            << QStringList{"export", "@/huge.tz", "@/o.html"} << 1 << "слишком велик";
         QTest::newRow("missing output") << QStringList{"export", "@/p.tz"} << 2 << "ДОКУМЕНТ";
         QTest::newRow("unknown option")
             << QStringList{"export", "@/p.tz", "@/o.html", "--fast"} << 2 << "--fast";
+    }
+
+    // A title of one line longer than a page (a pasted text) is laid out in the PDF over as
+    // many lines and pages as it takes, in both modes.
+    void aTitleLongerThanAPageMakesAPdf() {
+        QTemporaryDir dir;
+        writeFileBytes(dir.filePath(QStringLiteral("long.tz")),
+                       projectWith(QString(300'000, u'я'), {QStringLiteral("Д")}));
+        for (const char* mode : {"", "--extended"}) {
+            QStringList arguments{QStringLiteral("export"), dir.filePath(QStringLiteral("long.tz")),
+                                  dir.filePath(QStringLiteral("o.pdf"))};
+            if (*mode)
+                arguments.append(QString::fromLatin1(mode));
+            const Run run = runProgram(arguments, dir.path());
+            QCOMPARE(run.status, 0);
+            QVERIFY(readFileBytes(dir.filePath(QStringLiteral("o.pdf"))).startsWith("%PDF"));
+        }
     }
 
     void badInputGetsOneRussianLineAndAFailingStatus() {
@@ -261,13 +292,41 @@ private Q_SLOTS:
         const QByteArray project = projectWith(QStringLiteral("Т"), {QStringLiteral("Д")});
         writeFileBytes(dir.filePath(QStringLiteral("p.tz")), project);
         writeFileBytes(dir.filePath(QStringLiteral("notes.txt")), "just notes\r\n");
+        QCOMPARE(::link(QFile::encodeName(dir.filePath(QStringLiteral("p.tz"))).constData(),
+                        QFile::encodeName(dir.filePath(QStringLiteral("link.html"))).constData()),
+                 0);
+        if (arguments.contains(QStringLiteral("@/huge.tz"))) {
+            QFile huge(dir.filePath(QStringLiteral("huge.tz")));
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.resize(qint64(100) << 30));
+        }
         arguments.replaceInStrings(QStringLiteral("@"), dir.path());
         const Run run = runProgram(arguments, dir.path());
         QCOMPARE(run.status, status);
         QVERIFY2(isOneRussianLine(run.err), qPrintable(run.err));
         QVERIFY2(run.err.contains(mentions.replace(u'@', dir.path())), qPrintable(run.err));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("o.html"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("o.pdf"))));
         QCOMPARE(readFileBytes(dir.filePath(QStringLiteral("p.tz"))), project);
+    }
+
+    // Under "ulimit -f" a document beyond the limit is not written, as on a full disk.
+    void aFileSizeLimitFailsTheExportWithItsMessage() {
+        QTemporaryDir dir;
+        const QString project = dir.filePath(QStringLiteral("p.tz"));
+        writeFileBytes(project, projectWith(QStringLiteral("Т"), {QStringLiteral("Д")}));
+        const QString out = dir.filePath(QStringLiteral("o.html"));
+        const Run run = runProgram({QStringLiteral("export"), project, out}, dir.path(), [] {
+            // As a shell leaves it: the signal's own action and a limit of 1 KiB.
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{1024, 1024};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        QCOMPARE(run.status, 1);
+        QVERIFY2(isOneRussianLine(run.err), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("Не удается сохранить документ в файл ") + out),
+                 qPrintable(run.err));
+        QVERIFY(!QFile::exists(out));
     }
 
     void helpNamesTheExportCommand() {

@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <csignal>
 #include <sys/resource.h>
 
 namespace {
@@ -26,20 +25,15 @@ namespace {
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limit = m_old;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
 
 private:
     rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace

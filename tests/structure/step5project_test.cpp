@@ -158,6 +158,59 @@ private Q_SLOTS:
             QStringLiteral("Структура программы в задании записана с ошибками.")));
         QCOMPARE(f.main().ProjectText, text);
     }
+
+    // A chain of 35,000 levels once overflowed the view's stack. Items beyond the editor's
+    // deepest level come at that level, each after the one before it, and the user is told.
+    void aTreeDeeperThanTheEditorAllowsIsBroughtToItsDeepestLevel() {
+        constexpr int kLevels = 35000;
+        QStringList structure{QStringLiteral("0:Главное Меню Программы")};
+        QStringList menu;
+        QStringList captions;
+        for (int level = 1; level <= kLevels; ++level) {
+            const QString uid = QString::number(10000000 + level);
+            captions.append(QStringLiteral("Пункт ") + QString::number(level));
+            structure.append(QString::number(level) + u':' + uid);
+            // The records stand in reverse tree order; turned round below.
+            menu += {QStringLiteral("0"),
+                     QStringLiteral(".l"),
+                     QStringLiteral("Описание"),
+                     QStringLiteral(".d"),
+                     captions.constLast(),
+                     QStringLiteral(".c"),
+                     uid,
+                     QStringLiteral(".u")};
+        }
+        std::reverse(menu.begin(), menu.end());
+        QStringList text = tz::newProjectText("1");
+        text.insert(tz::findKey(text, u".Menu") + 1, menu.size(), QString());
+        std::copy(menu.begin(), menu.end(), text.begin() + tz::findKey(text, u".Menu") + 1);
+        text.insert(tz::findKey(text, u".Structure") + 1, structure.size(), QString());
+        std::copy(structure.begin(), structure.end(),
+                  text.begin() + tz::findKey(text, u".Structure") + 1);
+        WizardFixture f;
+        const QString path = f.path("deep.tz");
+        writeFileBytes(path, projectBytes(text));
+        QVERIFY(f.main().openProject(path));
+        TfrmStep5* page = f.w().step5;
+        page->show();
+        QCOMPARE(f.seam.messages,
+                 QStringList{QStringLiteral(
+                     "В структуре программы в задании есть пункты глубже шестого уровня "
+                     "вложенности. Они перенесены на шестой уровень, их порядок и тексты "
+                     "сохранены; при следующем изменении задания структура будет записана "
+                     "заново.")});
+        QStringList shownCaptions;
+        for (const tz::TMyMenuData& record : page->tree().records())
+            shownCaptions.append(record.Caption);
+        QCOMPARE(shownCaptions, captions);
+        QStringList levels;
+        for (const QString& line : page->structureLines())
+            levels.append(line.section(u':', 0, 0));
+        std::reverse(levels.begin(), levels.end());
+        QStringList expected{"0", "1", "2", "3", "4", "5"};
+        expected += QStringList(kLevels - 5, QStringLiteral("6"));
+        QCOMPARE(levels, expected);
+    }
 };
 
 QTEST_MAIN(Step5ProjectTest)
