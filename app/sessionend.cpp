@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
-#include <QSessionManager>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -74,7 +73,11 @@ SessionEnd::SessionEnd(TfrmMain& main) : QObject(&main), m_main(main) {
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &SessionEnd::autosave);
     connect(&main, &TfrmMain::projectEdited, this, &SessionEnd::edited);
-    connect(&main, &TfrmMain::quitRequested, this, [this] { m_ended = true; });
+    // A close the user chose without saving stays so.
+    connect(&main, &TfrmMain::quitRequested, this, [this] {
+        m_ended = true;
+        m_pause.stop();
+    });
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, &SessionEnd::saveAtEnd);
         connect(gui, &QGuiApplication::aboutToQuit, this, [this] {
