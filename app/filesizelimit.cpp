@@ -1,7 +1,5 @@
 #include "app/filesizelimit.h"
 
-#include <QtGlobal>
-
 #include <csignal>
 
 void ignoreFileSizeSignal() {

@@ -4,12 +4,11 @@
 #include "project/namelimit.h"
 #include "project/projectfile.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QList>
-#include <QSessionManager>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -74,7 +73,11 @@ SessionEnd::SessionEnd(TfrmMain& main) : QObject(&main), m_main(main) {
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &SessionEnd::autosave);
     connect(&main, &TfrmMain::projectEdited, this, &SessionEnd::edited);
-    connect(&main, &TfrmMain::quitRequested, this, [this] { m_ended = true; });
+    // A close the user chose without saving stays so.
+    connect(&main, &TfrmMain::quitRequested, this, [this] {
+        m_ended = true;
+        m_pause.stop();
+    });
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, &SessionEnd::saveAtEnd);
         connect(gui, &QGuiApplication::aboutToQuit, this, [this] {
@@ -123,23 +126,27 @@ void SessionEnd::saveAtEnd() {
     const QString reason = outcome == TfrmMain::WriteOutcome::Declined
                                ? QStringLiteral("его изменила другая программа")
                                : QStringLiteral("его нельзя записать");
+    QString said = QStringLiteral("tzwizard: задание не записано в файл ") + m_main.FileName +
+                   QStringLiteral(" (") + reason + u')';
     for (const QString& folder : {QFileInfo(m_main.FileName).absolutePath(), QDir::homePath()}) {
         const QString copy = copyPath(folder, m_main.FileName);
         if (tz::saveProjectFile(copy, m_main.ProjectText).ok) {
-            std::fprintf(stderr, "%s\n",
-                         (QStringLiteral("tzwizard: задание не записано в файл ") +
-                          m_main.FileName + QStringLiteral(" (") + reason +
-                          QStringLiteral("); при завершении сеанса оно сохранено в файл ") + copy)
-                             .toLocal8Bit()
-                             .constData());
+            said += QStringLiteral("; при завершении сеанса оно сохранено в файл ") + copy;
+            std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
             return;
         }
     }
+    said += QStringLiteral(", и его копию не удалось записать ни рядом с ним, ни в домашнюю папку");
+    std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
 }
 
 void SessionEnd::signalled() {
     if (m_ended)
         return;
     saveAtEnd();
+    // Qt's quit closes the windows still shown, and a page's close would ask about a project
+    // it could not write, where no one is there to answer.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
     Q_EMIT m_main.quitRequested();
 }

@@ -3,9 +3,9 @@
 #include "project/fileidentity.h"
 #include "project/namelimit.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QLockFile>
 #include <QSysInfo>
 
@@ -88,8 +88,15 @@ QString ProjectLock::lockFileOf(const QString& projectPath) {
     const qsizetype limit = nameLimit(info.absolutePath());
     if (fitsWithRoom(info.fileName() + kLockSuffix, kRemovalSuffix, limit))
         return project + kLockSuffix;
-    // Cut names alike would meet at one lock; the whole name's hash tells them apart.
-    const QString tail = u'~' + QString::number(qHash(info.fileName()), 16) + kLockSuffix;
+    // Cut names alike would meet at one lock; the whole name's hash tells them apart, the
+    // same in every wizard.
+    const QString tail =
+        u'~' +
+        QString::fromLatin1(
+            QCryptographicHash::hash(QFile::encodeName(info.fileName()), QCryptographicHash::Sha1)
+                .toHex()
+                .left(16)) +
+        kLockSuffix;
     return info.absolutePath() + u'/' +
            cutToFit(info.fileName(), QFile::encodeName(tail).size() + kRemovalSuffix, limit) + tail;
 }
