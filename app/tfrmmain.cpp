@@ -91,7 +91,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
         if (QFileInfo::exists(path)) {
             QString error;
             if (!readProject(path, &error))
-                m_startMessage = error;
+                m_startMessages.append(error);
         }
     }
     TimerStart->start();
@@ -112,8 +112,15 @@ void TfrmMain::TimerStartTimer() {
         centreOnDesktop(step2);
         step2->show();
     }
-    if (!m_startMessage.isEmpty())
-        m_seam.message(QApplication::activeWindow(), std::exchange(m_startMessage, QString()));
+    for (const QString& text : std::exchange(m_startMessages, {}))
+        m_seam.message(QApplication::activeWindow(), text);
+}
+
+void TfrmMain::tell(const QString& text) {
+    if (TimerStart->isActive())
+        m_startMessages.append(text);
+    else
+        m_seam.message(QApplication::activeWindow(), text);
 }
 
 bool TfrmMain::readProject(const QString& givenPath, QString* error) {

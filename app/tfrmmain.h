@@ -76,6 +76,9 @@ public:
 
     Windows& windows() { return m_windows; }
     UiSeam& seam() { return m_seam; }
+    // Tells the user; before the first page is shown the message waits for it, so that it
+    // stands in front of that page and does not block it from behind.
+    void tell(const QString& text);
     // The controller keeps the windows created after it and destroys them before itself.
     void adopt(QWidget* window);
 
@@ -107,7 +110,7 @@ private:
     UiSeam& m_seam;
     Windows m_windows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
-    QString m_startMessage;
+    QStringList m_startMessages;
     QString m_reportedUnencodable;
     tz::ProjectLock m_lock;
     // What the project file held when this wizard last read or wrote it.

@@ -223,15 +223,13 @@ void TfrmStep5::loadFromProject() {
     else
         main().StructureLines.clear();
     if (loaded.damaged) {
-        main().seam().message(
-            QApplication::activeWindow(),
+        main().tell(
             QStringLiteral("Структура программы в задании записана с ошибками. Пункты, которые "
                            "удалось прочитать, восстановлены; при следующем изменении задания "
                            "структура будет записана заново."));
     }
     if (loaded.flattened) {
-        main().seam().message(
-            QApplication::activeWindow(),
+        main().tell(
             QStringLiteral("В структуре программы в задании есть пункты глубже шестого уровня "
                            "вложенности. Они перенесены на шестой уровень, их порядок и тексты "
                            "сохранены; при следующем изменении задания структура будет записана "

@@ -118,6 +118,23 @@ private Q_SLOTS:
                                               QStringLiteral(" не является техническим заданием")});
     }
 
+    // A message box opened before the first page would have that page drawn over it, blocked.
+    void aMessageAboutTheOpenedProjectWaitsForTheFirstPage() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deep.tz"));
+        QStringList text = sampleProject();
+        text.removeLast();
+        text += {".Structure", "0:Меню", "1:11", "2:12", "3:13", "4:14", "5:15", "6:16", "7:17",
+                 ".Menu", ".Finish"};
+        writeFileBytes(path, projectBytes(text));
+        WizardFixture f({path});
+        QVERIFY(f.seam.messages.isEmpty());
+        f.start();
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step2));
+        QCOMPARE(f.seam.messages.size(), 1);
+        QVERIFY(f.seam.messages.constFirst().contains(QStringLiteral("глубже шестого уровня")));
+    }
+
     void aProjectOpenInAnotherWizardIsNotOpenedAgain() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.tz"));

@@ -150,6 +150,7 @@ private Q_SLOTS:
         std::reverse(text.begin() + menu + 2, text.begin() + menu + 10);
         const QString path = f.path("damaged.tz");
         writeFileBytes(path, projectBytes(text));
+        f.start();
         QVERIFY(f.main().openProject(path));
         TfrmStep5* page = f.w().step5;
         QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 Пункт"}));
@@ -190,6 +191,7 @@ private Q_SLOTS:
         WizardFixture f;
         const QString path = f.path("deep.tz");
         writeFileBytes(path, projectBytes(text));
+        f.start();
         QVERIFY(f.main().openProject(path));
         TfrmStep5* page = f.w().step5;
         page->show();
