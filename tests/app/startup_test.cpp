@@ -124,8 +124,8 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("deep.tz"));
         QStringList text = sampleProject();
         text.removeLast();
-        text += {".Structure", "0:Меню", "1:11", "2:12", "3:13", "4:14", "5:15", "6:16", "7:17",
-                 ".Menu", ".Finish"};
+        text += {".Structure", "0:Меню", "1:11", "2:12",  "3:13",   "4:14",
+                 "5:15",       "6:16",   "7:17", ".Menu", ".Finish"};
         writeFileBytes(path, projectBytes(text));
         WizardFixture f({path});
         QVERIFY(f.seam.messages.isEmpty());
