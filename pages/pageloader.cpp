@@ -6,6 +6,24 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+namespace {
+
+// The memo's line breaks, in one pass: QString::replace moves the rest of the text again
+// every few hundred matches: 20 s for a value of ten million lines.
+QString withoutCarriageReturns(QString text) {
+    QChar* out = text.data();
+    const QChar* const end = out + text.size();
+    for (const QChar* in = out; in != end; ++in) {
+        if (*in == u'\r' && in + 1 != end && in[1] == u'\n')
+            continue;
+        *out++ = *in;
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
+} // namespace
+
 void loadFields(TfrmMain& main, const QList<FieldBinding>& bindings) {
     const bool wasLoading = std::exchange(main.Loading, true);
     for (const FieldBinding& binding : bindings) {
@@ -20,8 +38,7 @@ void loadFields(TfrmMain& main, const QList<FieldBinding>& bindings) {
         // long text is not laid out again at every page change.
         if (projectMemo && projectMemo->projectText() == value)
             continue;
-        QString text = value;
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        QString text = withoutCarriageReturns(value);
         if (projectMemo)
             projectMemo->setProjectText(text);
         else
