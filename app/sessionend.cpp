@@ -144,8 +144,9 @@ void SessionEnd::signalled() {
     if (m_ended)
         return;
     saveAtEnd();
-    // Qt's quit closes the windows still shown, and a page's close would ask about a project
-    // it could not write, where no one is there to answer.
+    m_main.endSession();
+    // A question box still waiting for an answer ends with its window, so that the page
+    // behind it goes on and the program can end.
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     Q_EMIT m_main.quitRequested();

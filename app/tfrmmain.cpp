@@ -296,6 +296,8 @@ void TfrmMain::DoStep(QWidget* from, QWidget* to) {
 }
 
 bool TfrmMain::requestQuit(QWidget* page) {
+    if (m_sessionEnded)
+        return true;
     // Nothing the user made is dropped without being asked: an unplugged medium or a file
     // another program changed leaves the choice to save elsewhere, to drop it or to stay.
     WriteOutcome outcome = writeProject();

@@ -53,6 +53,9 @@ public:
     // Closing a page: saves a chosen project first; when that fails, the user chooses to save
     // it elsewhere, to close without saving or to stay. False keeps the program running.
     bool requestQuit(QWidget* page);
+    // A signal ended the session and the project has been saved without questions: the
+    // windows that Qt closes on the way out ask nothing more.
+    void endSession() { m_sessionEnded = true; }
     // Writes the project, when it changed since it was last written, where no one can be
     // asked: a file another program changed is left alone (Declined), a failure is not
     // reported.
@@ -111,6 +114,7 @@ private:
     Windows m_windows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     QStringList m_startMessages;
+    bool m_sessionEnded = false;
     QString m_reportedUnencodable;
     tz::ProjectLock m_lock;
     // What the project file held when this wizard last read or wrote it.

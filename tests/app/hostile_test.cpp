@@ -57,6 +57,23 @@ private Q_SLOTS:
         QVERIFY(f.seam.questions.isEmpty());
     }
 
+    // Qt closes the windows left on the way out; a page's close would ask again about the
+    // file another program changed, and a wizard no one answers would never end.
+    void theWayOutAfterASignalAsksNothing() {
+        WizardFixture f;
+        const QString path = f.path(QStringLiteral("p.tz"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
+        openInWizard(f, path);
+        typeText(f.w().step2->PrTitle, QStringLiteral("Склад"));
+        writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("2"))));
+        QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
+        ::raise(SIGTERM);
+        QTRY_COMPARE(quit.count(), 1);
+        f.w().step2->show();
+        QVERIFY(f.w().step2->close());
+        QVERIFY(f.seam.questions.isEmpty());
+    }
+
     void aHundredMebibyteProjectOpensAndSaves() {
         WizardFixture f;
         const QString path = f.path(QStringLiteral("huge.tz"));
