@@ -267,11 +267,9 @@ TfrmMain::WriteOutcome TfrmMain::writeProject() {
                                          "изменения из мастера?"),
                       {QStringLiteral("Да"), QStringLiteral("Нет")}, 1) != 0)
         return WriteOutcome::Declined;
-    const tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+    const tz::SaveResult saved = storeProject();
     if (!saved.ok)
         return WriteOutcome::Failed;
-    m_stamp = saved.stamp;
-    m_unsaved = false;
     if (!saved.unencodable.isEmpty() && saved.unencodable != m_reportedUnencodable) {
         m_seam.message(parent, QStringLiteral("Эти символы нельзя сохранить в кодировке "
                                               "Windows-1251, в файле они заменены знаком «?»: ") +
@@ -329,16 +327,23 @@ bool TfrmMain::requestQuit(QWidget* page) {
     return true;
 }
 
+tz::SaveResult TfrmMain::storeProject() {
+    tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+    if (saved.ok) {
+        m_stamp = saved.stamp;
+        m_unsaved = false;
+    }
+    return saved;
+}
+
 TfrmMain::WriteOutcome TfrmMain::saveUnasked() {
     if (FileName.isEmpty() || !m_unsaved)
         return WriteOutcome::Written;
     if (tz::changedSince(FileName, m_stamp))
         return WriteOutcome::Declined;
-    const tz::SaveResult saved = tz::saveProjectFile(FileName, ProjectText);
+    const tz::SaveResult saved = storeProject();
     if (!saved.ok)
         return WriteOutcome::Failed;
-    m_stamp = saved.stamp;
-    m_unsaved = false;
     return WriteOutcome::Written;
 }
 

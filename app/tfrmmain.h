@@ -2,6 +2,7 @@
 
 #include "app/windows.h"
 #include "project/filestamp.h"
+#include "project/projectfile.h"
 #include "project/projectlock.h"
 #include "project/projectrenewer.h"
 #include "structure/menutree.h"
@@ -98,6 +99,8 @@ private:
     bool readProject(const QString& path, QString* error);
     // Writes the project to FileName, asking first when another program changed the file.
     WriteOutcome writeProject();
+    // Writes the project text to FileName; once written, the file is the one the wizard knows.
+    tz::SaveResult storeProject();
     // The path chosen in the project save dialog for the project to move to; empty when the
     // user cancelled or the file is another wizard's.
     QString chooseOtherFile(QWidget* parent);

@@ -2,7 +2,12 @@
 
 #include "project/projectfile.h"
 
+#include <QFileInfo>
+
 #include <functional>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 BenchTree makeBenchTree(int items, int descriptionLines) {
     BenchTree tree;
@@ -95,4 +100,14 @@ QStringList makePurposeProjectOfSize(qsizetype fileBytes) {
 
 bool writeBenchProject(const QString& path, const QStringList& text) {
     return tz::saveProjectFile(path, text).ok;
+}
+
+bool writeSizedProjectApart(const QString& path, QStringList (*make)(qsizetype),
+                            qsizetype fileBytes) {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(writeBenchProject(path, make(fileBytes)) ? 0 : 1);
+    int status = 1;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && QFileInfo(path).size() == fileBytes;
 }

@@ -27,3 +27,7 @@ QStringList makeProjectOfSize(qsizetype fileBytes);
 QStringList makePurposeProjectOfSize(qsizetype fileBytes);
 // Writes the text as a project file; false when it could not be written.
 bool writeBenchProject(const QString& path, const QStringList& text);
+// Writes the project that make() gives for the size, in a child process, so that the memory
+// its text took is not counted as the benchmark's; false unless the file has that size.
+bool writeSizedProjectApart(const QString& path, QStringList (*make)(qsizetype),
+                            qsizetype fileBytes);

@@ -8,9 +8,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 QTemporaryDir* folder = nullptr;
@@ -58,14 +55,7 @@ BENCHMARK(BM_ExportLargePurpose)
 int main(int argc, char** argv) {
     QTemporaryDir dir;
     folder = &dir;
-    // Made in a child process, so that the memory the text took is not counted here.
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(writeBenchProject(largeProject(), makePurposeProjectOfSize(100 * kMebibyte)) ? 0 : 1);
-    int status = 1;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        QFileInfo(largeProject()).size() != 100 * kMebibyte)
+    if (!writeSizedProjectApart(largeProject(), makePurposeProjectOfSize, 100 * kMebibyte))
         return 1;
     return runBenchmarks(argc, argv);
 }

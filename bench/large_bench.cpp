@@ -11,9 +11,6 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 QTemporaryDir* folder = nullptr;
@@ -87,14 +84,7 @@ BENCHMARK(BM_LargeExport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMill
 int main(int argc, char** argv) {
     QTemporaryDir dir;
     folder = &dir;
-    // Made in a child process, so that the memory the text took is not counted here.
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(writeBenchProject(largeProject(), makeProjectOfSize(100 * kMebibyte)) ? 0 : 1);
-    int status = 1;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        QFileInfo(largeProject()).size() != 100 * kMebibyte)
+    if (!writeSizedProjectApart(largeProject(), makeProjectOfSize, 100 * kMebibyte))
         return 1;
     return runWidgetBenchmarks(argc, argv);
 }
