@@ -1,8 +1,13 @@
 #include "pages/filedialoglocale.h"
 
 #include <QDateTime>
+#include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLocale>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,4 +40,18 @@ QVariant RussianFileColumns::data(const QModelIndex& index, int role) const {
     default:
         return QIdentityProxyModel::data(index, role);
     }
+}
+
+void fitRussianDateColumn(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!view)
+        return;
+    const QString widest =
+        russian().toString(QDateTime(QDate(2000, 12, 28), QTime(20, 48)), QLocale::ShortFormat);
+    constexpr int dateColumn = 3;
+    const int margins = 2 * view->fontMetrics().averageCharWidth();
+    QHeaderView* header = view->header();
+    header->resizeSection(dateColumn,
+                          std::max(header->sectionSize(dateColumn),
+                                   view->fontMetrics().horizontalAdvance(widest) + margins));
 }

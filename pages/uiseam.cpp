@@ -38,6 +38,7 @@ QString runDialog(QWidget* parent, const UiSeam::FileRequest& request, bool save
     QFileDialog dialog(parent);
     // The dialog takes the model as its child.
     dialog.setProxyModel(new RussianFileColumns(&dialog));
+    fitRussianDateColumn(dialog);
     bool hide = false;
     dialog.setNameFilters(nameFilters(request.filter, &hide));
     dialog.setOption(QFileDialog::HideNameFilterDetails, hide);

@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHash>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -210,7 +211,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("папка")));
         writeFileBytes(dir.filePath(QStringLiteral("a.tz")), QByteArray(990, 'x'));
+        // A font as wide as the desktop's leaves Qt's own date column too narrow.
+        const QFont before = QApplication::font();
+        QFont wide = before;
+        wide.setPointSize(16);
+        QApplication::setFont(wide);
         QHash<QString, QStringList> rows;
+        int dateWidth = 0;
+        int dateTextWidth = 0;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -225,11 +233,15 @@ private Q_SLOTS:
                     cells.append(model->index(r, c, view->rootIndex()).data().toString());
                 rows.insert(cells.constFirst(), cells);
             }
+            dateWidth = view->header()->sectionSize(3);
+            dateTextWidth =
+                view->fontMetrics().horizontalAdvance(rows.value(QStringLiteral("a.tz")).value(3));
             dialog->reject();
         });
         poll.start(20);
         QtUiSeam().openFile(nullptr, {QStringLiteral("Все файлы|*"), QString(),
                                       dir.filePath(QStringLiteral("a.tz"))});
+        QApplication::setFont(before);
         QCOMPARE(rows.value(QStringLiteral("папка")).value(2), QStringLiteral("Папка"));
         const QStringList file = rows.value(QStringLiteral("a.tz"));
         QCOMPARE(file.value(1), QStringLiteral("990 байт"));
@@ -237,6 +249,7 @@ private Q_SLOTS:
                  QLocale(QLocale::Russian, QLocale::Russia)
                      .toString(QFileInfo(dir.filePath(QStringLiteral("a.tz"))).lastModified(),
                                QLocale::ShortFormat));
+        QVERIFY2(dateWidth > dateTextWidth, "the date is cut short in its column");
     }
 };
 
