@@ -198,9 +198,9 @@ private Q_SLOTS:
             w.step7->selectHTML->setChecked(true);
             click(w.step7->btnNext);
             QCOMPARE(f.seam.questions.size(), 1);
-            for (const char* item : {"2.1.1. Продажа — «Описание не готово»",
-                                     "2.1.1.1. Чек — «Описание не готово»",
-                                     "2.1.2. Отчёты — «Описание не готово»"})
+            for (const char* item :
+                 {"2.1.1. Продажа — «Описание не готово»", "2.1.1.1. Чек — «Описание не готово»",
+                  "2.1.2. Отчёты — «Описание не готово»"})
                 QVERIFY(f.seam.questions.constFirst().contains(QString::fromUtf8(item)));
             QCOMPARE(f.visiblePage(), static_cast<QWidget*>(structure));
             QCOMPARE(structure->MenuCaption->text(), QStringLiteral("Продажа"));
