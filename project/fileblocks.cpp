@@ -26,8 +26,8 @@ FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys,
     qsizetype position = 0;
     auto line = [&](QByteArrayView bytesOfLine) {
         const qsizetype at = position++;
-        // Key lines are 5 to 13 characters long and begin with "."; only those are decoded.
-        if (bytesOfLine.size() >= 5 && bytesOfLine.size() <= 13 && bytesOfLine.front() == '.') {
+        // Only short lines that begin with "." may be keys; only those are decoded.
+        if (bytesOfLine.size() <= 13 && bytesOfLine.startsWith('.')) {
             const QString decoded = decode1251(bytesOfLine);
             found.hasKeyLine |= isProjectKey(decoded);
             for (qsizetype k = 0; k < keys.size(); ++k) {

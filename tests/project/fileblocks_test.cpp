@@ -17,10 +17,10 @@ TEST(FileBlocks, GiveWhatTheWholeTextGives) {
     const QList<QByteArray> pieces{
         ".Title", ".TITLE", ".Description", ".ProjectUID", ".Structure", ".Menu", ".u",
         ".c",     ".d",     ".l",           "12",          "1:12",       "2:7",   ".stray",
-        "plain",  "",       "\xD1\xEA",     "\\.Title"};
+        "plain",  "",       "\xD1\xEA",     "\\.Title",    ".oS"};
     const QList<QByteArray> breaks{"\r\n", "\r", "\n"};
-    const QList<QStringView> keys{u".Title", u".Description", u".ProjectUID", u".Structure",
-                                  u".Menu"};
+    const QList<QStringView> keys{u".Title",     u".Description", u".ProjectUID",
+                                  u".Structure", u".Menu",        u".OS"};
     QRandomGenerator random(20261208);
     for (int round = 0; round < 5000; ++round) {
         QByteArray bytes;
