@@ -1,6 +1,7 @@
 #include "project/fileblocks.h"
 
 #include "project/codec1251.h"
+#include "project/projectkeys.h"
 #include "project/projecttext.h"
 #include "project/textlines.h"
 #include "project/valueescape.h"
@@ -27,7 +28,7 @@ FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys,
     auto line = [&](QByteArrayView bytesOfLine) {
         const qsizetype at = position++;
         // Only short lines that begin with "." may be keys; only those are decoded.
-        if (bytesOfLine.size() <= 13 && bytesOfLine.startsWith('.')) {
+        if (bytesOfLine.size() <= keys::longestKey && bytesOfLine.startsWith('.')) {
             const QString decoded = decode1251(bytesOfLine);
             found.hasKeyLine |= isProjectKey(decoded);
             for (qsizetype k = 0; k < keys.size(); ++k) {

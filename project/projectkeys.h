@@ -54,8 +54,9 @@ inline bool same(QStringView line, const QString& key) {
 }
 
 // Key lines are 3 to 13 characters long and begin with ".".
+constexpr qsizetype longestKey = 13;
 inline bool mayBeKey(QStringView line) {
-    return line.size() >= 3 && line.size() <= 13 && line.at(0) == u'.';
+    return line.size() >= 3 && line.size() <= longestKey && line.at(0) == u'.';
 }
 
 } // namespace tz::keys
