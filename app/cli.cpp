@@ -1,7 +1,6 @@
 #include "app/cli.h"
 
 #include "app/filesizelimit.h"
-#include "docgen/pageddocument.h"
 #include "docgen/projectexport.h"
 
 #include <QGuiApplication>
@@ -19,22 +18,23 @@ void print(FILE* stream, const QString& text) {
 
 QString usage() {
     return QStringLiteral(
-        "Использование:\n"
-        "  tzwizard [ПРОЕКТ.tz]        открыть мастер (и проект, если он указан)\n"
-        "  tzwizard --extended [ПРОЕКТ.tz]\n"
-        "                              открыть мастер в расширенном режиме: страница\n"
-        "                              структуры программы на пути, в документе\n"
-        "                              пункты меню и сведения о компании, ещё три\n"
-        "                              формата документа — PDF, ODT и DOCX\n"
-        "  tzwizard export ПРОЕКТ.tz ДОКУМЕНТ [--format html|rtf|doc|pdf|odt|docx]\n"
-        "                  [--extended]\n"
-        "                              сформировать техническое задание без окна;\n"
-        "                              формат берётся из расширения документа\n"
-        "                              (.html, .htm, .rtf, .doc, .pdf, .odt, .docx), если он\n"
-        "                              не указан; --extended — документ расширенного\n"
-        "                              режима; файл проекта не изменяется\n"
-        "  tzwizard --help             эта справка\n"
-        "  tzwizard --version          версия программы\n");
+               "Использование:\n"
+               "  tzwizard [ПРОЕКТ.tz]        открыть мастер (и проект, если он указан)\n"
+               "  tzwizard --extended [ПРОЕКТ.tz]\n"
+               "                              открыть мастер в расширенном режиме: страница\n"
+               "                              структуры программы на пути, в документе\n"
+               "                              пункты меню и сведения о компании, ещё три\n"
+               "                              формата документа — PDF, ODT и DOCX\n"
+               "  tzwizard export ПРОЕКТ.tz ДОКУМЕНТ [--format %1]\n"
+               "                  [--extended]\n"
+               "                              сформировать техническое задание без окна;\n"
+               "                              формат берётся из расширения документа\n"
+               "                              (%2, .htm), если он не указан;\n"
+               "                              --extended — документ расширенного\n"
+               "                              режима; файл проекта не изменяется\n"
+               "  tzwizard --help             эта справка\n"
+               "  tzwizard --version          версия программы\n")
+        .arg(tz::docSuffixes(QStringLiteral("|")), u'.' + tz::docSuffixes(QStringLiteral(", .")));
 }
 
 int fail(const QString& message, int status) {
@@ -61,19 +61,19 @@ std::unique_ptr<QGuiApplication> guiForLayout() {
 bool needsLayout(const QString& formatName, const QString& outputPath) {
     const std::optional<tz::DocFormat> format =
         formatName.isEmpty() ? tz::docFormatOfPath(outputPath) : tz::docFormatNamed(formatName);
-    return format && tz::needsFonts(*format);
+    return format && tz::formatRow(*format).needsFonts;
 }
 
 // tzwizard export PROJECT OUTPUT [--format FORMAT] [--extended]: 0 on success, 1 when the
 // document could not be made, 2 for arguments that do not fit.
 int runExport(const QStringList& arguments) {
     const QString usageLine = QStringLiteral("ожидается: tzwizard export ПРОЕКТ.tz ДОКУМЕНТ "
-                                             "[--format html|rtf|doc|pdf|odt|docx] [--extended]");
+                                             "[--format %1] [--extended]")
+                                  .arg(tz::docSuffixes(QStringLiteral("|")));
     QStringList paths;
     QString format;
     bool formatGiven = false;
     tz::ExportOptions options;
-    options.pdf = tz::writePdf;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (argument == extendedOption()) {

@@ -72,7 +72,7 @@ QString copyPath(const QString& folder, const QString& project) {
 SessionEnd::SessionEnd(TfrmMain& main) : QObject(&main), m_main(main) {
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &SessionEnd::autosave);
-    connect(&main, &TfrmMain::projectEdited, this, &SessionEnd::edited);
+    connect(&main.session(), &tz::ProjectSession::edited, this, &SessionEnd::edited);
     // A close the user chose without saving stays so.
     connect(&main, &TfrmMain::quitRequested, this, [this] {
         m_ended = true;
@@ -115,22 +115,23 @@ void SessionEnd::edited() {
 // Failures and another program's change are left to the next page change or close, which
 // can ask the user.
 void SessionEnd::autosave() {
-    m_main.saveUnasked();
+    m_main.session().saveUnasked();
 }
 
 void SessionEnd::saveAtEnd() {
     m_pause.stop();
-    const TfrmMain::WriteOutcome outcome = m_main.saveUnasked();
+    tz::ProjectSession& session = m_main.session();
+    const TfrmMain::WriteOutcome outcome = session.saveUnasked();
     if (outcome == TfrmMain::WriteOutcome::Written)
         return;
     const QString reason = outcome == TfrmMain::WriteOutcome::Declined
                                ? QStringLiteral("его изменила другая программа")
                                : QStringLiteral("его нельзя записать");
-    QString said = QStringLiteral("tzwizard: задание не записано в файл ") + m_main.FileName +
+    QString said = QStringLiteral("tzwizard: задание не записано в файл ") + session.fileName() +
                    QStringLiteral(" (") + reason + u')';
-    for (const QString& folder : {QFileInfo(m_main.FileName).absolutePath(), QDir::homePath()}) {
-        const QString copy = copyPath(folder, m_main.FileName);
-        if (tz::saveProjectFile(copy, m_main.ProjectText).ok) {
+    for (const QString& folder : {QFileInfo(session.fileName()).absolutePath(), QDir::homePath()}) {
+        const QString copy = copyPath(folder, session.fileName());
+        if (tz::saveProjectFile(copy, session.text()).ok) {
             said += QStringLiteral("; при завершении сеанса оно сохранено в файл ") + copy;
             std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
             return;

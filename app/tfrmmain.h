@@ -1,11 +1,8 @@
 #pragma once
 
 #include "app/windows.h"
-#include "project/filestamp.h"
-#include "project/projectfile.h"
-#include "project/projectlock.h"
-#include "project/projectrenewer.h"
-#include "structure/menutree.h"
+#include "pages/pagecontext.h"
+#include "project/projectsession.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -16,63 +13,45 @@
 class QTimer;
 class UiSeam;
 
-// The hidden main controller: owns the open project and switches the wizard's pages.
-class TfrmMain : public QWidget {
+// The hidden main controller: the shell around the open project. It creates the windows,
+// leads from page to page by the chain of pages, saves the project at every page change and
+// asks the user, through the seam, what a save cannot decide alone.
+class TfrmMain : public QWidget, public PageHost {
     Q_OBJECT
 public:
-    enum class WriteOutcome { Written, Declined, Failed };
+    using WriteOutcome = tz::ProjectSession::WriteOutcome;
 
-    explicit TfrmMain(UiSeam& seam);
+    // The extended mode (--extended): the structure pages are on the way, and the document
+    // holds the company and the menu tree.
+    TfrmMain(UiSeam& seam, bool extended);
     ~TfrmMain() override;
 
-    QString FileName;
-    QStringList ProjectText;
-    QString ProjectUID;
-    QStringList StructureLines;
-    bool Loading = false;
     QTimer* TimerStart = nullptr;
 
     // Controller creation: file-type registration and the project named on the command
     // line (arguments without the program's own name).
     void FormCreate(const QStringList& arguments);
 
-    void TZnew();
+    // Sets the project caption from the title.
     void TZread();
-    void TZrenew();
     // False when a file is chosen and could not be written (the user has been told).
     bool TZSave();
-    void Restructure();
     void DoStep(QWidget* from, QWidget* to);
 
-    // Loads a project file; on failure tells the user and changes nothing.
-    bool openProject(const QString& path);
-    // Takes the file at the path for the project about to live there: its lock, and what it
-    // holds now as what the user chose to write over. False, with the user told, when another
-    // wizard has it open.
-    bool claimProjectFile(const QString& path);
-
-    // Closing a page: saves a chosen project first; when that fails, the user chooses to save
-    // it elsewhere, to close without saving or to stay. False keeps the program running.
-    bool requestQuit(QWidget* page);
+    // PageHost: the chain of pages, and closing and minimising a page. A close saves a
+    // chosen project first; when that fails, the user chooses to save it elsewhere, to close
+    // without saving or to stay.
+    void goNext(WizardPage& page) override;
+    void goBack(WizardPage& page) override;
+    bool requestQuit(WizardPage& page) override;
+    void minimizeApplication(WizardPage& page) override;
     // A signal ended the session and the project has been saved without questions: the
     // windows that Qt closes on the way out ask nothing more.
     void endSession() { m_sessionEnded = true; }
-    // Writes the project, when it changed since it was last written, where no one can be
-    // asked: a file another program changed is left alone (Declined), a failure is not
-    // reported.
-    WriteOutcome saveUnasked();
-    void minimizeApplication(QWidget* page);
 
-    // The extended mode (--extended): the structure pages are on the way, and the document
-    // holds the company and the menu tree. Set before the pages are created.
-    bool extendedMode() const { return m_extendedMode; }
-    void setExtendedMode(bool on);
-
-    // The project's values: the one model that the pages load from when they are shown and
-    // write to at every change, calling TZrenew after it; TZrenew, the document and export
-    // read it. Filled from the project text when a project is opened or created.
-    const tz::ProjectValues& values() const { return m_values; }
-    tz::ProjectValues& values() { return m_values; }
+    tz::ProjectSession& session() { return m_session; }
+    PageContext pageContext() { return {m_session, m_seam, *this}; }
+    bool extendedMode() const { return m_session.extended(); }
 
     // Where "Далее >>" and "<<  Вернуться" of a page lead (see pagechain.h).
     QWidget* nextPageOf(const QWidget* page) const;
@@ -87,46 +66,23 @@ public:
     void adopt(QWidget* window);
 
 Q_SIGNALS:
-    // A project was created or opened: pages that show project values fill themselves.
-    void projectReplaced();
     // The user closed a page and the program is to end.
     void quitRequested();
-    // A rewrite took a change of the pages into the project text.
-    void projectEdited();
 
 private:
     void TimerStartTimer();
-    bool readProject(const QString& path, QString* error);
-    // Writes the project to FileName, asking first when another program changed the file.
+    // Writes the project, asking first when another program changed the file.
     WriteOutcome writeProject();
-    // Writes the project text to FileName; once written, the file is the one the wizard knows.
-    tz::SaveResult storeProject();
     // The path chosen in the project save dialog for the project to move to; empty when the
     // user cancelled or the file is another wizard's.
     QString chooseOtherFile(QWidget* parent);
-    // The structure page's records and the history of their edits; none without the page.
-    struct MenuState {
-        tz::MenuRecords records;
-        const tz::MenuHistory* history = nullptr;
-    };
-    MenuState menuState() const;
     ChainState chainState() const;
-    void learnRewrittenText();
 
     UiSeam& m_seam;
+    tz::ProjectSession m_session;
     Windows m_windows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     QStringList m_startMessages;
     bool m_sessionEnded = false;
     QString m_reportedUnencodable;
-    tz::ProjectLock m_lock;
-    // What the project file held when this wizard last read or wrote it.
-    tz::FileStamp m_stamp;
-    tz::ProjectValues m_values;
-    tz::ProjectRenewer m_renewer;
-    tz::StructureLinesState m_structureState;
-    bool m_renewing = false;
-    // The project text holds changes that are not in the file yet.
-    bool m_unsaved = false;
-    bool m_extendedMode = false;
 };

@@ -1,7 +1,6 @@
 #include "app/windows.h"
 
 #include "app/tfrmabout.h"
-#include "docgen/step7.h"
 #include "online/step9.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
@@ -9,6 +8,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step7.h"
 #include "pages/step8.h"
 #include "structure/step5.h"
 #include "structure/step6.h"

@@ -5,7 +5,6 @@
 #include "app/sessionend.h"
 #include "app/tfrmabout.h"
 #include "app/tfrmmain.h"
-#include "docgen/step7.h"
 #include "online/step9.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
@@ -13,6 +12,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step7.h"
 #include "pages/step8.h"
 #include "structure/addmenuitem.h"
 #include "structure/step5.h"
@@ -27,34 +27,41 @@ Window* create(TfrmMain& main, Window*& slot, Args&&... args) {
     return slot;
 }
 
+// The document page sends the user back to an item of the structure left undescribed.
+void describeFromStructure(TfrmMain& main) {
+    Windows& w = main.windows();
+    QObject::connect(w.step7, &TfrmStep7::describeItem, &main, [&main, &w](const auto* item) {
+        main.DoStep(w.step7, w.step5);
+        w.step5->selectItem(item);
+    });
+}
+
 } // namespace
 
 std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& arguments) {
     ignoreFileSizeSignal();
-    auto main = std::make_unique<TfrmMain>(seam);
     QStringList projectArguments = arguments;
-    main->setExtendedMode(projectArguments.removeAll(extendedOption()) > 0);
+    const bool extended = projectArguments.removeAll(extendedOption()) > 0;
+    auto main = std::make_unique<TfrmMain>(seam, extended);
     main->FormCreate(projectArguments);
     new SessionEnd(*main);
     Windows& w = main->windows();
+    const PageContext context = main->pageContext();
     create(*main, w.about);
-    create(*main, w.step8, *main);
+    create(*main, w.step8, context);
     create(*main, w.addMenuItem);
-    create(*main, w.step2, *main);
-    create(*main, w.step3owner, *main);
-    create(*main, w.step4, *main);
-    create(*main, w.step5, *main);
-    create(*main, w.step6, *main);
-    create(*main, w.step1, *main);
-    create(*main, w.step7, *main);
-    create(*main, w.step9, *main);
-    create(*main, w.step3os, *main);
-    create(*main, w.step3approval, *main);
-    // A project from the command line was read before the pages existed; they fill
-    // themselves from it now.
-    if (!main->ProjectText.isEmpty()) {
-        Q_EMIT main->projectReplaced();
-        main->TZread();
-    }
+    create(*main, w.step2, context);
+    create(*main, w.step3owner, context);
+    create(*main, w.step4, context);
+    create(*main, w.step5, context, w.addMenuItem);
+    create(*main, w.step6, context);
+    create(*main, w.step1, context);
+    create(*main, w.step7, context);
+    create(*main, w.step9, context);
+    create(*main, w.step3os, context);
+    create(*main, w.step3approval, context);
+    describeFromStructure(*main);
+    // A project from the command line was read before the title page existed.
+    main->TZread();
     return main;
 }

@@ -3,6 +3,7 @@
 #include "app/wizard.h"
 #include "benchdata.h"
 #include "benchreport.h"
+#include "pages/projectfiles.h"
 #include "pages/step2.h"
 #include "pages/step3os.h"
 
@@ -26,14 +27,18 @@ BenchWizard::BenchWizard(const QStringList& projectText)
     writeBenchProject(m_path, projectText);
     m_main = createWizard(seam, {});
     m_main->TimerStart->stop();
-    m_main->openProject(m_path);
+    open(m_path);
 }
 
-BenchWizard::BenchWizard(const QString& projectPath, bool open) : m_path(projectPath) {
+BenchWizard::BenchWizard(const QString& projectPath, bool opened) : m_path(projectPath) {
     m_main = createWizard(seam, {});
     m_main->TimerStart->stop();
-    if (open)
-        m_main->openProject(m_path);
+    if (opened)
+        open(m_path);
+}
+
+void BenchWizard::open(const QString& path) {
+    openProjectFile(m_main->session(), path, seam, nullptr);
 }
 
 BenchWizard::~BenchWizard() = default;

@@ -37,10 +37,13 @@ public:
     explicit BenchWizard(int items);
     // The project file written from the text, or the one at the path, opened unless asked not to.
     explicit BenchWizard(const QStringList& projectText);
-    BenchWizard(const QString& projectPath, bool open);
+    BenchWizard(const QString& projectPath, bool opened);
     ~BenchWizard();
 
     TfrmMain& main() { return *m_main; }
+    tz::ProjectSession& session() { return m_main->session(); }
+    // Opens the project file as the project choice page does.
+    void open(const QString& path);
     // "Далее >>" on the title page when it is shown, "<<  Вернуться" on the next one
     // otherwise, each saving the project, and the events that follow.
     void changePage();

@@ -32,7 +32,7 @@ void BM_OpenProject(benchmark::State& state) {
         QCoreApplication::processEvents();
         const PaintCounter counter(page->uMenu->viewport());
         const double start = processSeconds();
-        wizard.main().openProject(path);
+        wizard.open(path);
         QCoreApplication::processEvents();
         state.SetIterationTime(processSeconds() - start);
         shown &= page->menuRecords().size() == state.range(0) && wizard.seam.messages.isEmpty() &&

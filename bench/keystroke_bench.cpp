@@ -45,7 +45,7 @@ void BM_TitleKeystroke(benchmark::State& state) {
     QCoreApplication::processEvents();
     const QString typed = title->text() + u'я';
     typeAndErase(state, title, title);
-    const QString written = tz::singleValue(wizard.main().ProjectText, u".Title");
+    const QString written = tz::singleValue(wizard.session().text(), u".Title");
     if (written != title->text() || (written != typed && written + u'я' != typed))
         state.SkipWithError("the keystrokes did not reach the project text");
     if (!opened(wizard, state))
@@ -67,7 +67,7 @@ void BM_FirstTitleKeystroke(benchmark::State& state) {
     page->show();
     const PaintCounter counter(page->PrTitle);
     for (auto _ : state) {
-        wizard.main().openProject(wizard.projectPath());
+        wizard.open(wizard.projectPath());
         page->PrTitle->setFocus();
         page->PrTitle->end(false);
         QCoreApplication::processEvents();
@@ -76,7 +76,7 @@ void BM_FirstTitleKeystroke(benchmark::State& state) {
         QCoreApplication::processEvents();
         state.SetIterationTime(processSeconds() - start);
     }
-    if (tz::singleValue(wizard.main().ProjectText, u".Title") != page->PrTitle->text() ||
+    if (tz::singleValue(wizard.session().text(), u".Title") != page->PrTitle->text() ||
         counter.paints < state.iterations() || !opened(wizard, state))
         state.SkipWithError("the keystroke did not reach the project text");
     setItems(state, state.range(0));
@@ -103,7 +103,7 @@ void BM_PurposeKeystroke(benchmark::State& state) {
     QCoreApplication::processEvents();
     typeAndErase(state, purpose, purpose->viewport());
     QString written =
-        tz::valueLines(wizard.main().ProjectText, u".Description").join(QLatin1String("\r\n"));
+        tz::valueLines(wizard.session().text(), u".Description").join(QLatin1String("\r\n"));
     written.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (written != purpose->toPlainText() || written.size() < 1000000)
         state.SkipWithError("the keystrokes did not reach the project text");

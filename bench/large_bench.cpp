@@ -32,7 +32,7 @@ void BM_LargeOpen(benchmark::State& state) {
     QCoreApplication::processEvents();
     resetPeakMemory();
     for (auto _ : state) {
-        wizard.main().openProject(largeProject());
+        wizard.open(largeProject());
         QCoreApplication::processEvents();
     }
     reportPeak(state, peakMemoryBytes());

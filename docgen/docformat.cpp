@@ -5,6 +5,7 @@
 #include "docgen/extendeddocument.h"
 #include "docgen/htmloutput.h"
 #include "docgen/odtwriter.h"
+#include "docgen/pageddocument.h"
 #include "docgen/rtfoutput.h"
 #include "project/atomicfile.h"
 
@@ -14,8 +15,50 @@
 namespace tz {
 namespace {
 
-constexpr DocFormat kFormats[] = {DocFormat::Html, DocFormat::Rtf, DocFormat::Doc,
-                                  DocFormat::Pdf,  DocFormat::Odt, DocFormat::Docx};
+bool htmlModel(const DocModel& model, const Pagination& pages, QIODevice& device) {
+    OutputStream out(device);
+    writeHtml(model, pages, out);
+    return out.finish();
+}
+
+bool rtfModel(const DocModel& model, const Pagination& pages, QIODevice& device) {
+    OutputStream out(device);
+    writeRtf(model, pages, out);
+    return out.finish();
+}
+
+bool htmlOperations(QIODevice& device, const DocumentInputs& inputs) {
+    OutputStream out(device);
+    HtmlStream html(out);
+    BuildDocument(html, DocModeHtml, inputs);
+    return out.finish();
+}
+
+bool rtfOperations(QIODevice& device, const DocumentInputs& inputs) {
+    OutputStream out(device);
+    RtfStream rtf(out, {docFontName()}, {ColourBlack});
+    BuildDocument(rtf, DocModeRichText, inputs);
+    rtf.finish();
+    return out.finish();
+}
+
+constexpr DocFormatRow kFormats[] = {
+    {DocFormat::Doc, u"doc", "selectDOC",
+     u"Создать техническое задание в формате DOC (Microsoft Word)", false, DocModeRichText, false,
+     rtfModel, rtfOperations},
+    {DocFormat::Html, u"html", "selectHTML", u"Создать техническое задание в формате HTML", false,
+     DocModeHtml, false, htmlModel, htmlOperations},
+    {DocFormat::Rtf, u"rtf", "selectRTF", u"Создать техническое задание в формате RTF", false,
+     DocModeRichText, false, rtfModel, rtfOperations},
+    {DocFormat::Pdf, u"pdf", "selectPDF", u"Создать техническое задание в формате PDF", true,
+     DocModeRichText, true, writePdf, nullptr},
+    {DocFormat::Odt, u"odt", "selectODT",
+     u"Создать техническое задание в формате ODT (LibreOffice)", true, DocModeRichText, false,
+     writeOdt, nullptr},
+    {DocFormat::Docx, u"docx", "selectDOCX",
+     u"Создать техническое задание в формате DOCX (Microsoft Word 2007 и новее)", true,
+     DocModeRichText, false, writeDocx, nullptr},
+};
 
 // Whether anything in the model shows a number that only the layout knows.
 bool needsPageNumbers(const DocModel& model) {
@@ -28,37 +71,16 @@ bool needsPageNumbers(const DocModel& model) {
     return false;
 }
 
-bool writeModel(QIODevice& device, DocFormat format, const DocModel& model,
-                const QString& projectUid, PdfWriter pdf) {
+bool writeModel(QIODevice& device, DocFormat format, const DocModel& model) {
     const Pagination pages = needsPageNumbers(model) ? paginate(model) : Pagination();
-    switch (format) {
-    case DocFormat::Html: {
-        OutputStream out(device);
-        writeHtml(model, pages, projectUid, out);
-        return out.finish();
-    }
-    case DocFormat::Rtf:
-    case DocFormat::Doc: {
-        OutputStream out(device);
-        writeRtf(model, pages, out);
-        return out.finish();
-    }
-    case DocFormat::Docx:
-        return writeDocx(model, pages, device);
-    case DocFormat::Odt:
-        return writeOdt(model, pages, device);
-    case DocFormat::Pdf:
-        break;
-    }
-    Q_ASSERT(pdf);
-    return pdf && pdf(model, pages, device);
+    return formatRow(format).writeModel(model, pages, device);
 }
 
 // The usual document for the formats of the model: each line of the rich text a paragraph
 // with its size and boldness; a text of several lines stays one string, shared, not copied.
 class ModelSink : public DocSink {
 public:
-    DocModel model{QString(), QString(), {Sheet{}}};
+    DocModel model{{}, {Sheet{}}};
 
     void append(QStringView text) override { add(paragraph(text.toString())); }
     void appendParagraphs(const QString& text) override { add(lines(text)); }
@@ -73,12 +95,16 @@ private:
 
 } // namespace
 
-bool needsFonts(DocFormat format) {
-    return format == DocFormat::Pdf;
+std::span<const DocFormatRow> docFormats() {
+    return kFormats;
 }
 
-int docModeOf(DocFormat format) {
-    return format == DocFormat::Html ? DocModeHtml : DocModeRichText;
+const DocFormatRow& formatRow(DocFormat format) {
+    for (const DocFormatRow& row : kFormats) {
+        if (row.id == format)
+            return row;
+    }
+    Q_UNREACHABLE();
 }
 
 QString docFilter(DocFormat format) {
@@ -86,27 +112,20 @@ QString docFilter(DocFormat format) {
 }
 
 QString docSuffix(DocFormat format) {
-    switch (format) {
-    case DocFormat::Html:
-        return QStringLiteral("html");
-    case DocFormat::Rtf:
-        return QStringLiteral("rtf");
-    case DocFormat::Doc:
-        return QStringLiteral("doc");
-    case DocFormat::Pdf:
-        return QStringLiteral("pdf");
-    case DocFormat::Odt:
-        return QStringLiteral("odt");
-    case DocFormat::Docx:
-        break;
-    }
-    return QStringLiteral("docx");
+    return formatRow(format).suffix.toString();
+}
+
+QString docSuffixes(const QString& separator) {
+    QStringList suffixes;
+    for (const DocFormatRow& row : kFormats)
+        suffixes.append(row.suffix.toString());
+    return suffixes.join(separator);
 }
 
 std::optional<DocFormat> docFormatNamed(const QString& name) {
-    for (const DocFormat format : kFormats) {
-        if (name.compare(docSuffix(format), Qt::CaseInsensitive) == 0)
-            return format;
+    for (const DocFormatRow& row : kFormats) {
+        if (name.compare(row.suffix, Qt::CaseInsensitive) == 0)
+            return row.id;
     }
     return std::nullopt;
 }
@@ -122,56 +141,29 @@ std::optional<DocFormat> docFormatOfPath(const QString& path) {
     return docFormatNamed(suffix);
 }
 
-DocModel linesDocument(const DocBuffer& doc, const QString& title) {
-    Sheet sheet;
-    sheet.blocks.reserve(doc.lines().size());
-    for (const DocLine& line : doc.lines())
-        sheet.blocks.append(
-            paragraph(line.text, Align::Left, line.attributes.bold, line.attributes.sizePt));
-    return {title, QString(), {sheet}};
-}
-
-bool writeDocument(QIODevice& device, DocFormat format, const DocumentInputs& inputs,
-                   PdfWriter pdf) {
-    DocMode = docModeOf(format);
+bool writeDocument(QIODevice& device, DocFormat format, const DocumentInputs& inputs) {
     if (inputs.extended)
-        return writeModel(device, format, extendedDocument(inputs), inputs.projectUid, pdf);
-    switch (format) {
-    case DocFormat::Html: {
-        OutputStream out(device);
-        HtmlStream html(out);
-        BuildDocument(html, inputs);
-        return out.finish();
-    }
-    case DocFormat::Rtf:
-    case DocFormat::Doc: {
-        OutputStream out(device);
-        RtfStream rtf(out, {docFontName()}, {ColourBlack});
-        BuildDocument(rtf, inputs);
-        rtf.finish();
-        return out.finish();
-    }
-    default:
-        break;
-    }
+        return writeModel(device, format, extendedDocument(inputs));
+    const DocFormatRow& row = formatRow(format);
+    if (row.writeOperations)
+        return row.writeOperations(device, inputs);
     ModelSink sink;
-    sink.model.title = inputs.values.title;
-    BuildDocument(sink, inputs);
-    return writeModel(device, format, sink.model, inputs.projectUid, pdf);
+    sink.model.properties = documentProperties(inputs);
+    BuildDocument(sink, row.docMode, inputs);
+    return writeModel(device, format, sink.model);
 }
 
-QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs, PdfWriter pdf) {
+QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs) {
     QByteArray bytes;
     QBuffer device(&bytes);
     device.open(QIODevice::WriteOnly);
-    return writeDocument(device, format, inputs, pdf) ? bytes : QByteArray();
+    return writeDocument(device, format, inputs) ? bytes : QByteArray();
 }
 
-bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs,
-                  PdfWriter pdf) {
+bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs) {
     // A document of no bytes is one that could not be made.
     return writeFileAtomically(path, [&](QIODevice& file) {
-        return writeDocument(file, format, inputs, pdf) && file.pos() > 0;
+        return writeDocument(file, format, inputs) && file.pos() > 0;
     });
 }
 

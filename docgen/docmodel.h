@@ -47,10 +47,15 @@ struct Sheet {
     QList<Block> blocks = {};
 };
 
+// What a word processor shows of the file besides its text.
+struct DocProperties {
+    QString title = {};  // "Техническое задание к программе «…»"
+    QString author = {}; // the organisation that makes the document
+    QString identifier = {}; // the project's identifier
+};
+
 struct DocModel {
-    // The document's properties.
-    QString title = {};
-    QString company = {};
+    DocProperties properties = {};
     QList<Sheet> sheets = {};
 };
 

@@ -171,12 +171,17 @@ void write(DocWriter& writer, DocOp op, const QString& text) {
 
 } // namespace
 
+DocProperties documentProperties(const DocumentInputs& inputs) {
+    return {QStringLiteral("Техническое задание к программе «") + inputs.values.title + u'»',
+            inputs.extended ? inputs.values.companyName : QString(), inputs.projectUid};
+}
+
 std::span<const DocElement> documentElements() {
     return kElements;
 }
 
-void BuildDocument(DocSink& doc, const DocumentInputs& inputs) {
-    DocWriter writer(doc);
+void BuildDocument(DocSink& doc, int docMode, const DocumentInputs& inputs) {
+    DocWriter writer(doc, docMode);
     writer.AddHeader(inputs.values.title, inputs.projectUid);
     for (const DocElement& element : kElements) {
         switch (element.input) {
@@ -185,21 +190,21 @@ void BuildDocument(DocSink& doc, const DocumentInputs& inputs) {
             break;
         case DocInput::Title:
             write(writer, element.op,
-                  QString::fromUtf16(element.text) + DocWriter::userText(inputs.values.title) +
+                  QString::fromUtf16(element.text) + writer.userText(inputs.values.title) +
                       QString::fromUtf16(element.suffix));
             break;
         case DocInput::Description:
             // The purpose alone, without a copy: it may be most of a large project.
             Q_ASSERT(*element.text == 0);
-            write(writer, element.op, DocWriter::userText(inputs.values.description));
+            write(writer, element.op, writer.userText(inputs.values.description));
             break;
         }
     }
 }
 
-void BuildDocument(DocBuffer& doc, const DocumentInputs& inputs) {
+void BuildDocument(DocBuffer& doc, int docMode, const DocumentInputs& inputs) {
     doc.clear();
-    BuildDocument(static_cast<DocSink&>(doc), inputs);
+    BuildDocument(static_cast<DocSink&>(doc), docMode, inputs);
 }
 
 } // namespace tz

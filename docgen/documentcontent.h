@@ -1,6 +1,7 @@
 #pragma once
 
 #include "docgen/docbuffer.h"
+#include "docgen/docmodel.h"
 #include "project/projectvalues.h"
 
 #include <QList>
@@ -55,9 +56,12 @@ struct DocElement {
 // The fixed outline of the document, in order, after the header.
 std::span<const DocElement> documentElements();
 
-// Writes the header and every element in the current DocMode.
-void BuildDocument(DocSink& doc, const DocumentInputs& inputs);
+// The document properties of a project: its title phrase, author and identifier.
+DocProperties documentProperties(const DocumentInputs& inputs);
+
+// Writes the header and every element in the mode (docwriter.h).
+void BuildDocument(DocSink& doc, int docMode, const DocumentInputs& inputs);
 // Clears the buffer first.
-void BuildDocument(DocBuffer& doc, const DocumentInputs& inputs);
+void BuildDocument(DocBuffer& doc, int docMode, const DocumentInputs& inputs);
 
 } // namespace tz

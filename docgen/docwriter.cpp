@@ -5,15 +5,13 @@
 
 namespace tz {
 
-int DocMode = DocModeNone;
-
 namespace {
 
 const QString kTitlePrefix = QStringLiteral("Техническое задание к программе \"");
 
 } // namespace
 
-QString DocWriter::userText(const QString& text) {
+QString DocWriter::userText(const QString& text) const {
     return DocMode == DocModeHtml ? escapeHtmlText(text) : text;
 }
 

@@ -10,20 +10,19 @@ inline constexpr int DocModeNone = 0;
 inline constexpr int DocModeRichText = 1; // RTF and DOC
 inline constexpr int DocModeHtml = 2;
 
-// What the document operations write, one value for the whole run; any value other than
-// the rich-text and HTML ones writes nothing.
-extern int DocMode;
-
 inline constexpr quint32 ColourBlack = 0x000000;
 inline QString docFontName() {
     return QStringLiteral("Times New Roman");
 }
 
-// The document operations. Each appends to the buffer what the current DocMode asks for:
-// HTML source lines, or rich-text paragraphs with the attributes the operation sets first.
+// The document operations. Each appends to the buffer what the writer's DocMode asks for:
+// HTML source lines, or rich-text paragraphs with the attributes the operation sets first;
+// any mode other than those two writes nothing.
 class DocWriter {
 public:
-    explicit DocWriter(DocSink& doc) : m_doc(doc) {}
+    DocWriter(DocSink& doc, int docMode) : DocMode(docMode), m_doc(doc) {}
+
+    const int DocMode;
 
     // The title block; in HTML also the head with the project identifier.
     void AddHeader(const QString& title, const QString& projectUid);
@@ -35,10 +34,9 @@ public:
     void AddParaEnd(const QString& text);
     void AddPara(const QString& text);
 
-    // A text the user typed, made safe for the current mode: in HTML its markup characters
-    // and the characters Windows-1251 cannot hold become references; rich text takes it as
-    // it is.
-    static QString userText(const QString& text);
+    // A text the user typed, made safe for the mode: in HTML its markup characters and the
+    // characters Windows-1251 cannot hold become references; rich text takes it as it is.
+    QString userText(const QString& text) const;
 
 private:
     void heading(const QString& tag, int sizePt, const QString& text);

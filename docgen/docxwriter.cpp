@@ -98,11 +98,10 @@ private:
         x.writeStartElement(QStringLiteral("http://schemas.openxmlformats.org/package/2006/"
                                            "metadata/core-properties"),
                             QStringLiteral("coreProperties"));
-        x.writeTextElement(
-            QStringLiteral("http://purl.org/dc/elements/1.1/"), QStringLiteral("title"),
-            xmlSafe(QStringLiteral("Техническое задание к программе «") + m_model.title + u'»'));
         x.writeTextElement(QStringLiteral("http://purl.org/dc/elements/1.1/"),
-                           QStringLiteral("creator"), xmlSafe(m_model.company));
+                           QStringLiteral("title"), xmlSafe(m_model.properties.title));
+        x.writeTextElement(QStringLiteral("http://purl.org/dc/elements/1.1/"),
+                           QStringLiteral("creator"), xmlSafe(m_model.properties.author));
         x.writeEndDocument();
         return out;
     }
@@ -115,7 +114,7 @@ private:
                                                "officeDocument/2006/extended-properties"));
         x.writeStartElement(QStringLiteral("Properties"));
         x.writeTextElement(QStringLiteral("Application"), QStringLiteral("tzwizard"));
-        x.writeTextElement(QStringLiteral("Company"), xmlSafe(m_model.company));
+        x.writeTextElement(QStringLiteral("Company"), xmlSafe(m_model.properties.author));
         x.writeEndDocument();
         return out;
     }

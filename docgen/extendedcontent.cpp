@@ -1,8 +1,8 @@
 #include "docgen/extendedcontent.h"
 
+#include "project/menutree.h"
+#include "project/menutreeloader.h"
 #include "project/random32.h"
-#include "structure/menutree.h"
-#include "structure/menutreeloader.h"
 
 #include <QDate>
 

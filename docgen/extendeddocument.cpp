@@ -1,9 +1,8 @@
 #include "docgen/extendeddocument.h"
 
+#include "docgen/extendedoutline.h"
 #include "docgen/pagination.h"
 #include "project/textlines.h"
-
-#include <QRegularExpression>
 
 namespace tz {
 namespace {
@@ -43,13 +42,13 @@ Block nameOnSheet(const QString& title) {
     return b;
 }
 
-QStringList signatureColumn(const QString& caption, const Signatory& who,
+QStringList signatureColumn(const QString& caption, const QString& position, const QString& name,
                             const QString& organisation) {
-    QStringList column{caption, orBlank(who.position)};
+    QStringList column{caption, orBlank(position)};
     if (!isBlank(organisation))
         column.append(organisation.trimmed());
     column.append(kSignature +
-                  (isBlank(who.name) ? QStringLiteral("________________") : who.name.trimmed()));
+                  (isBlank(name) ? QStringLiteral("________________") : name.trimmed()));
     column.append(kDate);
     return column;
 }
@@ -65,8 +64,10 @@ Block columns(const QStringList& left, const QStringList& right) {
 Sheet approvalSheet(const ProjectValues& v) {
     Sheet sheet{SheetKind::Approval};
     sheet.blocks = {
-        columns(signatureColumn(QStringLiteral("СОГЛАСОВАНО"), v.agreedBy, v.customer),
-                signatureColumn(QStringLiteral("УТВЕРЖДАЮ"), v.approvedBy, v.companyName)),
+        columns(signatureColumn(QStringLiteral("СОГЛАСОВАНО"), v.agreedPosition, v.agreedName,
+                                v.customer),
+                signatureColumn(QStringLiteral("УТВЕРЖДАЮ"), v.approvedPosition, v.approvedName,
+                                v.companyName)),
         gap(96),
         nameOnSheet(v.title),
         gap(12),
@@ -128,142 +129,114 @@ Sheet contentsSheet() {
 // The systems ticked and the other one typed, for the requirements that name them; empty
 // when nothing is.
 QStringList systemsOf(const ProjectValues& v) {
-    QStringList systems = v.os;
+    QStringList systems = splitLines(v.os);
+    systems.removeAll(QString());
     if (!isBlank(v.osOther))
         systems.append(v.osOther.trimmed());
     return systems;
 }
 
-QString systemsPhrase(const QStringList& systems, const char16_t* one, const char16_t* several) {
-    return systems.size() == 1 ? QString::fromUtf16(one) + systems.constFirst()
-                               : QString::fromUtf16(several) + systems.join(QLatin1String(", "));
+// The outline's text with the value in place of its "%1".
+QString withValue(QStringView text, const QString& value) {
+    return text.toString().replace(QLatin1String("%1"), value);
 }
 
-// The fixed text as the body of the extended document: headings numbered with a point,
-// paragraphs without the blanks before them, list items indented.
+// The text of the extended document from its outline: headings with their numbers,
+// paragraphs, list items indented, and what the project brings in where the outline says.
 class TextBuilder {
 public:
-    TextBuilder(const DocumentInputs& in) : m_in(in), m_v(in.values), m_systems(systemsOf(m_v)) {}
+    explicit TextBuilder(const DocumentInputs& in)
+        : m_in(in), m_v(in.values), m_systems(systemsOf(m_v)) {}
 
     Sheet build() {
-        const auto elements = documentElements();
-        bool inText = false;
-        for (const DocElement& e : elements) {
-            inText = inText || e.op == DocOp::H1;
-            if (inText)
-                add(e);
+        const std::span<const OutlineRow> rows = extendedOutline();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (!rows[i].alternative)
+                add(rows[i], rows.subspan(i + 1));
         }
         return {SheetKind::Text, m_blocks};
     }
 
 private:
-    void add(const DocElement& e) {
-        QString text = QString::fromUtf16(e.text);
-        switch (e.op) {
-        case DocOp::H1:
-        case DocOp::H2:
-        case DocOp::H3: {
-            static const QRegularExpression number(QStringLiteral("^(\\d+(\\.\\d+)*) "));
-            text.replace(number, QStringLiteral("\\1. "));
-            m_blocks.append(heading(e.op == DocOp::H1 ? 1 : e.op == DocOp::H2 ? 2 : 3, text));
-            m_listOpen = false;
-            return;
-        }
-        default:
-            break;
-        }
-        switch (e.input) {
-        case DocInput::None:
-            break;
-        case DocInput::Title:
-            body(QStringLiteral("Наименование программы: «") + m_v.title.trimmed() + u'»');
-            return;
-        case DocInput::Description:
-            m_blocks.append(lines(m_v.description));
-            break;
-        }
-        switch (e.then) {
-        case DocExtra::JoinsPrevious:
-            m_blocks.last().text += u' ' + text.trimmed();
-            return;
-        case DocExtra::Functions:
-            functions(text);
-            return;
-        case DocExtra::Hardware:
-            if (!m_systems.isEmpty())
-                text = systemsPhrase(m_systems, u"3.3.1.4. операционную систему ",
-                                     u"3.3.1.4. одну из операционных систем: ") +
-                       u';';
-            body(text);
-            more(QStringLiteral("3.3.2. Дополнительные требования к техническим средствам:"),
-                 m_v.hardware);
-            return;
-        case DocExtra::Database:
-            if (!m_systems.isEmpty())
-                text = QStringLiteral(
-                    "База данных работает под управлением системы управления базами данных, "
-                    "работающей в операционных системах, указанных в подразделе 3.4.3. "
-                    "Используется много поточный доступ к базе данных. Необходимо обеспечить "
-                    "одновременную работу с программой с той же базой данной модулей экспорта "
-                    "внешних данных.");
-            break;
-        case DocExtra::Software:
-            if (!m_systems.isEmpty())
-                text = QStringLiteral("Системные программные средства, используемые программой, "
-                                      "должны быть представлены лицензионной локализованной "
-                                      "версией ") +
-                       systemsPhrase(m_systems, u"операционной системы ",
-                                     u"одной из операционных систем: ") +
-                       u'.';
-            break;
-        case DocExtra::Staff:
-            body(text);
-            more(QStringLiteral("Дополнительные требования к персоналу:"), m_v.staff);
-            return;
-        case DocExtra::Introduction:
-            introduction();
-            return;
-        case DocExtra::None:
-            break;
-        }
-        if (e.input == DocInput::None)
-            body(text);
+    // The alternatives that follow a row.
+    static std::span<const OutlineRow> alternativesAfter(std::span<const OutlineRow> rest) {
+        std::size_t n = 0;
+        while (n < rest.size() && rest[n].alternative)
+            ++n;
+        return rest.first(n);
     }
 
-    // A paragraph of the fixed text; a line with a list's marker after a line that opens a
-    // list (ends with a colon) or after another item is an item of that list.
-    void body(const QString& text) {
-        static const QRegularExpression marker(QStringLiteral("^([а-яё]\\)|\\d+(\\.\\d+)*\\.) "));
-        Block b = paragraph(text.trimmed());
-        const bool item = m_listOpen && marker.match(b.text).hasMatch();
-        if (item)
+    void add(const OutlineRow& row, std::span<const OutlineRow> rest) {
+        const QString text = row.text.toString();
+        if (row.level > 0) {
+            m_blocks.append(
+                heading(row.level, row.number.toString() + QStringLiteral(". ") + text));
+            return;
+        }
+        const std::span<const OutlineRow> alternatives = alternativesAfter(rest);
+        switch (row.part) {
+        case OutlinePart::None:
+            body(row, text);
+            break;
+        case OutlinePart::Title:
+            body(row, withValue(text, m_v.title.trimmed()));
+            break;
+        case OutlinePart::Purpose:
+            m_blocks.append(lines(m_v.description));
+            break;
+        case OutlinePart::Basis: {
+            const QString basis = filledLines(m_v.basis);
+            if (basis.isEmpty())
+                body(alternatives.front(), withValue(alternatives.front().text, kBlank));
+            else
+                introduced(row, text, basis);
+            break;
+        }
+        case OutlinePart::Parties:
+            parties();
+            break;
+        case OutlinePart::Functions:
+            if (m_in.functions.isEmpty())
+                body(alternatives.front(), alternatives.front().text.toString());
+            else
+                functions(row, text);
+            break;
+        case OutlinePart::Staff:
+        case OutlinePart::Hardware: {
+            const QString filled =
+                filledLines(row.part == OutlinePart::Staff ? m_v.staff : m_v.hardware);
+            if (!filled.isEmpty())
+                introduced(row, text, filled);
+            break;
+        }
+        case OutlinePart::Systems:
+            if (m_systems.isEmpty()) {
+                body(row, text);
+            } else {
+                const OutlineRow& named =
+                    m_systems.size() == 1 ? alternatives.front() : alternatives.back();
+                body(named, withValue(named.text, m_systems.join(QLatin1String(", "))));
+            }
+            break;
+        }
+    }
+
+    // A paragraph of the text; an item of a list is indented.
+    void body(const OutlineRow& row, const QString& text) {
+        Block b = paragraph(text);
+        if (row.item)
             b.level = 1;
-        m_listOpen = b.text.endsWith(u':') || item;
         m_blocks.append(b);
     }
 
-    // The user's own text under a line that introduces it, when there is one.
-    void more(const QString& intro, const QString& text) {
-        const QString filled = filledLines(text);
-        if (filled.isEmpty())
-            return;
-        Block b = paragraph(intro);
-        b.keepWithNext = true;
-        m_blocks += {b, lines(filled, 1)};
+    // The user's own lines under the row's text, which introduces them.
+    void introduced(const OutlineRow& row, const QString& text, const QString& filled) {
+        body(row, text);
+        m_blocks.last().keepWithNext = true;
+        m_blocks.append(lines(filled, 1));
     }
 
-    void introduction() {
-        m_blocks.append(heading(2, QStringLiteral("1.3. Основания для разработки")));
-        const QString basis = filledLines(m_v.basis);
-        if (basis.isEmpty()) {
-            m_blocks.append(
-                paragraph(QStringLiteral("Основанием для разработки является ") + kBlank + u'.'));
-        } else {
-            Block b = paragraph(QStringLiteral("Основанием для разработки является:"));
-            b.keepWithNext = true;
-            m_blocks += {b, lines(basis, 1)};
-        }
-        m_blocks.append(heading(2, QStringLiteral("1.4. Заказчик и исполнитель")));
+    void parties() {
         m_blocks.append(paragraph(QStringLiteral("Заказчик: ") + orBlank(m_v.customer)));
         m_blocks.append(paragraph(QStringLiteral("Исполнитель: ") + orBlank(m_v.companyName)));
         const std::pair<const char16_t*, const QString*> details[] = {
@@ -280,13 +253,8 @@ private:
     }
 
     // Each menu item under its number, its description below it and kept with it.
-    void functions(const QString& sentence) {
-        if (m_in.functions.isEmpty()) {
-            body(QStringLiteral("Программа должна обеспечивать выполнение функций, указанных в "
-                                "подразделе 1.2 «Назначение и область применения»."));
-            return;
-        }
-        body(sentence);
+    void functions(const OutlineRow& row, const QString& sentence) {
+        body(row, sentence);
         m_blocks.last().keepWithNext = true;
         for (const DocumentFunction& f : m_in.functions) {
             const int depth = int(f.number.count(u'.')) - 2;
@@ -298,14 +266,12 @@ private:
             if (!description.isEmpty())
                 m_blocks.append(lines(description, qMax(1, depth)));
         }
-        m_listOpen = false;
     }
 
     const DocumentInputs& m_in;
     const ProjectValues& m_v;
     const QStringList m_systems;
     QList<Block> m_blocks;
-    bool m_listOpen = false;
 };
 
 } // namespace
@@ -321,8 +287,7 @@ QString approvalSheetDesignation(const QString& designation) {
 
 DocModel extendedDocument(const DocumentInputs& in) {
     DocModel model;
-    model.title = in.values.title;
-    model.company = in.values.companyName;
+    model.properties = documentProperties(in);
     model.sheets = {approvalSheet(in.values), titleSheet(in), contentsSheet(),
                     TextBuilder(in).build()};
     return model;

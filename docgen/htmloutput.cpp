@@ -221,21 +221,20 @@ private:
 
 } // namespace
 
-void writeHtml(const DocModel& model, const Pagination& pages, const QString& projectUid,
-               OutputStream& out) {
+void writeHtml(const DocModel& model, const Pagination& pages, OutputStream& out) {
     HtmlWriter w(pages, out);
     w.line("<!DOCTYPE html>");
     w.line("<html lang=\"ru\">");
     w.line("<head>");
     w.line("<meta charset=\"windows-1251\">");
     w.raw("<meta name=\"TZ\" content=\"");
-    w.text(projectUid);
+    w.text(model.properties.identifier);
     w.line("\">");
     w.raw("<meta name=\"generator\" content=\"");
     w.text(addresses::publisherSite());
     w.line("\">");
     w.raw("<title>");
-    w.text(QStringLiteral("Техническое задание к программе «") + model.title + u'»');
+    w.text(model.properties.title);
     w.line("</title>");
     w.raw(kStyle);
     w.line("</head>");

@@ -30,7 +30,6 @@ QByteArray htmlBytes(const DocBuffer& doc);
 
 // The document model as an HTML page: its sheets one after another, the contents linked to
 // the headings; Windows-1251.
-void writeHtml(const DocModel& model, const Pagination& pages, const QString& projectUid,
-               OutputStream& out);
+void writeHtml(const DocModel& model, const Pagination& pages, OutputStream& out);
 
 } // namespace tz

@@ -201,10 +201,8 @@ private:
         x.writeStartElement(OFFICE, QStringLiteral("document-meta"));
         x.writeAttribute(OFFICE, QStringLiteral("version"), QStringLiteral("1.2"));
         x.writeStartElement(OFFICE, QStringLiteral("meta"));
-        x.writeTextElement(
-            DC, QStringLiteral("title"),
-            xmlSafe(QStringLiteral("Техническое задание к программе «") + m_model.title + u'»'));
-        x.writeTextElement(DC, QStringLiteral("creator"), xmlSafe(m_model.company));
+        x.writeTextElement(DC, QStringLiteral("title"), xmlSafe(m_model.properties.title));
+        x.writeTextElement(DC, QStringLiteral("creator"), xmlSafe(m_model.properties.author));
         x.writeTextElement(META, QStringLiteral("generator"), QStringLiteral("tzwizard"));
         x.writeEndElement();
         x.writeEndElement();

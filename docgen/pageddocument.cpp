@@ -86,7 +86,7 @@ bool writePdf(const DocModel& model, const Pagination& pages, QIODevice& device)
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                   QPageLayout::Millimeter));
     pdf.setCreator(QStringLiteral("tzwizard " TZ_VERSION));
-    pdf.setTitle(QStringLiteral("Техническое задание к программе «") + model.title + u'»');
+    pdf.setTitle(model.properties.title);
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;

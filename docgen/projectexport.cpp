@@ -3,6 +3,7 @@
 #include "docgen/extendedcontent.h"
 #include "project/fileblocks.h"
 #include "project/fileidentity.h"
+#include "project/projectfields.h"
 #include "project/projectfile.h"
 #include "project/projectkeys.h"
 #include "project/projecttext.h"
@@ -20,28 +21,31 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
         format = docFormatOfPath(outputPath);
         if (!format)
             return QStringLiteral("Не удается определить формат документа по имени ") + outputPath +
-                   QStringLiteral(": укажите --format html, rtf, doc, pdf, odt или docx");
+                   QStringLiteral(": укажите --format ") + docSuffixes(QStringLiteral(", "));
     } else {
         format = docFormatNamed(formatName);
         if (!format)
             return QStringLiteral("Неизвестный формат документа ") + formatName +
-                   QStringLiteral(": допустимы html, rtf, doc, pdf, odt и docx");
+                   QStringLiteral(": допустимы ") + docSuffixes(QStringLiteral(", "));
     }
 
     ProjectFileBytes file = readProjectFileBytes(projectPath);
     if (file.error != ReadError::None)
         return readErrorMessage(file.error, projectPath);
     QByteArray projectBytes = std::move(file.bytes);
-    QList<QStringView> keys{u".Title", u".Description", u".ProjectUID"};
-    if (options.extended) {
-        keys += {u".CompanyName", u".CompanyURL", u".CompanyEMail", u".CompanyPhone",
-                 u".CompanyInfo", u".Structure",  u".Menu"};
-        for (const QString* key : keys::extended)
-            keys += *key;
+    // The usual document takes the title and the purpose, the extended one every value and
+    // the menu tree.
+    QList<QStringView> wanted{keys::ProjectUID};
+    for (const ProjectField& field : fieldsOf(options.extended)) {
+        if (options.extended || field.member == &ProjectValues::title ||
+            field.member == &ProjectValues::description)
+            wanted.append(field.key);
     }
+    if (options.extended)
+        wanted += {keys::Structure, keys::Menu};
     // The purpose may be most of the file: it is decoded into one string, not line by line.
-    constexpr qsizetype description = 1;
-    const FileBlocks project = readFileBlocks(projectBytes, keys, description);
+    const qsizetype description = wanted.indexOf(fieldOf(&ProjectValues::description)->key);
+    const FileBlocks project = readFileBlocks(projectBytes, wanted, description);
     // As when the wizard opens it: only a file of no bytes is a new project.
     if (!projectBytes.isEmpty() && !project.hasKeyLine)
         return QStringLiteral("Файл ") + projectPath +
@@ -54,7 +58,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
 
     DocumentInputs inputs;
     {
-        const QStringList text = blocksText(project, keys);
+        const QStringList text = blocksText(project, wanted);
         inputs = documentInputsOf(text, options.extended);
         if (options.extended && addExtendedInputs(inputs, text) && options.notice)
             *options.notice = QStringLiteral("пункты структуры программы глубже шестого уровня "
@@ -62,7 +66,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     }
     inputs.values.description = joinedValue(projectBytes, project.blocks[description]);
     projectBytes.clear();
-    if (!saveDocument(outputPath, *format, inputs, options.pdf))
+    if (!saveDocument(outputPath, *format, inputs))
         return documentSaveError(outputPath);
     return QString();
 }

@@ -56,9 +56,11 @@ private:
                  ";}";
         }
         o += "}\r\n{\\info{\\title ";
-        appendRtfText(o, model.title);
+        appendRtfText(o, model.properties.title);
+        o += "}{\\author ";
+        appendRtfText(o, model.properties.author);
         o += "}{\\company ";
-        appendRtfText(o, model.company);
+        appendRtfText(o, model.properties.author);
         o += "}}\r\n\\paperw11906\\paperh16838\\margl" + number(page::mm(page::kLeftMm)) +
              "\\margr" + number(page::mm(page::kRightMm)) + "\\margt" +
              number(page::mm(page::kTopMm)) + "\\margb" + number(page::mm(page::kBottomMm)) +

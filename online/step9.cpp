@@ -1,9 +1,9 @@
 #include "online/step9.h"
 
-#include "app/tfrmmain.h"
 #include "online/buildtransport.h"
 #include "online/formbody.h"
 #include "online/serviceaddress.h"
+#include "project/projectsession.h"
 
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -37,8 +37,8 @@ QString logText(QString text) {
 
 } // namespace
 
-TfrmStep9::TfrmStep9(TfrmMain& main)
-    : WizardPage(main,
+TfrmStep9::TfrmStep9(const PageContext& context)
+    : WizardPage(context,
                  {QStringLiteral("Подключение к серверу"), Size::AtLeast600x450, true, false}) {
     setObjectName(QStringLiteral("frmStep9"));
     // The download strip sits right on the navigation strip.
@@ -141,7 +141,7 @@ void TfrmStep9::Button1Click() {
     const QString stamp = timeStamp();
     Memos->clear();
     appendLog(stamp + QStringLiteral(": Подключение к Интернет серверу компиляций..."));
-    const QByteArray body = tz::formBody(main().ProjectText);
+    const QByteArray body = tz::formBody(session().text());
     if (!TimerCheckStatus->isActive())
         TimerCheckStatus->start();
     // The request still in flight was started for the log just emptied; the new
@@ -167,7 +167,7 @@ void TfrmStep9::startPoll() {
     m_pollDue = false;
     m_request = Request::Poll;
     m_stamp = timeStamp();
-    HTTP->poll(main().ProjectUID);
+    HTTP->poll(session().projectUid());
 }
 
 void TfrmStep9::HTTPFinished(const tz::BuildReply& reply) {

@@ -24,7 +24,7 @@ public:
     // The log keeps about this many characters; older lines leave from the top.
     static constexpr int maxLogCharacters = 4 * 1024 * 1024;
 
-    explicit TfrmStep9(TfrmMain& main);
+    explicit TfrmStep9(const PageContext& context);
 
     QPlainTextEdit* Memos = nullptr;
     QWidget* DownloadPanel = nullptr;

@@ -1,9 +1,9 @@
 #include "pages/step1.h"
 
-#include "app/tfrmmain.h"
+#include "pages/projectfiles.h"
 #include "pages/richmemo.h"
-#include "pages/step2.h"
 #include "project/addresses.h"
+#include "project/projectsession.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -13,11 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-const QString kProjectFilter =
-    QStringLiteral("Техническое задание (*.tz)|*.tz|Все файлы (*.*)|*.*");
-}
 
 QStringList TfrmStep1::introductionLines() {
     return {QString(),
@@ -33,9 +28,9 @@ QStringList TfrmStep1::introductionLines() {
                 tz::addresses::supportEmail()};
 }
 
-TfrmStep1::TfrmStep1(TfrmMain& main)
-    : WizardPage(main, {QStringLiteral("Мастер Технических Заданий - Выбор проекта"),
-                        Size::Fixed700x500, false, true}) {
+TfrmStep1::TfrmStep1(const PageContext& context)
+    : WizardPage(context, {QStringLiteral("Мастер Технических Заданий - Выбор проекта"),
+                           Size::Fixed700x500, false, true}) {
     setObjectName(QStringLiteral("frmStep1"));
     Memos = new RichMemo(QStringLiteral("Memos"), this);
     Memos->setAccessibleName(QStringLiteral("О мастере"));
@@ -74,18 +69,24 @@ TfrmStep1::TfrmStep1(TfrmMain& main)
 
     setStatusPanelText(0, QStringLiteral("Мастер ТЗ (v.1.03 от 13.11.2006)"));
 
-    OpenDialog.filter = kProjectFilter;
-    SaveDialog.filter = kProjectFilter;
-    SaveDialog.defaultSuffix = QStringLiteral("tz");
-    SaveDialog.confirmOverwrite = true;
+    OpenDialog = projectOpenRequest();
+    SaveDialog = projectSaveRequest();
+    if (!session().fileName().isEmpty())
+        showFileName(session().fileName());
 
+    connect(&session(), &tz::ProjectSession::fileNameChanged, this, &TfrmStep1::showFileName);
     connect(btnSelect, &QPushButton::clicked, this, &TfrmStep1::btnSelectClick);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep1::btnNextClick);
     connect(Memos, &RichMemo::urlClicked, this, &TfrmStep1::MemosURLClick);
 }
 
+void TfrmStep1::showFileName(const QString& path) {
+    prFilename->setText(path);
+    btnOldTZ->setChecked(true);
+}
+
 void TfrmStep1::btnSelectClick() {
-    const QString path = main().seam().openFile(this, OpenDialog);
+    const QString path = seam().openFile(this, OpenDialog);
     if (path.isEmpty())
         return;
     prFilename->setText(path);
@@ -95,32 +96,28 @@ void TfrmStep1::btnSelectClick() {
 void TfrmStep1::btnNextClick() {
     if (btnNewTZ->isChecked()) {
         const QString path =
-            withDefaultSuffix(main().seam().saveFile(this, SaveDialog), SaveDialog.defaultSuffix);
-        if (path.isEmpty() || !main().claimProjectFile(path))
+            withDefaultSuffix(seam().saveFile(this, SaveDialog), SaveDialog.defaultSuffix);
+        if (path.isEmpty() || !claimProjectFile(session(), path, seam(), this))
             return;
-        TfrmStep2* step2 = main().windows().step2;
-        step2->PrTitle->clear();
-        step2->PrDescription->clear();
-        main().TZnew();
-        main().FileName = path;
-        btnOldTZ->setChecked(true);
-        prFilename->setText(main().FileName);
+        session().TZnew();
+        session().moveTo(path);
         GoNext();
         return;
     }
     const QString path = prFilename->text();
     if (!path.isEmpty() && QFileInfo::exists(path)) {
-        if (main().openProject(path)) {
-            prFilename->setText(main().FileName);
+        const OpenAnswer answer = openProjectFile(session(), path, seam(), this);
+        if (answer.opened)
             GoNext();
-        }
+        else if (!answer.message.isEmpty())
+            seam().message(this, answer.message);
         return;
     }
-    const QString chosen = main().seam().openFile(this, OpenDialog);
+    const QString chosen = seam().openFile(this, OpenDialog);
     if (!chosen.isEmpty())
         prFilename->setText(chosen);
 }
 
 void TfrmStep1::MemosURLClick(const QString& url) {
-    main().seam().openUrl(QUrl(url));
+    seam().openUrl(QUrl(url));
 }

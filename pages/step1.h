@@ -13,7 +13,7 @@ class RichMemo;
 class TfrmStep1 : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep1(TfrmMain& main);
+    explicit TfrmStep1(const PageContext& context);
 
     RichMemo* Memos = nullptr;
     QGroupBox* GroupProject = nullptr;
@@ -30,4 +30,8 @@ public:
     void btnSelectClick();
     void btnNextClick();
     void MemosURLClick(const QString& url);
+
+private:
+    // The project's file, opened or created.
+    void showFileName(const QString& path);
 };

@@ -10,19 +10,13 @@ class QLineEdit;
 class TfrmStep2 : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep2(TfrmMain& main);
+    explicit TfrmStep2(const PageContext& context);
 
     QLabel* Label3 = nullptr;
     QLineEdit* PrTitle = nullptr;
     QLabel* Label4 = nullptr;
     ProjectMemo* PrDescription = nullptr;
 
-    void FormShow();
-    void PrTitleChange();
-    void PrDescriptionChange();
     void btnNextClick();
     void btnPrevClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

@@ -1,16 +1,14 @@
 #include "pages/step3approval.h"
 
-#include "app/tfrmmain.h"
-#include "pages/pageloader.h"
+#include "pages/fieldbinder.h"
 #include "pages/uiseam.h"
-#include "project/projectvalues.h"
+#include "project/projectsession.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,8 +38,8 @@ QGroupBox* signatoryGroup(const char* name, const QString& title, QLineEdit* pos
 
 } // namespace
 
-TfrmStep3approval::TfrmStep3approval(TfrmMain& main)
-    : WizardPage(main, {QStringLiteral("Согласование и утверждение")}) {
+TfrmStep3approval::TfrmStep3approval(const PageContext& context)
+    : WizardPage(context, {QStringLiteral("Согласование и утверждение")}) {
     setObjectName(QStringLiteral("frmStep3approval"));
     prCustomer = edit("prCustomer", this);
     Label1 = new QLabel(QStringLiteral("Заказчик (организация)"), this);
@@ -100,64 +98,24 @@ TfrmStep3approval::TfrmStep3approval(TfrmMain& main)
     setTabOrder(prApprovedName, prDesignation);
     setTabOrder(prDesignation, prBasis);
 
-    for (QLineEdit* e :
-         {prCustomer, prAgreedPosition, prAgreedName, prApprovedPosition, prApprovedName})
-        connect(e, &QLineEdit::textChanged, this, &TfrmStep3approval::prCustomerChange);
-    connect(prDesignation, &QLineEdit::textChanged, this, &TfrmStep3approval::prDesignationChange);
-    connect(prBasis, &QPlainTextEdit::textChanged, this, &TfrmStep3approval::prBasisChange);
+    auto* binder = new FieldBinder(session(), this);
+    binder->bind(prCustomer, &tz::ProjectValues::customer);
+    binder->bind(prAgreedPosition, &tz::ProjectValues::agreedPosition);
+    binder->bind(prAgreedName, &tz::ProjectValues::agreedName);
+    binder->bind(prApprovedPosition, &tz::ProjectValues::approvedPosition);
+    binder->bind(prApprovedName, &tz::ProjectValues::approvedName);
+    // What is typed is kept as it is, well formed or not; the hint says what is wrong.
+    binder->bind(prDesignation, &tz::ProjectValues::designation);
+    binder->bind(prBasis, &tz::ProjectValues::basis);
+    connect(prDesignation, &QLineEdit::textChanged, this, &TfrmStep3approval::showDesignationHint);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3approval::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3approval::btnPrevClick);
-    connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep3approval::FormShow);
 }
 
 QString TfrmStep3approval::designationMessage() {
     return QStringLiteral("Обозначение записывается так: RU.12345678.00001-01 — «RU.», восемь "
                           "цифр кода организации, точка, пять цифр регистрационного номера, "
                           "дефис и две цифры номера редакции.");
-}
-
-void TfrmStep3approval::showEvent(QShowEvent* event) {
-    WizardPage::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
-void TfrmStep3approval::FormShow() {
-    const tz::ProjectValues& values = main().values();
-    loadFields(main(), {{&values.customer, prCustomer},
-                        {&values.agreedBy.position, prAgreedPosition},
-                        {&values.agreedBy.name, prAgreedName},
-                        {&values.approvedBy.position, prApprovedPosition},
-                        {&values.approvedBy.name, prApprovedName},
-                        {&values.designation, prDesignation},
-                        {&values.basis, prBasis}});
-    showDesignationHint();
-}
-
-void TfrmStep3approval::prCustomerChange() {
-    if (main().Loading)
-        return;
-    tz::ProjectValues& values = main().values();
-    values.customer = prCustomer->text();
-    values.agreedBy = {prAgreedPosition->text(), prAgreedName->text()};
-    values.approvedBy = {prApprovedPosition->text(), prApprovedName->text()};
-    main().TZrenew();
-}
-
-// What is typed is kept as it is, well formed or not; the hint says what is wrong.
-void TfrmStep3approval::prDesignationChange() {
-    showDesignationHint();
-    if (main().Loading)
-        return;
-    main().values().designation = prDesignation->text();
-    main().TZrenew();
-}
-
-void TfrmStep3approval::prBasisChange() {
-    if (main().Loading)
-        return;
-    main().values().basis = prBasis->projectText();
-    main().TZrenew();
 }
 
 void TfrmStep3approval::showDesignationHint() {
@@ -169,9 +127,8 @@ void TfrmStep3approval::showDesignationHint() {
 void TfrmStep3approval::btnNextClick() {
     const QString designation = prDesignation->text();
     if (!designation.isEmpty() && !tz::isWellFormedDesignation(designation)) {
-        main().seam().message(this, QStringLiteral("Обозначение документа «") + designation +
-                                        QStringLiteral("» записано неверно.\n\n") +
-                                        designationMessage());
+        seam().message(this, QStringLiteral("Обозначение документа «") + designation +
+                                 QStringLiteral("» записано неверно.\n\n") + designationMessage());
         prDesignation->setFocus();
         return;
     }

@@ -12,7 +12,7 @@ class QLineEdit;
 class TfrmStep3approval : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep3approval(TfrmMain& main);
+    explicit TfrmStep3approval(const PageContext& context);
 
     QLabel* Label1 = nullptr;
     QLineEdit* prCustomer = nullptr;
@@ -31,15 +31,8 @@ public:
 
     static QString designationMessage();
 
-    void FormShow();
-    void prCustomerChange();
-    void prDesignationChange();
-    void prBasisChange();
     void btnNextClick();
     void btnPrevClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void showDesignationHint();

@@ -1,12 +1,13 @@
 #include "pages/step3os.h"
 
-#include "app/tfrmmain.h"
+#include "pages/fieldbinder.h"
+#include "project/projectsession.h"
+#include "project/textlines.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 void MouseUpCheckBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -24,8 +25,8 @@ template <typename Box> Box* checkBox(const char* name, const QString& text, QWi
 
 } // namespace
 
-TfrmStep3os::TfrmStep3os(TfrmMain& main)
-    : WizardPage(main, {QStringLiteral("Операционная система")}) {
+TfrmStep3os::TfrmStep3os(const PageContext& context)
+    : WizardPage(context, {QStringLiteral("Операционная система")}) {
     setObjectName(QStringLiteral("frmStep3os"));
     CheckBoxWindows =
         checkBox<MouseUpCheckBox>("CheckBoxWindows", QStringLiteral("Семейство Windows"), this);
@@ -67,7 +68,7 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
     grid->addWidget(CheckBoxWindows11, 4, 1);
     grid->addWidget(CheckBoxServer2019, 3, 3);
     grid->addWidget(CheckBoxServer2022, 4, 3);
-    if (main.extendedMode())
+    if (extendedMode())
         grid->setRowMinimumHeight(5, 12);
     grid->addWidget(CheckBoxAstra, 6, 0, 1, 2);
     grid->addWidget(CheckBoxRedOS, 7, 0, 1, 2);
@@ -102,16 +103,18 @@ TfrmStep3os::TfrmStep3os(TfrmMain& main)
     connect(CheckBoxServer, &MouseUpCheckBox::mouseUp, this, &TfrmStep3os::CheckBoxServerMouseUp);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3os::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3os::btnPrevClick);
-    if (!main.extendedMode()) {
+    if (!extendedMode()) {
         for (QCheckBox* box : {CheckBoxWindows10, CheckBoxWindows11, CheckBoxServer2019,
                                CheckBoxServer2022, CheckBoxAstra, CheckBoxRedOS, CheckBoxAlt})
             box->hide();
         return;
     }
+    auto* binder = new FieldBinder(session(), this);
+    binder->bind([this] { showSystems(); });
+    binder->bind(EditOS, &tz::ProjectValues::osOther);
+    const auto store = binder->stored([this] { storeSystems(); });
     for (QCheckBox* box : systemBoxes())
-        connect(box, &QCheckBox::toggled, this, &TfrmStep3os::SystemsChange);
-    connect(EditOS, &QLineEdit::textChanged, this, &TfrmStep3os::SystemsChange);
-    connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep3os::FormShow);
+        connect(box, &QCheckBox::toggled, this, store);
 }
 
 QList<QCheckBox*> TfrmStep3os::systemBoxes() const {
@@ -121,48 +124,33 @@ QList<QCheckBox*> TfrmStep3os::systemBoxes() const {
 }
 
 QList<QCheckBox*> TfrmStep3os::windowsMembers() const {
-    if (main().extendedMode())
+    if (extendedMode())
         return {CheckBoxWindows2000, CheckBoxWindowsXP, CheckBoxWindows10, CheckBoxWindows11};
     return {CheckBoxWindows2000, CheckBoxWindowsXP};
 }
 
 QList<QCheckBox*> TfrmStep3os::serverMembers() const {
-    if (main().extendedMode())
+    if (extendedMode())
         return {CheckBoxServer2000, CheckBoxServer2003, CheckBoxServer2019, CheckBoxServer2022};
     return {CheckBoxServer2000, CheckBoxServer2003};
 }
 
-void TfrmStep3os::showEvent(QShowEvent* event) {
-    WizardPage::showEvent(event);
-    if (!event->spontaneous() && main().extendedMode())
-        FormShow();
+void TfrmStep3os::showSystems() {
+    m_otherSystems = tz::splitLines(model().values().os);
+    m_otherSystems.removeAll(QString());
+    for (QCheckBox* box : systemBoxes())
+        box->setChecked(m_otherSystems.removeAll(box->text()) > 0);
 }
 
-// The extended mode's values come from the project; the family boxes only help to tick.
-void TfrmStep3os::FormShow() {
-    const tz::ProjectValues& values = main().values();
-    const bool wasLoading = std::exchange(main().Loading, true);
-    m_otherSystems = values.os;
-    for (QCheckBox* box : systemBoxes()) {
-        const bool ticked = m_otherSystems.removeAll(box->text()) > 0;
-        box->setChecked(ticked);
-    }
-    EditOS->setText(values.osOther);
-    main().Loading = wasLoading;
-}
-
-void TfrmStep3os::SystemsChange() {
-    if (main().Loading)
-        return;
-    tz::ProjectValues& values = main().values();
-    values.os.clear();
+// Systems of the project that the page has no box for follow the ticked ones.
+void TfrmStep3os::storeSystems() {
+    QStringList ticked;
     for (QCheckBox* box : systemBoxes()) {
         if (box->isChecked())
-            values.os.append(box->text());
+            ticked.append(box->text());
     }
-    values.os += m_otherSystems;
-    values.osOther = EditOS->text();
-    main().TZrenew();
+    session().setValue(&tz::ProjectValues::os,
+                       (ticked + m_otherSystems).join(QLatin1String("\r\n")));
 }
 
 void TfrmStep3os::CheckBoxWindowsMouseUp() {

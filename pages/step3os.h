@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 
+class FieldBinder;
 class QLabel;
 class QLineEdit;
 
@@ -24,7 +25,7 @@ protected:
 class TfrmStep3os : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep3os(TfrmMain& main);
+    explicit TfrmStep3os(const PageContext& context);
 
     MouseUpCheckBox* CheckBoxWindows = nullptr;
     QCheckBox* CheckBoxWindows2000 = nullptr;
@@ -46,17 +47,15 @@ public:
     // The systems' boxes in the page's order; the family boxes are not among them.
     QList<QCheckBox*> systemBoxes() const;
 
-    void FormShow();
     void CheckBoxWindowsMouseUp();
     void CheckBoxServerMouseUp();
-    void SystemsChange();
     void btnNextClick();
     void btnPrevClick();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
+    // The extended mode's values come from the project; the family boxes only help to tick.
+    void showSystems();
+    void storeSystems();
     QList<QCheckBox*> windowsMembers() const;
     QList<QCheckBox*> serverMembers() const;
 

@@ -1,15 +1,14 @@
 #include "pages/step3owner.h"
 
-#include "app/tfrmmain.h"
-#include "pages/pageloader.h"
+#include "pages/fieldbinder.h"
 #include "pages/projectmemo.h"
+#include "project/projectsession.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,8 +29,8 @@ QLineEdit* edit(const char* name, int width, QWidget* parent) {
 
 } // namespace
 
-TfrmStep3owner::TfrmStep3owner(TfrmMain& main)
-    : WizardPage(main,
+TfrmStep3owner::TfrmStep3owner(const PageContext& context)
+    : WizardPage(context,
                  {QStringLiteral("Информация о компании правообладателе конечного продукта")}) {
     setObjectName(QStringLiteral("frmStep3owner"));
     prCompanyName = edit("prCompanyName", 532, this);
@@ -68,46 +67,14 @@ TfrmStep3owner::TfrmStep3owner(TfrmMain& main)
     setTabOrder(prCompanyEMail, prCompanyPhone);
     setTabOrder(prCompanyPhone, prCompanyInfo);
 
-    for (QLineEdit* e : {prCompanyName, prCompanyURL, prCompanyEMail, prCompanyPhone})
-        connect(e, &QLineEdit::textChanged, this, &TfrmStep3owner::prCompanyNameChange);
-    connect(prCompanyInfo, &QPlainTextEdit::textChanged, this,
-            &TfrmStep3owner::prCompanyInfoChange);
+    auto* binder = new FieldBinder(session(), this);
+    binder->bind(prCompanyName, &tz::ProjectValues::companyName);
+    binder->bind(prCompanyURL, &tz::ProjectValues::companyURL);
+    binder->bind(prCompanyEMail, &tz::ProjectValues::companyEMail);
+    binder->bind(prCompanyPhone, &tz::ProjectValues::companyPhone);
+    binder->bind(prCompanyInfo, &tz::ProjectValues::companyInfo);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3owner::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3owner::btnPrevClick);
-    connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep3owner::FormShow);
-}
-
-void TfrmStep3owner::showEvent(QShowEvent* event) {
-    WizardPage::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
-void TfrmStep3owner::FormShow() {
-    const tz::ProjectValues& values = main().values();
-    loadFields(main(), {{&values.companyName, prCompanyName},
-                        {&values.companyURL, prCompanyURL},
-                        {&values.companyEMail, prCompanyEMail},
-                        {&values.companyPhone, prCompanyPhone},
-                        {&values.companyInfo, prCompanyInfo}});
-}
-
-void TfrmStep3owner::prCompanyNameChange() {
-    if (main().Loading)
-        return;
-    tz::ProjectValues& values = main().values();
-    values.companyName = prCompanyName->text();
-    values.companyURL = prCompanyURL->text();
-    values.companyEMail = prCompanyEMail->text();
-    values.companyPhone = prCompanyPhone->text();
-    main().TZrenew();
-}
-
-void TfrmStep3owner::prCompanyInfoChange() {
-    if (main().Loading)
-        return;
-    main().values().companyInfo = prCompanyInfo->projectText();
-    main().TZrenew();
 }
 
 void TfrmStep3owner::btnNextClick() {

@@ -10,7 +10,7 @@ class QLineEdit;
 class TfrmStep3owner : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep3owner(TfrmMain& main);
+    explicit TfrmStep3owner(const PageContext& context);
 
     QLabel* Label5 = nullptr;
     QLineEdit* prCompanyName = nullptr;
@@ -23,12 +23,6 @@ public:
     QLabel* Label6 = nullptr;
     ProjectMemo* prCompanyInfo = nullptr;
 
-    void FormShow();
-    void prCompanyNameChange();
-    void prCompanyInfoChange();
     void btnNextClick();
     void btnPrevClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

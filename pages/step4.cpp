@@ -1,16 +1,13 @@
 #include "pages/step4.h"
 
-#include "app/tfrmmain.h"
-#include "structure/step5.h"
+#include "pages/fieldbinder.h"
+#include "project/projectsession.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace {
 
@@ -24,13 +21,14 @@ Button* button(const char* name, const QString& text, bool enabled, QWidget* par
 
 } // namespace
 
-TfrmStep4::TfrmStep4(TfrmMain& main) : WizardPage(main, {QStringLiteral("Тип программы")}) {
+TfrmStep4::TfrmStep4(const PageContext& context)
+    : WizardPage(context, {QStringLiteral("Тип программы")}) {
     setObjectName(QStringLiteral("frmStep4"));
     RadioButton1 =
         button<QRadioButton>("RadioButton1", QStringLiteral("Типовая программа"), true, this);
     RadioButton1->setChecked(true);
     checkMenu =
-        button<QCheckBox>("checkMenu", QStringLiteral("Главное меню"), main.extendedMode(), this);
+        button<QCheckBox>("checkMenu", QStringLiteral("Главное меню"), extendedMode(), this);
     CheckBox2 = button<QCheckBox>("CheckBox2", QStringLiteral("База данных"), false, this);
     RadioButton2 =
         button<QRadioButton>("RadioButton2", QStringLiteral("Web приложение"), false, this);
@@ -52,17 +50,12 @@ TfrmStep4::TfrmStep4(TfrmMain& main) : WizardPage(main, {QStringLiteral("Тип 
     body()->addLayout(grid);
     body()->addStretch(1);
 
+    auto* binder = new FieldBinder(session(), this);
+    binder->bind([this] { checkMenu->setChecked(model().mainMenu()); });
+    connect(checkMenu, &QCheckBox::toggled, this,
+            binder->stored([this] { session().setMainMenu(checkMenu->isChecked()); }));
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep4::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep4::btnPrevClick);
-    connect(&main, &TfrmMain::projectReplaced, this, [this] { m_projectReplaced = true; });
-}
-
-// The structure page reads the new project's tree only after this page has heard of it, so
-// the box follows the tree when the page is shown; after that it is the user's.
-void TfrmStep4::showEvent(QShowEvent* event) {
-    if (!event->spontaneous() && main().extendedMode() && std::exchange(m_projectReplaced, false))
-        checkMenu->setChecked(main().windows().step5->tree().hasItems());
-    WizardPage::showEvent(event);
 }
 
 void TfrmStep4::btnNextClick() {

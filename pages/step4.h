@@ -6,11 +6,12 @@ class QCheckBox;
 class QRadioButton;
 
 // The program type; only "Типовая программа" can be chosen. In extended mode "Главное меню"
-// can be checked, and then the structure pages are on the way to the document.
+// can be checked, and then the structure pages are on the way to the document. The box comes
+// checked for an opened project with a menu; after that it is the user's.
 class TfrmStep4 : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep4(TfrmMain& main);
+    explicit TfrmStep4(const PageContext& context);
 
     QRadioButton* RadioButton1 = nullptr;
     QCheckBox* checkMenu = nullptr;
@@ -22,11 +23,4 @@ public:
 
     void btnNextClick();
     void btnPrevClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    // A project was created or opened since the page was last shown.
-    bool m_projectReplaced = false;
 };

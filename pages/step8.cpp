@@ -1,6 +1,5 @@
 #include "pages/step8.h"
 
-#include "app/tfrmmain.h"
 #include "pages/richmemo.h"
 #include "pages/uiseam.h"
 #include "project/addresses.h"
@@ -38,10 +37,10 @@ QStringList TfrmStep8::introductionLines() {
                        "следует еще добавить для получения конечного продукта.")};
 }
 
-TfrmStep8::TfrmStep8(TfrmMain& main)
-    : WizardPage(main, {QStringLiteral("Создание программы с использованием Интернет серверов "
-                                       "Компиляции"),
-                        Size::AtLeast600x450}) {
+TfrmStep8::TfrmStep8(const PageContext& context)
+    : WizardPage(context, {QStringLiteral("Создание программы с использованием Интернет серверов "
+                                          "Компиляции"),
+                           Size::AtLeast600x450}) {
     setObjectName(QStringLiteral("frmStep8"));
     Panel11 = new QWidget(this);
     Panel11->setObjectName(QStringLiteral("Panel11"));
@@ -75,7 +74,7 @@ void TfrmStep8::FormCreate() {
 }
 
 void TfrmStep8::MemosURLClick(const QString& url) {
-    main().seam().openUrl(QUrl(url));
+    seam().openUrl(QUrl(url));
 }
 
 void TfrmStep8::btnNextClick() {

@@ -10,7 +10,7 @@ class RichMemo;
 class TfrmStep8 : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep8(TfrmMain& main);
+    explicit TfrmStep8(const PageContext& context);
 
     QWidget* Panel11 = nullptr;
     QLabel* Label7 = nullptr;

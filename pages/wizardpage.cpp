@@ -1,6 +1,6 @@
 #include "pages/wizardpage.h"
 
-#include "app/tfrmmain.h"
+#include "project/projectsession.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -11,7 +11,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-WizardPage::WizardPage(TfrmMain& main, const Frame& frame) : QDialog(nullptr), m_main(main) {
+WizardPage::WizardPage(const PageContext& context, const Frame& frame)
+    : QDialog(nullptr), m_context(context) {
     setWindowTitle(frame.caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint |
@@ -84,12 +85,20 @@ void WizardPage::setStatusPanelText(int panel, const QString& text) {
     m_panels[panel]->setText(text);
 }
 
+tz::ProjectModel& WizardPage::model() const {
+    return m_context.session.model();
+}
+
+bool WizardPage::extendedMode() const {
+    return m_context.session.extended();
+}
+
 void WizardPage::GoNext() {
-    m_main.DoStep(this, m_main.nextPageOf(this));
+    m_context.host.goNext(*this);
 }
 
 void WizardPage::GoBack() {
-    m_main.DoStep(this, m_main.previousPageOf(this));
+    m_context.host.goBack(*this);
 }
 
 QLayout* WizardPage::nextPanelLayout() const {
@@ -116,7 +125,7 @@ void WizardPage::focusFirstControl() {
 }
 
 void WizardPage::closeEvent(QCloseEvent* event) {
-    if (m_main.requestQuit(this))
+    if (m_context.host.requestQuit(*this))
         event->accept();
     else
         event->ignore();
@@ -125,7 +134,7 @@ void WizardPage::closeEvent(QCloseEvent* event) {
 void WizardPage::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
-        m_main.minimizeApplication(this);
+        m_context.host.minimizeApplication(*this);
 }
 
 bool WizardPage::event(QEvent* event) {

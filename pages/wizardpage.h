@@ -1,12 +1,17 @@
 #pragma once
 
+#include "pages/pagecontext.h"
+
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 class QStatusBar;
 class QVBoxLayout;
-class TfrmMain;
+
+namespace tz {
+class ProjectModel;
+} // namespace tz
 
 // What every wizard page shares: a fixed dialog window with a system menu and a help
 // button, the navigation strip navPanel with btnPrev and btnNext, and a two-panel status
@@ -22,7 +27,7 @@ public:
         bool hasNext = true;
     };
 
-    WizardPage(TfrmMain& main, const Frame& frame);
+    WizardPage(const PageContext& context, const Frame& frame);
 
     QWidget* navPanel = nullptr;
     QWidget* PrevPanel = nullptr;
@@ -35,7 +40,10 @@ public:
     void setStatusPanelText(int panel, const QString& text);
 
 protected:
-    TfrmMain& main() const { return m_main; }
+    tz::ProjectSession& session() const { return m_context.session; }
+    tz::ProjectModel& model() const;
+    UiSeam& seam() const { return m_context.seam; }
+    bool extendedMode() const;
     // Every page's way forward and back, where the chain of pages leads from it.
     void GoNext();
     void GoBack();
@@ -55,7 +63,7 @@ protected:
 private:
     void focusFirstControl();
 
-    TfrmMain& m_main;
+    PageContext m_context;
     QVBoxLayout* m_body = nullptr;
     QLabel* m_panels[2] = {nullptr, nullptr};
 };

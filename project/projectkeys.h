@@ -1,62 +1,47 @@
 #pragma once
 
+#include "project/projectfields.h"
+
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace tz::keys {
 
+// The keys of the blocks that are not values of the field table.
 inline const QString ProjectUID = QStringLiteral(".ProjectUID");
-inline const QString Title = QStringLiteral(".Title");
-inline const QString Description = QStringLiteral(".Description");
-inline const QString CompanyName = QStringLiteral(".CompanyName");
-inline const QString CompanyURL = QStringLiteral(".CompanyURL");
-inline const QString CompanyEMail = QStringLiteral(".CompanyEMail");
-inline const QString CompanyPhone = QStringLiteral(".CompanyPhone");
-inline const QString CompanyInfo = QStringLiteral(".CompanyInfo");
 inline const QString Structure = QStringLiteral(".Structure");
 inline const QString Menu = QStringLiteral(".Menu");
 inline const QString NewTitle = QStringLiteral(".NewTitle");
 inline const QString Finish = QStringLiteral(".Finish");
-// The extended mode's blocks, which stand before ".NewTitle".
-inline const QString OS = QStringLiteral(".OS");
-inline const QString OSOther = QStringLiteral(".OSOther");
-inline const QString Hardware = QStringLiteral(".Hardware");
-inline const QString Staff = QStringLiteral(".Staff");
-inline const QString Customer = QStringLiteral(".Customer");
-inline const QString AgreedBy = QStringLiteral(".AgreedBy");
-inline const QString ApprovedBy = QStringLiteral(".ApprovedBy");
-inline const QString Designation = QStringLiteral(".Designation");
-inline const QString Basis = QStringLiteral(".Basis");
 
-inline const std::array<const QString*, 21> all = {
-    &ProjectUID,  &Title,     &Description, &CompanyName, &CompanyURL, &CompanyEMail, &CompanyPhone,
-    &CompanyInfo, &Structure, &Menu,        &NewTitle,    &Finish,     &OS,           &OSOther,
-    &Hardware,    &Staff,     &Customer,    &AgreedBy,    &ApprovedBy, &Designation,  &Basis};
+inline constexpr std::array<QStringView, 5> fixed = {u".ProjectUID", u".Structure", u".Menu",
+                                                     u".NewTitle", u".Finish"};
+// Their places in fixed.
+enum FixedKey : std::size_t { ProjectUIDKey, StructureKey, MenuKey, NewTitleKey, FinishKey };
 
-// The keys that every rewrite makes sure of, in the order it does so.
-inline const std::array<const QString*, 10> ensured = {
-    &NewTitle,     &Title,        &Description, &CompanyName, &CompanyURL,
-    &CompanyEMail, &CompanyPhone, &CompanyInfo, &Structure,   &Menu};
-
-// The extended mode's blocks in their order in the file; each is written from the first
-// extended-mode rewrite that has a value for it.
-inline const std::array<const QString*, 9> extended = {
-    &OS, &OSOther, &Hardware, &Staff, &Customer, &AgreedBy, &ApprovedBy, &Designation, &Basis};
-
-// The blocks a rewrite writes, in the order it takes their values.
-inline const std::array<const QString*, 9> rewritten = {&Title,       &Description,  &CompanyName,
-                                                        &CompanyURL,  &CompanyEMail, &CompanyPhone,
-                                                        &CompanyInfo, &Structure,    &Menu};
-
-inline bool same(QStringView line, const QString& key) {
+inline bool same(QStringView line, QStringView key) {
     return line.size() == key.size() && line.compare(key, Qt::CaseInsensitive) == 0;
 }
 
-// Key lines are 3 to 13 characters long and begin with ".".
-constexpr qsizetype longestKey = 13;
+// Key lines begin with "." and are no longer than the longest key, so that only such
+// lines need to be compared, or even decoded.
+template <typename Pick> constexpr qsizetype keyLength(Pick pick) {
+    qsizetype length = fixed.front().size();
+    for (const QStringView key : fixed)
+        length = pick(length, key.size());
+    for (const ProjectField& field : kFields)
+        length = pick(length, field.key.size());
+    return length;
+}
+inline constexpr qsizetype shortestKey =
+    keyLength([](qsizetype a, qsizetype b) { return std::min(a, b); });
+inline constexpr qsizetype longestKey =
+    keyLength([](qsizetype a, qsizetype b) { return std::max(a, b); });
+
 inline bool mayBeKey(QStringView line) {
-    return line.size() >= 3 && line.size() <= longestKey && line.at(0) == u'.';
+    return line.size() >= shortestKey && line.size() <= longestKey && line.at(0) == u'.';
 }
 
 } // namespace tz::keys

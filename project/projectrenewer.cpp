@@ -1,8 +1,8 @@
 #include "project/projectrenewer.h"
 
 #include "project/listmarks.h"
+#include "project/projectfields.h"
 #include "project/projectkeys.h"
-#include "project/projectvalues.h"
 #include "project/relocate.h"
 #include "project/valueescape.h"
 
@@ -14,21 +14,6 @@
 
 namespace tz {
 namespace {
-
-// Blocks by index: the seven values of keys::rewritten, the structure and the menu, then the
-// extended mode's blocks of keys::extended, each one value.
-constexpr std::size_t kPageBlocks = 7;
-constexpr std::size_t kStructureBlock = 7;
-constexpr std::size_t kMenuBlock = 8;
-constexpr std::size_t kFirstExtended = 9;
-
-bool isValueBlock(std::size_t block) {
-    return block < kPageBlocks || block >= kFirstExtended;
-}
-
-const QString* keyOf(std::size_t block) {
-    return block < kFirstExtended ? keys::rewritten[block] : keys::extended[block - kFirstExtended];
-}
 
 bool beginsWithDot(const QString& entry) {
     return !entry.isEmpty() && entry.at(0) == u'.';
@@ -45,38 +30,6 @@ bool endsMenuBlock(const QString& entry) {
     return firstLine > 2;
 }
 
-// First positions of all keys in one pass, in the order of keys::all; -1 for a missing key.
-std::array<qsizetype, keys::all.size()> findAllKeys(const QStringList& text) {
-    std::array<qsizetype, keys::all.size()> found;
-    found.fill(-1);
-    std::size_t missing = found.size();
-    for (qsizetype i = 0; i < text.size() && missing > 0; ++i) {
-        const QString& line = text.at(i);
-        if (!keys::mayBeKey(line))
-            continue;
-        for (std::size_t k = 0; k < keys::all.size(); ++k) {
-            if (found[k] < 0 && keys::same(line, *keys::all[k])) {
-                found[k] = i;
-                --missing;
-                break;
-            }
-        }
-    }
-    return found;
-}
-
-qsizetype positionOf(const std::array<qsizetype, keys::all.size()>& found, const QString* key) {
-    return found[std::size_t(std::find(keys::all.begin(), keys::all.end(), key) -
-                             keys::all.begin())];
-}
-
-bool isRewrittenKey(const QString& line, bool extended) {
-    auto same = [&](const QString* key) { return keys::same(line, *key); };
-    return (line != keys::NewTitle &&
-            std::any_of(keys::ensured.begin(), keys::ensured.end(), same)) ||
-           (extended && std::any_of(keys::extended.begin(), keys::extended.end(), same));
-}
-
 // The same string object: the text cannot differ.
 bool identical(const QString& a, const QString& b) {
     return a.constData() == b.constData() && a.size() == b.size();
@@ -87,25 +40,11 @@ bool same(const QString& a, const QString& b) {
     return identical(a, b) || a == b;
 }
 
-// The value as given, the same string object as the model's where it has one.
-QString valueOf(const ProjectValues& v, std::size_t block) {
-    if (block >= kFirstExtended)
-        return extendedEntry(v, block - kFirstExtended);
-    const std::array<const QString*, kPageBlocks> fields = {
-        &v.title,        &v.description,  &v.companyName, &v.companyURL,
-        &v.companyEMail, &v.companyPhone, &v.companyInfo};
-    return *fields[block];
-}
-
 // No written value line begins with ".", which would read back as the end of its block:
 // the title page's values lose their leading points as the page itself shows them, and a
 // line of any other value is escaped.
-QString simpleEntry(std::size_t block, const QString& value) {
-    if (block == 0)
-        return escapeValueLines(stripLeadingDots(value));
-    if (block == 1)
-        return escapeValueLines(stripLeadingDotsPerLine(value));
-    return escapeValueLines(value);
+QString simpleEntry(const ProjectField& field, const QString& value) {
+    return escapeValueLines(keptValue(field, value));
 }
 
 void appendRecord(QStringList& out, const TMyMenuData& record) {
@@ -167,26 +106,84 @@ struct Block {
 
 } // namespace
 
+QStringView ProjectRenewer::keyOf(std::size_t block) const {
+    if (isValueBlock(block))
+        return kFields[block].key;
+    return block == structureBlock() ? QStringView(keys::Structure) : QStringView(keys::Menu);
+}
+
+// The value as given, the same string object as the model's where it has one.
+QString ProjectRenewer::valueOf(const ProjectValues& values, std::size_t block) const {
+    return fieldEntry(values, kFields[block]);
+}
+
+// First positions of all keys in one pass: the fields' in the table's order, then the fixed
+// keys; -1 for a missing key.
+ProjectRenewer::KeyPositions ProjectRenewer::findAllKeys(const QStringList& text) const {
+    KeyPositions found;
+    found.fill(-1);
+    std::size_t missing = found.size();
+    const auto keyAt = [](std::size_t k) {
+        return k < kFieldCount ? kFields[k].key : keys::fixed[k - kFieldCount];
+    };
+    for (qsizetype i = 0; i < text.size() && missing > 0; ++i) {
+        const QString& line = text.at(i);
+        if (!keys::mayBeKey(line))
+            continue;
+        for (std::size_t k = 0; k < found.size(); ++k) {
+            if (found[k] < 0 && keys::same(line, keyAt(k))) {
+                found[k] = i;
+                --missing;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+qsizetype ProjectRenewer::positionOf(const KeyPositions& found, std::size_t block) const {
+    if (isValueBlock(block))
+        return found[block];
+    return found[kFieldCount + (block == structureBlock() ? keys::StructureKey : keys::MenuKey)];
+}
+
+// Every rewrite makes sure of ".NewTitle" and of the default mode's blocks.
+bool ProjectRenewer::missesEnsuredKey(const KeyPositions& found) const {
+    if (found[kFieldCount + keys::NewTitleKey] < 0)
+        return true;
+    for (std::size_t b = 0; b < blockCount(); ++b) {
+        if ((!isValueBlock(b) || kFields[b].mode == FieldMode::Default) && positionOf(found, b) < 0)
+            return true;
+    }
+    return false;
+}
+
+bool ProjectRenewer::isRewrittenKey(const QString& line) const {
+    for (std::size_t b = 0; b < blockCount(); ++b) {
+        if (keys::same(line, keyOf(b)))
+            return true;
+    }
+    return false;
+}
+
 void renewProjectText(QStringList& text, const ProjectValues& values,
                       const QStringList& structureLines, const MenuRecords& menu, bool extended) {
     ProjectRenewer(extended).renew(text, values, structureLines, menu);
 }
 
-// An extended block's key goes before the next extended block's, in the order of
-// keys::extended, or else just before ".NewTitle".
+// An extended block's key goes before the next extended block's, in the table's order, or
+// else just before ".NewTitle".
 void ProjectRenewer::ensureExtendedKeys(QStringList& text, const ProjectValues& values,
-                                        std::array<qsizetype, keys::all.size()>& found) const {
-    for (std::size_t e = keys::extended.size(); e-- > 0;) {
-        if (positionOf(found, keys::extended[e]) >= 0 ||
-            valueOf(values, kFirstExtended + e).isEmpty())
+                                        KeyPositions& found) const {
+    for (std::size_t e = fieldCount(); e-- > kDefaultFieldCount;) {
+        if (found[e] >= 0 || valueOf(values, e).isEmpty())
             continue;
-        qsizetype at = positionOf(found, &keys::NewTitle);
-        for (std::size_t later = e + 1; later < keys::extended.size(); ++later) {
-            const qsizetype next = positionOf(found, keys::extended[later]);
-            if (next >= 0 && next < at)
-                at = next;
+        qsizetype at = found[kFieldCount + keys::NewTitleKey];
+        for (std::size_t later = e + 1; later < fieldCount(); ++later) {
+            if (found[later] >= 0 && found[later] < at)
+                at = found[later];
         }
-        text.insert(at, *keys::extended[e]);
+        text.insert(at, kFields[e].key.toString());
         found = findAllKeys(text);
     }
 }
@@ -195,17 +192,19 @@ void ProjectRenewer::renewAll(QStringList& text, const ProjectValues& values,
                               const QStringList& structureLines, const MenuRecords& menu,
                               const MenuHistory* history) {
     auto found = findAllKeys(text);
-    if (std::any_of(keys::ensured.begin(), keys::ensured.end(),
-                    [&](const QString* key) { return positionOf(found, key) < 0; })) {
-        for (const QString* key : keys::ensured)
-            ensureKey(text, *key);
+    if (missesEnsuredKey(found)) {
+        ensureKey(text, keys::NewTitle);
+        for (std::size_t b = 0; b < kDefaultFieldCount; ++b)
+            ensureKey(text, kFields[b].key.toString());
+        ensureKey(text, keys::Structure);
+        ensureKey(text, keys::Menu);
         found = findAllKeys(text);
     }
     if (m_extended)
         ensureExtendedKeys(text, values, found);
     // The last line is never removed, so a block whose key is the last line would keep its
     // previous value there and grow by a line at every rewrite; a closing ".Finish" stops it.
-    if (isRewrittenKey(text.constLast(), m_extended)) {
+    if (isRewrittenKey(text.constLast())) {
         text.append(keys::Finish);
         found = findAllKeys(text);
     }
@@ -217,9 +216,9 @@ void ProjectRenewer::renewAll(QStringList& text, const ProjectValues& values,
     m_key.fill(-1);
     m_size.fill(0);
     for (std::size_t b = 0; b < blockCount(); ++b) {
-        const qsizetype k = positionOf(found, keyOf(b));
+        const qsizetype k = positionOf(found, b);
         if (k >= 0)
-            blocks.push_back({b, k, regionEnd(text, k, b == kMenuBlock)});
+            blocks.push_back({b, k, regionEnd(text, k, b == menuBlock())});
     }
     // A structure line that began with "." would end its block early at the next rewrite;
     // such a text is rewritten whole every time.
@@ -232,7 +231,7 @@ void ProjectRenewer::renewAll(QStringList& text, const ProjectValues& values,
 
     // Each block's entries are made straight into the new text.
     auto written = [&](std::size_t b) {
-        return isValueBlock(b) ? 1 : b == kMenuBlock ? 8 * menu.size() : structureLines.size();
+        return isValueBlock(b) ? 1 : b == menuBlock() ? 8 * menu.size() : structureLines.size();
     };
     qsizetype size = count;
     for (const Block& b : blocks)
@@ -247,8 +246,8 @@ void ProjectRenewer::renewAll(QStringList& text, const ProjectValues& values,
         m_size[b.index] = written(b.index);
         if (isValueBlock(b.index)) {
             m_given[b.index] = valueOf(values, b.index);
-            out.append(simpleEntry(b.index, m_given[b.index]));
-        } else if (b.index == kStructureBlock) {
+            out.append(simpleEntry(kFields[b.index], m_given[b.index]));
+        } else if (b.index == structureBlock()) {
             for (auto it = structureLines.crbegin(); it != structureLines.crend(); ++it)
                 out.append(*it);
         } else {
@@ -292,15 +291,13 @@ bool ProjectRenewer::adopt(QStringList& text, const ProjectValues& values,
                            const QStringList& structureLines, const MenuRecords& menu,
                            const MenuHistory* history, LinesSource linesSource) {
     auto found = findAllKeys(text);
-    if (std::any_of(keys::ensured.begin(), keys::ensured.end(),
-                    [&](const QString* key) { return positionOf(found, key) < 0; }) ||
-        isRewrittenKey(text.constLast(), m_extended) ||
+    if (missesEnsuredKey(found) || isRewrittenKey(text.constLast()) ||
         std::any_of(structureLines.begin(), structureLines.end(), beginsWithDot))
         return false;
     // The value's lines (from, to) that become the value's one entry, its very string.
     std::vector<std::tuple<qsizetype, qsizetype, QString>> joined;
     for (std::size_t b = 0; b < blockCount(); ++b) {
-        const qsizetype key = positionOf(found, keyOf(b));
+        const qsizetype key = positionOf(found, b);
         if (key < 0) {
             // Only an extended block can be missing here; it is written once it has a value.
             if (!valueOf(values, b).isEmpty())
@@ -308,15 +305,15 @@ bool ProjectRenewer::adopt(QStringList& text, const ProjectValues& values,
             continue;
         }
         const qsizetype at = key + 1;
-        const qsizetype end = regionEnd(text, key, b == kMenuBlock);
+        const qsizetype end = regionEnd(text, key, b == menuBlock());
         const qsizetype size = end - at;
         bool same = false;
         if (isValueBlock(b)) {
-            QString entry = simpleEntry(b, valueOf(values, b));
+            QString entry = simpleEntry(kFields[b], valueOf(values, b));
             same = holdsValue(text, at, size, entry);
             if (same && size > 1)
                 joined.emplace_back(at, end, std::move(entry));
-        } else if (b == kStructureBlock) {
+        } else if (b == structureBlock()) {
             same = size == structureLines.size();
             for (qsizetype i = 0; same && i < size; ++i)
                 same = text.at(at + i) == structureLines.at(size - 1 - i);
@@ -338,9 +335,9 @@ bool ProjectRenewer::adopt(QStringList& text, const ProjectValues& values,
     m_key.fill(-1);
     m_size.fill(0);
     for (std::size_t b = 0; b < blockCount(); ++b) {
-        m_key[b] = positionOf(found, keyOf(b));
+        m_key[b] = positionOf(found, b);
         if (m_key[b] >= 0)
-            m_size[b] = regionEnd(text, m_key[b], b == kMenuBlock) - m_key[b] - 1;
+            m_size[b] = regionEnd(text, m_key[b], b == menuBlock()) - m_key[b] - 1;
         if (isValueBlock(b))
             m_given[b] = valueOf(values, b);
     }
@@ -371,7 +368,7 @@ void ProjectRenewer::renew(QStringList& text, const ProjectValues& values,
             remember(text, structureLines, linesSource);
             return;
         }
-        text[m_key[b] + 1] = simpleEntry(b, value);
+        text[m_key[b] + 1] = simpleEntry(kFields[b], value);
         m_given[b] = std::move(value);
     }
     const bool sameLines = linesSource != LinesSource{} && linesSource == m_linesSource &&
@@ -396,8 +393,8 @@ void ProjectRenewer::resized(std::size_t block, qsizetype difference) {
 // replaced. When the lines between are partly the same strings moved as a run, as after a
 // drop, the run is moved first. False for a line that would end the block early.
 bool ProjectRenewer::renewStructure(QStringList& text, const QStringList& lines) {
-    const qsizetype at = m_key[kStructureBlock] + 1;
-    const qsizetype before = m_size[kStructureBlock], after = lines.size();
+    const qsizetype at = m_key[structureBlock()] + 1;
+    const qsizetype before = m_size[structureBlock()], after = lines.size();
     auto entry = [&](qsizetype i) -> const QString& { return lines[after - 1 - i]; };
     qsizetype head = 0, tail = 0;
     auto compare = [&] {
@@ -441,7 +438,7 @@ bool ProjectRenewer::renewStructure(QStringList& text, const QStringList& lines)
     const qsizetype replaced = before - head - tail;
     const qsizetype difference = middle.size() - replaced;
     replaceEntries(text, at + head, replaced, std::move(middle));
-    resized(kStructureBlock, difference);
+    resized(structureBlock(), difference);
     return true;
 }
 
@@ -455,14 +452,14 @@ bool ProjectRenewer::renewMenu(QStringList& text, const MenuRecords& menu,
     for (const MenuEdit& edit : *edits)
         applyEdit(text, edit);
     m_revision = history->revision();
-    return m_size[kMenuBlock] == 8 * menu.size();
+    return m_size[menuBlock()] == 8 * menu.size();
 }
 
 // Records stand in the block in reverse order, eight entries each: the record at position i
 // of n begins at entry 8 * (n - 1 - i).
 void ProjectRenewer::applyEdit(QStringList& text, const MenuEdit& edit) {
-    const qsizetype items = m_size[kMenuBlock] / 8;
-    const qsizetype block = m_key[kMenuBlock] + 1;
+    const qsizetype items = m_size[menuBlock()] / 8;
+    const qsizetype block = m_key[menuBlock()] + 1;
     if (edit.isMove()) {
         // The moved records and those they passed swap places.
         const qsizetype low = std::min(edit.first, edit.movedTo);
@@ -480,7 +477,7 @@ void ProjectRenewer::applyEdit(QStringList& text, const MenuEdit& edit) {
     const qsizetype difference = entries.size() - 8 * edit.removed;
     replaceEntries(text, block + 8 * (items - edit.first - edit.removed), 8 * edit.removed,
                    std::move(entries));
-    resized(kMenuBlock, difference);
+    resized(menuBlock(), difference);
 }
 
 void ProjectRenewer::remember(const QStringList& text, const QStringList& structureLines,

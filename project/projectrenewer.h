@@ -26,7 +26,7 @@ struct LinesSource {
 
 class ProjectRenewer {
 public:
-    // In the extended mode the blocks of keys::extended are written too.
+    // In the extended mode the extended fields' blocks are written too.
     explicit ProjectRenewer(bool extended = false) : m_extended(extended) {}
 
     // The same list of structure lines, left as it was and with the same source as last
@@ -46,10 +46,23 @@ public:
     void forget() { m_valid = false; }
 
 private:
-    static constexpr std::size_t kBlocks = 9 + keys::extended.size();
-    std::size_t blockCount() const { return m_extended ? kBlocks : 9; }
+    // Blocks by index: the mode's fields in the table's order, then the structure and the
+    // menu.
+    static constexpr std::size_t kBlocks = kFieldCount + 2;
+    std::size_t fieldCount() const { return fieldsOf(m_extended).size(); }
+    std::size_t structureBlock() const { return fieldCount(); }
+    std::size_t menuBlock() const { return fieldCount() + 1; }
+    std::size_t blockCount() const { return fieldCount() + 2; }
+    bool isValueBlock(std::size_t block) const { return block < fieldCount(); }
+    QStringView keyOf(std::size_t block) const;
+    QString valueOf(const ProjectValues& values, std::size_t block) const;
+    using KeyPositions = std::array<qsizetype, kFieldCount + keys::fixed.size()>;
+    KeyPositions findAllKeys(const QStringList& text) const;
+    qsizetype positionOf(const KeyPositions& found, std::size_t block) const;
+    bool isRewrittenKey(const QString& line) const;
+    bool missesEnsuredKey(const KeyPositions& found) const;
     void ensureExtendedKeys(QStringList& text, const ProjectValues& values,
-                            std::array<qsizetype, keys::all.size()>& found) const;
+                            KeyPositions& found) const;
 
     void renewAll(QStringList& text, const ProjectValues& values, const QStringList& structureLines,
                   const MenuRecords& menu, const MenuHistory* history);

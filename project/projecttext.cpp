@@ -8,9 +8,12 @@
 namespace tz {
 
 bool isProjectKey(QStringView line) {
-    return keys::mayBeKey(line) &&
-           std::any_of(keys::all.begin(), keys::all.end(),
-                       [&](const QString* key) { return keys::same(line, *key); });
+    if (!keys::mayBeKey(line))
+        return false;
+    const auto same = [&](QStringView key) { return keys::same(line, key); };
+    return std::any_of(keys::fixed.begin(), keys::fixed.end(), same) ||
+           std::any_of(std::begin(kFields), std::end(kFields),
+                       [&](const ProjectField& field) { return same(field.key); });
 }
 
 qsizetype findKey(const QStringList& text, QStringView key) {
@@ -26,24 +29,18 @@ QStringList newProjectText(const QString& projectUid) {
     const QString rule(50, u'#');
     QString site = QStringLiteral("# Используйте ПО с сайта ") + addresses::publisherSite();
     site += QString(qMax<qsizetype>(0, 49 - site.size()), u' ') + u'#';
-    return {rule,
-            QStringLiteral("# Не рекомендуется изменять напрямую этот файл   #"),
-            site,
-            rule,
-            QString(),
-            QStringLiteral("# PROJECT INFO ###############################"),
-            keys::ProjectUID,
-            projectUid,
-            keys::Title,
-            keys::Description,
-            keys::CompanyName,
-            keys::CompanyURL,
-            keys::CompanyEMail,
-            keys::CompanyPhone,
-            keys::CompanyInfo,
-            keys::Structure,
-            keys::Menu,
-            keys::Finish};
+    QStringList text{rule,
+                     QStringLiteral("# Не рекомендуется изменять напрямую этот файл   #"),
+                     site,
+                     rule,
+                     QString(),
+                     QStringLiteral("# PROJECT INFO ###############################"),
+                     keys::ProjectUID,
+                     projectUid};
+    for (const ProjectField& field : fieldsOf(false))
+        text.append(field.key.toString());
+    text += {keys::Structure, keys::Menu, keys::Finish};
+    return text;
 }
 
 void ensureKey(QStringList& text, QString key) {

@@ -1,6 +1,21 @@
 #include "structure/menutreemodel.h"
 
-MenuTreeModel::MenuTreeModel(QObject* parent) : QAbstractItemModel(parent) {}
+#include "project/projectsession.h"
+
+MenuTreeModel::MenuTreeModel(tz::ProjectSession& session, QObject* parent)
+    : QAbstractItemModel(parent), m_session(session) {
+    connect(&session.model(), &tz::ProjectModel::treeAboutToBeReplaced, this,
+            &MenuTreeModel::beginResetModel);
+    connect(&session.model(), &tz::ProjectModel::treeReplaced, this, &MenuTreeModel::endResetModel);
+}
+
+const tz::MenuTree& MenuTreeModel::tree() const {
+    return m_session.model().tree();
+}
+
+tz::MenuTree& MenuTreeModel::editedTree() {
+    return m_session.model().tree();
+}
 
 tz::MenuNode* MenuTreeModel::node(const QModelIndex& index) const {
     return index.isValid() && index.model() == this
@@ -12,19 +27,14 @@ QModelIndex MenuTreeModel::indexOf(const tz::MenuNode* node) const {
     return node ? createIndex(node->row(), 0, const_cast<tz::MenuNode*>(node)) : QModelIndex();
 }
 
-void MenuTreeModel::replaceTree(tz::MenuTree tree) {
-    beginResetModel();
-    m_tree = std::move(tree);
-    endResetModel();
-}
-
 QModelIndex MenuTreeModel::addItem(const QModelIndex& parent, qint32 uid) {
     tz::MenuNode* under = node(parent);
     if (!under)
         return {};
     beginInsertRows(parent, under->childCount(), under->childCount());
-    tz::MenuNode* added = m_tree.addItem(under, uid);
+    tz::MenuNode* added = editedTree().addItem(under, uid);
     endInsertRows();
+    m_session.treeEdited(true);
     return indexOf(added);
 }
 
@@ -33,8 +43,9 @@ bool MenuTreeModel::removeItem(const QModelIndex& item) {
     if (!removed || !removed->parent() || removed->hasChildren())
         return false;
     beginRemoveRows(item.parent(), item.row(), item.row());
-    m_tree.removeItem(removed);
+    editedTree().removeItem(removed);
     endRemoveRows();
+    m_session.treeEdited(true);
     return true;
 }
 
@@ -47,22 +58,26 @@ QModelIndex MenuTreeModel::drop(const QModelIndex& dragged, const QModelIndex& t
     // the same afterwards all the same.
     const bool told =
         beginMoveRows(dragged.parent(), dragged.row(), dragged.row(), target, onto->childCount());
-    m_tree.drop(moved, onto);
+    editedTree().drop(moved, onto);
     if (told)
         endMoveRows();
+    m_session.treeEdited(true);
     return indexOf(moved);
 }
 
 void MenuTreeModel::setCaption(const QModelIndex& item, const QString& caption) {
     if (tz::MenuNode* edited = node(item)) {
-        m_tree.setCaption(edited, caption);
+        editedTree().setCaption(edited, caption);
         Q_EMIT dataChanged(item, item, {Qt::DisplayRole});
+        m_session.treeEdited(false);
     }
 }
 
 void MenuTreeModel::setDescription(const QModelIndex& item, const QString& description) {
-    if (tz::MenuNode* edited = node(item))
-        m_tree.setDescription(edited, description);
+    if (tz::MenuNode* edited = node(item)) {
+        editedTree().setDescription(edited, description);
+        m_session.treeEdited(false);
+    }
 }
 
 QModelIndex MenuTreeModel::index(int row, int column, const QModelIndex& parent) const {

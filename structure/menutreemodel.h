@@ -1,25 +1,28 @@
 #pragma once
 
-#include "structure/menutree.h"
+#include "project/menutree.h"
 
 #include <QAbstractItemModel>
 
-// The structure tree for Qt's item views: one column with each node's text, the root as
-// the one top-level item. The tree changes only through here, so that its views follow
-// each change as it happens instead of taking in a copy of the whole tree.
+namespace tz {
+class ProjectSession;
+} // namespace tz
+
+// The project's menu tree for Qt's item views: one column with each node's text, the root
+// as the one top-level item. The tree changes only through here, so that its views follow
+// each change as it happens instead of taking in a copy of the whole tree, and each change
+// goes on to the session, which rewrites the project text.
 class MenuTreeModel : public QAbstractItemModel {
     Q_OBJECT
 public:
-    explicit MenuTreeModel(QObject* parent = nullptr);
+    explicit MenuTreeModel(tz::ProjectSession& session, QObject* parent = nullptr);
 
-    const tz::MenuTree& tree() const { return m_tree; }
+    const tz::MenuTree& tree() const;
     // The node an index shows; null for an index of no node.
     tz::MenuNode* node(const QModelIndex& index) const;
     QModelIndex indexOf(const tz::MenuNode* node) const;
-    QModelIndex rootIndex() const { return indexOf(m_tree.root()); }
+    QModelIndex rootIndex() const { return indexOf(tree().root()); }
 
-    // Shows another tree in place of the one shown.
-    void replaceTree(tz::MenuTree tree);
     // The tree's edits (see MenuTree); each returns the index of the item concerned, or
     // an invalid one when the edit was refused.
     QModelIndex addItem(const QModelIndex& parent, qint32 uid);
@@ -37,5 +40,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    tz::MenuTree m_tree;
+    tz::MenuTree& editedTree();
+
+    tz::ProjectSession& m_session;
 };

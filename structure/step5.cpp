@@ -1,15 +1,12 @@
 #include "structure/step5.h"
 
-#include "app/tfrmmain.h"
 #include "pages/memotext.h"
-#include "pages/step4.h"
 #include "pages/uiseam.h"
+#include "project/projectsession.h"
 #include "project/random32.h"
 #include "structure/addmenuitem.h"
-#include "structure/menutreeloader.h"
 #include "structure/menutreemodel.h"
 #include "structure/menutreeview.h"
-#include "structure/step6.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -32,9 +29,9 @@ QString memoLines(const QString& text) {
 
 } // namespace
 
-TfrmStep5::TfrmStep5(TfrmMain& main)
-    : StructurePage(main, QStringLiteral("Создание Структуры Программы"), 317),
-      m_model(new MenuTreeModel(this)) {
+TfrmStep5::TfrmStep5(const PageContext& context, TfrmAddMenuItem* catalogue)
+    : StructurePage(context, QStringLiteral("Создание Структуры Программы"), 317),
+      m_model(new MenuTreeModel(session(), this)), m_catalogue(catalogue) {
     setObjectName(QStringLiteral("frmStep5"));
     uMenu->setModel(m_model);
     uMenu->allowDragging();
@@ -45,8 +42,7 @@ TfrmStep5::TfrmStep5(TfrmMain& main)
     QPalette palette = uMenu->palette();
     palette.setColor(QPalette::Highlight, palette.color(QPalette::Link));
     uMenu->setPalette(palette);
-    uMenu->setCurrentIndex(m_model->rootIndex());
-    uMenuChange();
+    showNewTree();
 
     connect(btnAddMenu, &QPushButton::clicked, this, &TfrmStep5::btnAddMenuClick);
     connect(btnDeleteMenu, &QPushButton::clicked, this, &TfrmStep5::btnDeleteMenuClick);
@@ -57,7 +53,7 @@ TfrmStep5::TfrmStep5(TfrmMain& main)
     connect(Button3, &QPushButton::clicked, this, &TfrmStep5::Button3Click);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep5::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep5::btnPrevClick);
-    connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep5::loadFromProject);
+    connect(&model(), &tz::ProjectModel::treeReplaced, this, &TfrmStep5::showNewTree);
 }
 
 // Taken apart later, by the base class, the view would report selection changes to a page
@@ -85,14 +81,12 @@ void TfrmStep5::btnAddMenuClick() {
     if (!parent)
         return;
     if (!tz::MenuTree::canAddUnder(parent)) {
-        main().seam().message(this, QStringLiteral("Превышен лимит вложенности."));
+        seam().message(this, QStringLiteral("Превышен лимит вложенности."));
         return;
     }
     const QModelIndex item = m_model->addItem(selected, tree().drawUid(tz::processRandom()));
     uMenu->fitLabel(item);
     uMenu->expandSubtree(selected);
-    main().Restructure();
-    main().TZrenew();
     uMenu->setCurrentIndex(item);
 }
 
@@ -102,13 +96,12 @@ void TfrmStep5::btnDeleteMenuClick() {
     if (!node || node == tree().root())
         return;
     if (node->hasChildren()) {
-        main().seam().message(
-            this, QStringLiteral("Вначале необходимо удалить вложенные пункты подменю"));
-    } else {
-        m_model->removeItem(selected);
+        seam().message(this, QStringLiteral("Вначале необходимо удалить вложенные пункты подменю"));
+        // The text is rewritten all the same, as after a deletion.
+        session().treeEdited(true);
+        return;
     }
-    main().Restructure();
-    main().TZrenew();
+    m_model->removeItem(selected);
 }
 
 void TfrmStep5::uMenuChange() {
@@ -160,8 +153,6 @@ void TfrmStep5::uMenuDragDrop(const QPoint& point) {
     uMenu->expand(target);
     uMenu->setCurrentIndex(moved);
     uMenu->fitLabel(moved);
-    main().Restructure();
-    main().TZrenew();
 }
 
 void TfrmStep5::MenuCaptionChange() {
@@ -172,7 +163,6 @@ void TfrmStep5::MenuCaptionChange() {
         return;
     m_model->setCaption(selected, MenuCaption->text());
     uMenu->fitLabel(selected);
-    main().TZrenew();
 }
 
 void TfrmStep5::MenuDescriptionChange() {
@@ -182,7 +172,6 @@ void TfrmStep5::MenuDescriptionChange() {
     if (!node || !node->record() || node->record()->Description == description)
         return;
     m_model->setDescription(selected, description);
-    main().TZrenew();
 }
 
 void TfrmStep5::selectItem(const tz::MenuNode* item) {
@@ -193,48 +182,23 @@ void TfrmStep5::selectItem(const tz::MenuNode* item) {
 }
 
 void TfrmStep5::Button3Click() {
-    TfrmAddMenuItem* catalogue = main().windows().addMenuItem;
-    if (!catalogue || catalogue->exec() != QDialog::Accepted)
+    if (!m_catalogue || m_catalogue->exec() != QDialog::Accepted)
         return;
-    const QList<QTreeWidgetItem*> chosen = catalogue->mMenu->selectedItems();
+    const QList<QTreeWidgetItem*> chosen = m_catalogue->mMenu->selectedItems();
     if (chosen.isEmpty())
         return;
     EditStandart->setText(QStringLiteral("[100000] ") + chosen.constFirst()->text(0));
     RadioButton2->setChecked(true);
 }
 
-// The tree of an opened project comes from its blocks, so that the next rewrite writes
-// back what the file held; a new project's empty blocks give the root alone. Nothing is
-// rewritten here.
-void TfrmStep5::loadFromProject() {
-    tz::LoadedMenuTree loaded = tz::loadMenuTreeSharing(main().ProjectText, tz::processRandom());
-    const bool wasLoading = std::exchange(main().Loading, true);
+void TfrmStep5::showNewTree() {
     {
         const QSignalBlocker blocker(uMenu->selectionModel());
-        m_model->replaceTree(std::move(loaded.tree));
         uMenu->expandWithChildren(m_model->rootIndex());
         uMenu->setCurrentIndex(m_model->rootIndex());
         uMenu->fitLabels();
     }
     uMenuChange();
-    main().Loading = wasLoading;
-    if (tree().hasItems() || loaded.hadStructureLines)
-        main().Restructure();
-    else
-        main().StructureLines.clear();
-    if (loaded.damaged) {
-        main().tell(
-            QStringLiteral("Структура программы в задании записана с ошибками. Пункты, которые "
-                           "удалось прочитать, восстановлены; при следующем изменении задания "
-                           "структура будет записана заново."));
-    }
-    if (loaded.flattened) {
-        main().tell(
-            QStringLiteral("В структуре программы в задании есть пункты глубже шестого уровня "
-                           "вложенности. Они перенесены на шестой уровень, их порядок и тексты "
-                           "сохранены; при следующем изменении задания структура будет записана "
-                           "заново."));
-    }
 }
 
 void TfrmStep5::showEvent(QShowEvent* event) {

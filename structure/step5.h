@@ -1,10 +1,10 @@
 #pragma once
 
-#include "project/projecttext.h"
-#include "structure/menutree.h"
+#include "project/menutree.h"
 #include "structure/structurepage.h"
 
 class MenuTreeModel;
+class TfrmAddMenuItem;
 class QModelIndex;
 class QStyleOptionViewItem;
 
@@ -13,20 +13,16 @@ class QStyleOptionViewItem;
 class TfrmStep5 : public StructurePage {
     Q_OBJECT
 public:
-    explicit TfrmStep5(TfrmMain& main);
+    // The catalogue is the dialog of standard functions that Button3 opens.
+    TfrmStep5(const PageContext& context, TfrmAddMenuItem* catalogue);
     ~TfrmStep5() override;
 
     const MenuTreeModel& menuModel() const { return *m_model; }
     const tz::MenuTree& tree() const;
-    // The items' records in tree order, root excluded, and the edits that led to them.
+    // The items' records in tree order, root excluded.
     tz::MenuRecords menuRecords() const { return tree().records(); }
-    const tz::MenuHistory& menuHistory() const { return tree().history(); }
     // One structure line per node, in reverse tree order (the root's line last).
     QStringList structureLines() const { return tree().structureLines(); }
-    // Brings lines made by this function up to date with the tree (see MenuTree).
-    void updateStructureLines(QStringList& lines, tz::StructureLinesState& state) const {
-        tree().updateStructureLines(lines, state);
-    }
     // Makes the item the selected one, shown and with its texts in the editors.
     void selectItem(const tz::MenuNode* item);
     // The record of an item of uMenu; null for the root.
@@ -49,8 +45,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void loadFromProject();
+    // Another project's tree is shown from its root, expanded.
+    void showNewTree();
     tz::MenuNode* selectedNode() const;
 
     MenuTreeModel* m_model;
+    TfrmAddMenuItem* m_catalogue;
 };

@@ -1,8 +1,7 @@
 #include "structure/step6.h"
 
-#include "app/tfrmmain.h"
-#include "pages/memotext.h"
-#include "pages/pageloader.h"
+#include "pages/fieldbinder.h"
+#include "project/projectsession.h"
 #include "structure/menutreeview.h"
 
 #include <QPlainTextEdit>
@@ -27,8 +26,8 @@ constexpr struct {
 
 } // namespace
 
-TfrmStep6::TfrmStep6(TfrmMain& main)
-    : StructurePage(main, QStringLiteral("Дополнительные Требования"), 337) {
+TfrmStep6::TfrmStep6(const PageContext& context)
+    : StructurePage(context, QStringLiteral("Дополнительные Требования"), 337) {
     setObjectName(QStringLiteral("frmStep6"));
     auto* model = new QStandardItemModel(this);
     for (const auto& requirement : kRequirements)
@@ -37,24 +36,23 @@ TfrmStep6::TfrmStep6(TfrmMain& main)
     uMenu->fitLabels();
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep6::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep6::btnPrevClick);
-    if (!main.extendedMode())
+    if (!extendedMode())
         return;
     // Nothing is added to or deleted from the two requirements.
     btnAddMenu->setEnabled(false);
     btnDeleteMenu->setEnabled(false);
+    m_binder = new FieldBinder(session(), this);
+    m_binder->bind(MenuDescription, &tz::ProjectValues::hardware);
     connect(uMenu->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TfrmStep6::uMenuChange);
-    connect(MenuDescription, &QPlainTextEdit::textChanged, this, &TfrmStep6::MenuDescriptionChange);
-    connect(&main, &TfrmMain::projectReplaced, this, &TfrmStep6::uMenuChange);
 }
 
-QString* TfrmStep6::chosenValue() const {
-    tz::ProjectValues& values = main().values();
+QString tz::ProjectValues::*TfrmStep6::chosenValue() const {
     switch (uMenu->currentIndex().row()) {
     case 0:
-        return &values.hardware;
+        return &tz::ProjectValues::hardware;
     case 1:
-        return &values.staff;
+        return &tz::ProjectValues::staff;
     default:
         return nullptr;
     }
@@ -62,7 +60,7 @@ QString* TfrmStep6::chosenValue() const {
 
 void TfrmStep6::showEvent(QShowEvent* event) {
     StructurePage::showEvent(event);
-    if (!event->spontaneous() && main().extendedMode())
+    if (!event->spontaneous() && extendedMode())
         FormShow();
 }
 
@@ -75,7 +73,7 @@ void TfrmStep6::FormShow() {
 }
 
 void TfrmStep6::uMenuChange() {
-    const QString* value = chosenValue();
+    const auto value = chosenValue();
     PanelMenu2->setVisible(value != nullptr);
     Hint1->setVisible(value == nullptr);
     if (!value)
@@ -84,15 +82,7 @@ void TfrmStep6::uMenuChange() {
         QString::fromUtf8(kRequirements[uMenu->currentIndex().row()].placeholder));
     MenuDescription->setAccessibleName(
         QString::fromUtf8(kRequirements[uMenu->currentIndex().row()].caption));
-    loadFields(main(), {{value, MenuDescription}});
-}
-
-void TfrmStep6::MenuDescriptionChange() {
-    QString* value = chosenValue();
-    if (main().Loading || !value)
-        return;
-    *value = memoText(MenuDescription);
-    main().TZrenew();
+    m_binder->rebind(MenuDescription, value);
 }
 
 void TfrmStep6::btnNextClick() {

@@ -52,8 +52,8 @@ void paintBase(QWidget* widget, QPalette::ColorRole base, QPalette::ColorRole te
 
 } // namespace
 
-StructurePage::StructurePage(TfrmMain& main, const QString& caption, int leftWidth)
-    : WizardPage(main, {caption}), uMenu(new MenuTreeView) {
+StructurePage::StructurePage(const PageContext& context, const QString& caption, int leftWidth)
+    : WizardPage(context, {caption}), uMenu(new MenuTreeView) {
     uMenu->setObjectName(QStringLiteral("uMenu"));
     uMenu->setAccessibleName(QStringLiteral("Структура меню программы"));
     uMenu->setHeaderHidden(true);

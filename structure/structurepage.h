@@ -34,5 +34,5 @@ public:
     QPlainTextEdit* Hint1 = nullptr;
 
 protected:
-    StructurePage(TfrmMain& main, const QString& caption, int leftWidth);
+    StructurePage(const PageContext& context, const QString& caption, int leftWidth);
 };

@@ -24,7 +24,7 @@ class HostileTest : public QObject {
     Q_OBJECT
 
     void openInWizard(WizardFixture& f, const QString& path) {
-        QVERIFY(f.main().openProject(path));
+        QVERIFY(f.open(path));
         f.w().step2->show();
     }
 
@@ -108,12 +108,12 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly));
             QVERIFY(file.resize(qint64(100) << 30));
         }
-        QVERIFY(!f.main().openProject(sparse));
+        QVERIFY(!f.open(sparse));
         QCOMPARE(f.seam.messages,
                  QStringList{QStringLiteral("Файл ") + sparse +
                              QStringLiteral(" слишком велик для технического задания: мастер "
                                             "открывает файлы до 512 МиБ и до 20 000 000 строк")});
-        QVERIFY(f.main().FileName.isEmpty());
+        QVERIFY(f.session().fileName().isEmpty());
 
         const QString lines = f.path(QStringLiteral("lines.tz"));
         writeFileBytes(lines, "#\r\n.Title\r\n\r\n.Description\r\n" +
@@ -153,7 +153,7 @@ private Q_SLOTS:
             f.w().step3owner->hide();
             f.w().step3owner->show();
             QCOMPARE(f.w().step3owner->prCompanyInfo->projectText(), typed);
-            f.main().TZrenew();
+            f.session().TZrenew();
             QVERIFY(f.main().TZSave());
             QCOMPARE(readFileBytes(path), saved);
         }
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(f.w().step3owner->prCompanyInfo->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(f.w().step3owner->prCompanyInfo->toPlainText().size(), 200000);
         QCOMPARE(f.w().step3owner->prCompanyName->text(), QStringLiteral("firm"));
-        f.main().TZrenew();
+        f.session().TZrenew();
         QVERIFY(f.main().TZSave());
         const QStringList saved = tz::parseProjectBytes(readFileBytes(path));
         QCOMPARE(saved.constLast(), QStringLiteral(".Finish"));
@@ -193,14 +193,14 @@ private Q_SLOTS:
         for (const QString& target :
              {QStringLiteral("/dev/full"), f.dir.path(), blocker + QStringLiteral("/below.tz")}) {
             f.seam.messages.clear();
-            f.main().ProjectText = tz::newProjectText(QStringLiteral("1"));
-            f.main().FileName = target;
+            f.session().TZnew();
+            f.session().moveTo(target);
             QVERIFY(!f.main().TZSave());
             QCOMPARE(
                 f.seam.messages,
                 QStringList{QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
                             target});
-            QCOMPARE(f.main().ProjectText.size(), 18);
+            QCOMPARE(f.session().text().size(), 18);
         }
         QCOMPARE(readFileBytes(blocker), QByteArray("x"));
     }
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QTest::mouseClick(f.w().step3os->btnPrev, Qt::LeftButton);
         QCOMPARE(f.seam.questions, QStringList{question});
         QCOMPARE(readFileBytes(path), other);
-        QCOMPARE(tz::singleValue(f.main().ProjectText, u".Title"), QStringLiteral("Моя работа"));
+        QCOMPARE(tz::singleValue(f.session().text(), u".Title"), QStringLiteral("Моя работа"));
         f.seam.choiceAnswers = {0};
         QTest::mouseClick(f.w().step2->btnPrev, Qt::LeftButton);
         QCOMPARE(f.seam.questions, (QStringList{question, question}));

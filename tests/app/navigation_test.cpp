@@ -1,5 +1,4 @@
 #include "app/tfrmmain.h"
-#include "docgen/step7.h"
 #include "online/step9.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
@@ -7,6 +6,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step7.h"
 #include "pages/step8.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
@@ -52,20 +52,20 @@ class NavigationTest : public QObject {
     void openAt(WizardFixture& f, QWidget* page) {
         const QString path = f.path(QStringLiteral("nav.tz"));
         writeFileBytes(path, projectBytes(tz::newProjectText(QStringLiteral("1"))));
-        QVERIFY(f.main().openProject(path));
+        QVERIFY(f.open(path));
         page->show();
     }
 
     // Presses a button and checks that exactly the target is visible afterwards and that
     // the project file was written by the change.
     void press(WizardFixture& f, QPushButton* button, QWidget* target) {
-        QFile::remove(f.main().FileName);
+        QFile::remove(f.session().fileName());
         QWidget* from = button->window();
         from->move(123, 45);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(f.visiblePage(), target);
         QCOMPARE(target->pos(), QPoint(123, 45));
-        QVERIFY2(QFile::exists(f.main().FileName), "the page change saves the project");
+        QVERIFY2(QFile::exists(f.session().fileName()), "the page change saves the project");
     }
 
 private Q_SLOTS:
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         WizardFixture f({QStringLiteral("--extended"), path});
         Windows& w = f.w();
-        QCOMPARE(f.main().FileName, path);
+        QCOMPARE(f.session().fileName(), path);
         QVERIFY(f.main().extendedMode());
         f.start();
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
@@ -157,7 +157,7 @@ private Q_SLOTS:
         press(f, w.step4->btnPrev, w.step3approval);
         press(f, w.step3approval->btnNext, w.step4);
         QVERIFY(!w.step4->checkMenu->isChecked());
-        QVERIFY(f.main().openProject(path));
+        QVERIFY(f.open(path));
         w.step4->hide();
         w.step4->show();
         QVERIFY(w.step4->checkMenu->isChecked());
@@ -175,7 +175,7 @@ private Q_SLOTS:
         WizardFixture f;
         Windows& w = f.w();
         openAt(f, w.step2);
-        const QByteArray before = readFileBytes(f.main().FileName);
+        const QByteArray before = readFileBytes(f.session().fileName());
         w.step2->PrTitle->setText(QString(20000, u'я'));
         w.step2->PrDescription->setPlainText(QStringLiteral("D"));
         {
@@ -183,16 +183,16 @@ private Q_SLOTS:
             QTest::mouseClick(w.step2->btnNext, Qt::LeftButton);
         }
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step3os));
-        QCOMPARE(readFileBytes(f.main().FileName), before);
+        QCOMPARE(readFileBytes(f.session().fileName()), before);
         QCOMPARE(f.seam.messages,
                  QStringList{QStringLiteral("Ошибка записи. Не удается сохранить задание в файл ") +
-                             f.main().FileName});
-        QVERIFY(f.main().ProjectText.contains(QString(20000, u'я')));
+                             f.session().fileName()});
+        QVERIFY(f.session().text().contains(QString(20000, u'я')));
     }
 
     void withoutAFileNothingIsSavedOrShown() {
         WizardFixture f;
-        f.main().ProjectText = tz::newProjectText(QStringLiteral("1"));
+        f.session().TZnew();
         QVERIFY(f.main().TZSave());
         QVERIFY(f.seam.messages.isEmpty());
     }
@@ -206,7 +206,7 @@ private Q_SLOTS:
         QTest::mouseClick(w.step2->btnNext, Qt::LeftButton);
         QCOMPARE(f.seam.messages.size(), 1);
         QVERIFY(f.seam.messages.constFirst().contains(QStringLiteral("😀\u4E2D")));
-        QVERIFY(readFileBytes(f.main().FileName).contains("\xD1\xEA\xEB\xE0\xE4 ? ?"));
+        QVERIFY(readFileBytes(f.session().fileName()).contains("\xD1\xEA\xEB\xE0\xE4 ? ?"));
         // The same characters are not reported again at every page change.
         QTest::mouseClick(w.step3os->btnNext, Qt::LeftButton);
         QCOMPARE(f.seam.messages.size(), 1);
@@ -220,7 +220,8 @@ private Q_SLOTS:
         w.step2->PrTitle->setText(QStringLiteral("Последняя правка"));
         w.step2->close();
         QCOMPARE(quit.count(), 1);
-        QVERIFY(readFileBytes(f.main().FileName).contains("\xCF\xEE\xF1\xEB\xE5\xE4\xED\xFF\xFF"));
+        QVERIFY(
+            readFileBytes(f.session().fileName()).contains("\xCF\xEE\xF1\xEB\xE5\xE4\xED\xFF\xFF"));
     }
 
     void aCloseWhoseSaveFailsLetsTheUserChoose() {
@@ -228,7 +229,7 @@ private Q_SLOTS:
         Windows& w = f.w();
         openAt(f, w.step3os);
         const QString gone = f.path(QStringLiteral("unplugged/p.tz"));
-        f.main().FileName = gone;
+        f.session().moveTo(gone);
         QSignalSpy quit(&f.main(), &TfrmMain::quitRequested);
         // Cancel (also the answer to Escape) keeps the program open.
         w.step3os->close();
@@ -244,12 +245,12 @@ private Q_SLOTS:
         w.step3os->close();
         QCOMPARE(quit.count(), 1);
         QCOMPARE(f.seam.fileRequests.constLast().file.fileName, gone);
-        QCOMPARE(f.main().FileName, other + QStringLiteral(".tz"));
-        QCOMPARE(tz::loadProjectFile(f.main().FileName).text, f.main().ProjectText);
+        QCOMPARE(f.session().fileName(), other + QStringLiteral(".tz"));
+        QCOMPARE(tz::loadProjectFile(f.session().fileName()).text, f.session().text());
         // Closing without saving ends it too.
-        f.main().FileName = gone;
+        f.session().moveTo(gone);
         f.seam.choiceAnswers = {1};
-        QVERIFY(f.main().requestQuit(w.step3os));
+        QVERIFY(f.main().requestQuit(*w.step3os));
         QCOMPARE(quit.count(), 2);
     }
 
@@ -262,17 +263,18 @@ private Q_SLOTS:
         QVERIFY(f.seam.messages.isEmpty());
     }
 
-    void aRewriteWhileLoadingChangesNothing() {
+    // A title that begins with "." (written escaped by hand) is shown as it is: filling the
+    // page rewrites nothing and strips nothing.
+    void fillingAPageChangesNothing() {
         WizardFixture f;
         Windows& w = f.w();
-        openAt(f, w.step2);
-        const QStringList before = f.main().ProjectText;
-        f.main().Loading = true;
-        w.step2->PrTitle->setText(QStringLiteral("..abc"));
-        f.main().TZrenew();
-        f.main().Loading = false;
-        QCOMPARE(f.main().ProjectText, before);
+        QStringList lines = tz::newProjectText(QStringLiteral("1"));
+        lines.insert(lines.indexOf(".Title") + 1, QStringLiteral("\\..abc"));
+        QVERIFY(f.openLines(lines));
+        const QStringList before = f.session().text();
+        w.step2->show();
         QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("..abc"));
+        QCOMPARE(f.session().text(), before);
     }
 
     void leadingDotsAreRemovedFromTheTitleAndPurposeAsTheyAreTyped() {
@@ -284,10 +286,10 @@ private Q_SLOTS:
         QCOMPARE(w.step2->PrTitle->text(), QString());
         w.step2->PrTitle->setText(QStringLiteral("..Склад"));
         QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("Склад"));
-        QCOMPARE(tz::valueLines(f.main().ProjectText, u".Title"), QStringList{"Склад"});
+        QCOMPARE(tz::valueLines(f.session().text(), u".Title"), QStringList{"Склад"});
         typeText(w.step2->PrDescription, QStringLiteral("Первая\n..вторая"));
         QCOMPARE(w.step2->PrDescription->toPlainText(), QStringLiteral("Первая\nвторая"));
-        QCOMPARE(tz::valueLines(f.main().ProjectText, u".Description"),
+        QCOMPARE(tz::valueLines(f.session().text(), u".Description"),
                  QStringList{"Первая\r\nвторая"});
     }
 };

@@ -38,14 +38,14 @@ private Q_SLOTS:
         f.start();
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
         QVERIFY(!f.main().TimerStart->isActive());
-        QVERIFY(f.main().ProjectText.isEmpty());
-        QVERIFY(f.main().FileName.isEmpty());
+        QVERIFY(f.session().text().isEmpty());
+        QVERIFY(f.session().fileName().isEmpty());
         QVERIFY(f.w().step1->btnNewTZ->isChecked());
     }
 
     void theTimerWaitsUntilTheFirstPagesExist() {
         ScriptedSeam seam;
-        TfrmMain alone(seam);
+        TfrmMain alone(seam, false);
         alone.TimerStart->start();
         QMetaObject::invokeMethod(alone.TimerStart, "timeout", Qt::DirectConnection);
         QVERIFY(alone.TimerStart->isActive());
@@ -58,14 +58,14 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("Проект-ABC.tz"));
         writeFileBytes(path, projectBytes(sampleProject()));
         WizardFixture f({path, QStringLiteral("/second/is/ignored.tz")});
-        QCOMPARE(f.main().FileName, path);
+        QCOMPARE(f.session().fileName(), path);
         f.start();
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step2));
         QCOMPARE(f.w().step2->PrTitle->text(), QStringLiteral("Склад"));
         QCOMPARE(f.w().step2->PrDescription->toPlainText(), QStringLiteral("Учёт\nтоваров"));
         QCOMPARE(f.w().step1->prFilename->text(), path);
         QVERIFY(f.w().step1->btnOldTZ->isChecked());
-        QCOMPARE(f.main().ProjectUID, QStringLiteral("20061113123456654321"));
+        QCOMPARE(f.session().projectUid(), QStringLiteral("20061113123456654321"));
         QCOMPARE(f.main().windowTitle(),
                  QStringLiteral("Техническое Задание к Программе \"Склад\""));
         // Every page that shows project values was filled at once.
@@ -83,7 +83,7 @@ private Q_SLOTS:
         WizardFixture f({QStringLiteral("./../проекты/склад.tz")});
         QDir::setCurrent(before);
         const QString full = QDir(dir.path()).canonicalPath() + QStringLiteral("/проекты/склад.tz");
-        QCOMPARE(f.main().FileName, full);
+        QCOMPARE(f.session().fileName(), full);
         f.start();
         QCOMPARE(f.w().step1->prFilename->text(), full);
     }
@@ -96,13 +96,13 @@ private Q_SLOTS:
             WizardFixture f({shortFile});
             f.start();
             QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
-            QCOMPARE(f.main().FileName, shortFile);
+            QCOMPARE(f.session().fileName(), shortFile);
         }
 
         WizardFixture missing({dir.filePath(QStringLiteral("missing.tz"))});
         missing.start();
         QCOMPARE(missing.visiblePage(), static_cast<QWidget*>(missing.w().step1));
-        QVERIFY(missing.main().FileName.isEmpty());
+        QVERIFY(missing.session().fileName().isEmpty());
         QVERIFY(missing.seam.messages.isEmpty());
     }
 
@@ -113,7 +113,7 @@ private Q_SLOTS:
         WizardFixture f({image});
         f.start();
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
-        QVERIFY(f.main().FileName.isEmpty());
+        QVERIFY(f.session().fileName().isEmpty());
         QCOMPARE(f.seam.messages, QStringList{QStringLiteral("Файл ") + image +
                                               QStringLiteral(" не является техническим заданием")});
     }
@@ -148,7 +148,7 @@ private Q_SLOTS:
             WizardFixture second({path});
             second.start();
             QCOMPARE(second.visiblePage(), static_cast<QWidget*>(second.w().step1));
-            QVERIFY(second.main().ProjectText.isEmpty());
+            QVERIFY(second.session().text().isEmpty());
             QCOMPARE(second.seam.messages, QStringList{refused});
             // The open dialog of the first page meets the same lock.
             second.w().step1->btnOldTZ->setChecked(true);
@@ -167,7 +167,7 @@ private Q_SLOTS:
         writeFileBytes(lock, QByteArray::number(pid) + "\ntzwizard\n" +
                                  QSysInfo::machineHostName().toUtf8() + '\n');
         WizardFixture after({path});
-        QCOMPARE(after.main().FileName, path);
+        QCOMPARE(after.session().fileName(), path);
         QVERIFY(after.seam.messages.isEmpty());
     }
 
@@ -209,7 +209,7 @@ private Q_SLOTS:
         const QDateTime since = QFileInfo(lockFile).lastModified();
         WizardFixture f;
         f.seam.choiceAnswers = answers;
-        QCOMPARE(f.main().openProject(path), opens);
+        QCOMPARE(f.open(path), opens);
         QVERIFY(f.seam.messages.isEmpty());
         QCOMPARE(f.seam.questions.size(), answers.size());
         if (lock == u"host") {
@@ -224,7 +224,7 @@ private Q_SLOTS:
         } else if (opens) {
             // The project is this wizard's now.
             WizardFixture second;
-            QVERIFY(!second.main().openProject(path));
+            QVERIFY(!second.open(path));
             QCOMPARE(second.seam.messages,
                      QStringList{QStringLiteral("Проект ") + path +
                                  QStringLiteral(" уже открыт в другом окне мастера")});
@@ -249,9 +249,9 @@ private Q_SLOTS:
                 qunsetenv("XDG_RUNTIME_DIR");
         });
         WizardFixture first({path});
-        QCOMPARE(first.main().FileName, path);
+        QCOMPARE(first.session().fileName(), path);
         WizardFixture second;
-        QVERIFY(!second.main().openProject(link));
+        QVERIFY(!second.open(link));
         QCOMPARE(second.seam.messages,
                  QStringList{QStringLiteral("Проект ") + link +
                              QStringLiteral(" уже открыт в другом окне мастера")});
@@ -292,7 +292,7 @@ private Q_SLOTS:
         auto main = createWizard(seam, {path});
         qputenv("XDG_DATA_HOME", oldData);
         qputenv("XDG_CONFIG_HOME", oldConfig);
-        QCOMPARE(main->FileName, path);
+        QCOMPARE(main->session().fileName(), path);
         QMetaObject::invokeMethod(main->TimerStart, "timeout", Qt::DirectConnection);
         QVERIFY(main->windows().step2->isVisible());
         QCOMPARE(main->windows().step2->PrTitle->text(), QStringLiteral("Склад"));

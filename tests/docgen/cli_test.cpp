@@ -1,5 +1,5 @@
-#include "docgen/step7.h"
 #include "pages/step2.h"
+#include "pages/step7.h"
 #include "project/codec1251.h"
 #include "wizardfixture.h"
 

@@ -18,9 +18,7 @@ namespace {
 
 DocBuffer build(int mode, const DocumentInputs& inputs) {
     DocBuffer doc;
-    DocMode = mode;
-    BuildDocument(doc, inputs);
-    DocMode = DocModeNone;
+    BuildDocument(doc, mode, inputs);
     return doc;
 }
 
@@ -42,7 +40,6 @@ TEST(Document, HtmlMatchesTheReferenceDocument) {
     QFile golden(QStringLiteral(TZ_DOCGEN_TEST_DATA "/calculator.html"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << "tests/docgen/data/calculator.html";
     EXPECT_EQ(documentBytes(DocFormat::Html, kCalculator), golden.readAll());
-    DocMode = DocModeNone;
 }
 
 namespace {
@@ -129,13 +126,13 @@ TEST(ExtendedDocument, EveryValueStandsWhereItBelongs) {
              v.companyPhone = QStringLiteral("+7 495 000-00-00");
              v.companyInfo = QStringLiteral("Первая\r\n\r\nвторая");
              v.customer = QStringLiteral("АО «Заказчик»");
-             v.agreedBy = {QStringLiteral("Директор АО «Заказчик»"),
-                           QStringLiteral("И. И. Иванов")};
-             v.approvedBy = {QStringLiteral("Директор ООО «Ромашка»"),
-                             QStringLiteral("П. П. Петров")};
+             v.agreedPosition = QStringLiteral("Директор АО «Заказчик»");
+             v.agreedName = QStringLiteral("И. И. Иванов");
+             v.approvedPosition = QStringLiteral("Директор ООО «Ромашка»");
+             v.approvedName = QStringLiteral("П. П. Петров");
              v.designation = QStringLiteral("RU.12345678.00001-01");
              v.basis = QStringLiteral("Договор № 7\r\nот 1 марта");
-             v.os = {QStringLiteral("Windows 11"), QStringLiteral("Astra Linux")};
+             v.os = QStringLiteral("Windows 11\r\nAstra Linux");
              v.osOther = QStringLiteral("РЕД ОС 7.3");
              v.hardware = QStringLiteral("Сканер штрихкодов");
              v.staff = QStringLiteral("Кладовщик\r\nБухгалтер");
@@ -252,9 +249,7 @@ TEST(Document, SeveralPurposeLinesAreOneElement) {
 TEST(Document, SecondBuildStartsFromAnEmptyBuffer) {
     DocBuffer doc;
     const auto buildInto = [&doc](int mode) {
-        DocMode = mode;
-        BuildDocument(doc, kCalculator);
-        DocMode = DocModeNone;
+        BuildDocument(doc, mode, kCalculator);
         return doc;
     };
     const QStringList html = buildInto(DocModeHtml).texts();
@@ -276,7 +271,6 @@ TEST(HtmlOutput, CrLfAfterEveryLineAndReferencesForWhatTheCodePageLacks) {
     EXPECT_EQ(escapeHtmlText(QString(QChar(0xD800))), QStringLiteral("&#65533;"));
     const QByteArray bytes =
         documentBytes(DocFormat::Html, {{QStringLiteral("Ω"), QStringLiteral("😀")}});
-    DocMode = DocModeNone;
     EXPECT_FALSE(bytes.contains('?'));
 }
 

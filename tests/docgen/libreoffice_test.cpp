@@ -2,7 +2,6 @@
 #include "docgen/docwriter.h"
 #include "docgen/extendedcontent.h"
 #include "docgen/extendeddocument.h"
-#include "docgen/pageddocument.h"
 #include "docgen/projectexport.h"
 #include "project/codec1251.h"
 #include "project/projectfile.h"
@@ -235,10 +234,10 @@ private Q_SLOTS:
         QFETCH(QString, format);
         QTemporaryDir dir;
         const tz::DocumentInputs inputs{{title, description}, QStringLiteral("1")};
-        const QByteArray bytes = tz::documentBytes(*tz::docFormatNamed(format), inputs);
+        const tz::DocFormat id = *tz::docFormatNamed(format);
+        const QByteArray bytes = tz::documentBytes(id, inputs);
         tz::DocBuffer doc;
-        tz::BuildDocument(doc, inputs);
-        tz::DocMode = tz::DocModeNone;
+        tz::BuildDocument(doc, tz::formatRow(id).docMode, inputs);
         const QString path = dir.filePath(QStringLiteral("document.") + format);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -286,7 +285,7 @@ private Q_SLOTS:
                                 QStringLiteral("/examples/servicecenter.tz");
         QTemporaryDir dir;
         const QString document = dir.filePath(QStringLiteral("example.") + format);
-        QCOMPARE(tz::exportDocument(example, document, QString(), {true, tz::writePdf}), QString());
+        QCOMPARE(tz::exportDocument(example, document, QString(), {true}), QString());
         QString pdf = document;
         if (format != QLatin1String("pdf")) {
             pdf = dir.filePath(QStringLiteral("out/example.pdf"));

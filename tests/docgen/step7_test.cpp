@@ -1,10 +1,10 @@
 #include "docgen/docformat.h"
 #include "docgen/docwriter.h"
-#include "docgen/step7.h"
 #include "pages/step2.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step7.h"
 #include "pages/step8.h"
 #include "project/addresses.h"
 #include "wizardfixture.h"
@@ -43,8 +43,8 @@ class Step7Test : public QObject {
 
     // A fixture showing the document page for a project of the given file name.
     void prepare(WizardFixture& f, const QString& projectFile) {
-        f.main().FileName = projectFile;
-        f.main().ProjectUID = QStringLiteral("20260108123456654321");
+        QVERIFY(f.openLines({"#", ".ProjectUID", "20260108123456654321", ".Finish"}));
+        f.session().moveTo(projectFile);
         f.w().step7->show();
     }
 
@@ -56,8 +56,7 @@ class Step7Test : public QObject {
         const QByteArray bytes = tz::documentBytes(
             format, {{step2->PrTitle->text(),
                       step2->PrDescription->toPlainText().replace(u'\n', QStringLiteral("\r\n"))},
-                     f.main().ProjectUID});
-        tz::DocMode = tz::DocModeNone;
+                     f.session().projectUid()});
         return bytes;
     }
 

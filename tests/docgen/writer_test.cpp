@@ -8,13 +8,6 @@ using namespace tz;
 
 namespace {
 
-// Sets DocMode for one test and puts back the start value afterwards.
-class Mode {
-public:
-    explicit Mode(int mode) { DocMode = mode; }
-    ~Mode() { DocMode = DocModeNone; }
-};
-
 struct OperationCase {
     const char* name;
     std::function<void(DocWriter&, const QString&)> call;
@@ -41,10 +34,9 @@ TextAttributes attributes(int sizePt, bool bold = false) {
 
 TEST(DocWriter, WritesNothingOutsideTheTwoModes) {
     for (const int mode : {DocModeNone, 3, -1}) {
-        Mode m(mode);
         DocBuffer doc;
         doc.append(QStringLiteral("earlier"));
-        DocWriter writer(doc);
+        DocWriter writer(doc, mode);
         writer.AddHeader(QStringLiteral("Т"), QStringLiteral("1"));
         for (const OperationCase& op : kOperations)
             op.call(writer, QStringLiteral("текст"));
@@ -57,18 +49,17 @@ TEST(DocWriter, WritesNothingOutsideTheTwoModes) {
 TEST(DocWriter, EachOperationWritesItsLinesInBothModes) {
     for (const OperationCase& op : kOperations) {
         for (const QString& text : {QString(), QStringLiteral("раз\r\nдва\nтри <b>&amp;")}) {
-            Mode html(DocModeHtml);
             DocBuffer doc;
-            DocWriter writer(doc);
-            op.call(writer, text);
+            DocWriter html(doc, DocModeHtml);
+            op.call(html, text);
             QStringList expected = op.html;
             expected.replaceInStrings(QStringLiteral("%"), text);
             EXPECT_EQ(doc.texts(), expected) << op.name;
 
-            DocMode = DocModeRichText;
+            DocWriter rich(doc, DocModeRichText);
             doc.clear();
             doc.current = {QStringLiteral("Arial"), 0xff0000, 7, true};
-            op.call(writer, text);
+            op.call(rich, text);
             expected = text.isEmpty() ? QStringList{QString()}
                                       : QStringList{"раз", "два", QStringLiteral("три <b>&amp;")};
             if (op.richEmptyLinesAround)
@@ -81,10 +72,10 @@ TEST(DocWriter, EachOperationWritesItsLinesInBothModes) {
 }
 
 TEST(DocWriter, HtmlHeaderEscapesTheUsersTexts) {
-    Mode m(DocModeHtml);
     DocBuffer doc;
-    DocWriter(doc).AddHeader(QStringLiteral("Калькулятор <Про> & \"Ко\" Ω 😀"),
-                             QStringLiteral("1\"><script>"));
+    DocWriter(doc, DocModeHtml)
+        .AddHeader(QStringLiteral("Калькулятор <Про> & \"Ко\" Ω 😀"),
+                   QStringLiteral("1\"><script>"));
     ASSERT_EQ(doc.lines().size(), 11);
     const QString title =
         QStringLiteral("Калькулятор &lt;Про&gt; &amp; &quot;Ко&quot; &#937; &#128512;");
@@ -97,9 +88,8 @@ TEST(DocWriter, HtmlHeaderEscapesTheUsersTexts) {
 }
 
 TEST(DocWriter, RichTextHeaderIsABoldTitleAndBoldEndsWithIt) {
-    Mode m(DocModeRichText);
     DocBuffer doc;
-    DocWriter writer(doc);
+    DocWriter writer(doc, DocModeRichText);
     writer.AddHeader(QStringLiteral("<Про> & \"Ко\""), QStringLiteral("123"));
     writer.AddH2(QStringLiteral("Содержание"));
     ASSERT_EQ(doc.lines().size(), 7);

@@ -69,7 +69,8 @@ void ExchangeTest::submissionOnTheWire() {
         QString(),
         QStringLiteral(".Finish"),
     };
-    f.wizard.main().ProjectText = project;
+    QVERIFY(f.wizard.openLines(project));
+    const QStringList opened = f.wizard.session().text();
     f.pressButton1();
     QTRY_COMPARE_WITH_TIMEOUT(f.logLines().size(), 2, 5000);
 
@@ -92,7 +93,7 @@ void ExchangeTest::submissionOnTheWire() {
                                 "&.Finish";
     QCOMPARE(post.body, expected);
     QCOMPARE(post.header("Content-Length"), QByteArray::number(expected.size()));
-    QCOMPARE(f.wizard.main().ProjectText, project);
+    QCOMPARE(f.wizard.session().text(), opened);
 
     const QStringList lines = f.logLines();
     QVERIFY(isStampSince(stampOf(lines.at(0)), f.openedAt));
@@ -102,7 +103,7 @@ void ExchangeTest::submissionOnTheWire() {
 void ExchangeTest::pollsOnTheWireAndRepliesVerbatim() {
     int polls = 0;
     BuildPageFixture f;
-    f.wizard.main().ProjectUID = QStringLiteral("20261208123456654321");
+    QVERIFY(f.wizard.openLines({"#", ".ProjectUID", "20261208123456654321", ".Finish"}));
     f.server.respond = [&polls](const Request& request) {
         if (request.method == "POST")
             return answer(200, "thrown away", "Set-Cookie: sid=abc42; Path=/\r\n");
@@ -144,7 +145,7 @@ void ExchangeTest::pollsOnTheWireAndRepliesVerbatim() {
 
 void ExchangeTest::pollWithoutProjectIdentifier() {
     BuildPageFixture f;
-    QVERIFY(f.wizard.main().ProjectUID.isEmpty());
+    QVERIFY(f.wizard.session().projectUid().isEmpty());
     f.pressButton1();
     QTRY_VERIFY_WITH_TIMEOUT(f.count("GET") >= 1, 5000);
     f.back();

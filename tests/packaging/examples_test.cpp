@@ -1,4 +1,5 @@
 #include "project/codec1251.h"
+#include "project/projectfields.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 

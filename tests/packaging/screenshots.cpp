@@ -3,7 +3,6 @@
 // one. Usage: tz_screenshots EXAMPLE.tz OUTPUT_FOLDER EXTENDED_EXAMPLE.tz
 #include "app/appicon.h"
 #include "app/application.h"
-#include "docgen/step7.h"
 #include "online/step9.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
@@ -11,6 +10,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step7.h"
 #include "pages/step8.h"
 #include "structure/menutreemodel.h"
 #include "structure/menutreeview.h"

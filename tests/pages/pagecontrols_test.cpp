@@ -149,15 +149,15 @@ private Q_SLOTS:
         writeFileBytes(path, projectBytes({"#", ".CompanyName", "Первая", "Вторая", ".CompanyURL",
                                            "url", ".CompanyEMail", "mail", ".CompanyInfo", "a", "b",
                                            "c", ".Finish"}));
-        QVERIFY(f.main().openProject(path));
-        const QStringList before = f.main().ProjectText;
+        QVERIFY(f.open(path));
+        const QStringList before = f.session().text();
         p->show();
         QCOMPARE(p->prCompanyName->text(), QStringLiteral("Вторая"));
         QCOMPARE(p->prCompanyURL->text(), QStringLiteral("url"));
         QCOMPARE(p->prCompanyEMail->text(), QStringLiteral("mail"));
         QCOMPARE(p->prCompanyPhone->text(), QString());
         QCOMPARE(p->prCompanyInfo->toPlainText(), QStringLiteral("a\nb\nc"));
-        QCOMPARE(f.main().ProjectText, before);
+        QCOMPARE(f.session().text(), before);
         QCOMPARE(p->prCompanyName->width(), 532);
         QCOMPARE(p->prCompanyURL->width(), 255);
         QCOMPARE(p->Label6->buddy(), static_cast<QWidget*>(p->prCompanyInfo));
@@ -169,7 +169,7 @@ private Q_SLOTS:
         const QString path = f.path(QStringLiteral("first.tz"));
         writeFileBytes(path,
                        projectBytes({".Title", "x", ".Description", "d1", "d2", "d3", ".Finish"}));
-        QVERIFY(f.main().openProject(path));
+        QVERIFY(f.open(path));
         f.w().step2->show();
         QCOMPARE(f.w().step2->PrTitle->text(), QString());
         QCOMPARE(f.w().step2->PrDescription->toPlainText(), QStringLiteral("d1\nd2\nd3"));

@@ -1,10 +1,10 @@
-#include "docgen/step7.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
 #include "pages/step3approval.h"
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step7.h"
 #include "project/codec1251.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(dialog.file.confirmOverwrite);
 
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
-        QCOMPARE(f.main().FileName, path);
+        QCOMPARE(f.session().fileName(), path);
         QCOMPARE(readFileBytes(path), projectBytes(newProjectLines(todayUid())));
         QCOMPARE(w.step1->prFilename->text(), path);
         QVERIFY(w.step1->btnOldTZ->isChecked());
@@ -158,7 +158,7 @@ private Q_SLOTS:
             QCOMPARE(f.seam.messages.size(), 1);
             QVERIFY(f.seam.messages.constFirst().contains(
                 QStringLiteral("«RU.1234» записано неверно")));
-            QCOMPARE(f.main().values().designation, QStringLiteral("RU.1234"));
+            QCOMPARE(f.session().model().values().designation, QStringLiteral("RU.1234"));
             typeText(approval->prDesignation, QStringLiteral("5678.00001-01"));
             QVERIFY(approval->DesignationHint->isHidden());
             typeText(approval->prBasis, QStringLiteral("Договор № 5\nот 01.12.2026"));
@@ -263,7 +263,7 @@ private Q_SLOTS:
     void theTitlePageAsksForTitleThenPurpose() {
         WizardFixture f;
         Windows& w = f.w();
-        f.main().ProjectText = newProjectLines(QStringLiteral("1"));
+        f.session().TZnew();
         w.step2->show();
         click(w.step2->btnNext);
         click(w.step2->btnNext);
@@ -331,7 +331,7 @@ private Q_SLOTS:
         w.step1->btnNewTZ->setChecked(true);
         f.seam.fileAnswers = {f.path(QStringLiteral("two.tz"))};
         click(w.step1->btnNext);
-        QCOMPARE(f.main().FileName, f.path(QStringLiteral("two.tz")));
+        QCOMPARE(f.session().fileName(), f.path(QStringLiteral("two.tz")));
         QCOMPARE(w.step2->PrTitle->text(), QString());
         QCOMPARE(w.step2->PrDescription->toPlainText(), QString());
         QCOMPARE(tz::valueLines(fileLines(f.path(QStringLiteral("one.tz"))), u".Title"),
@@ -359,8 +359,8 @@ private Q_SLOTS:
         f.start();
         QTest::mouseClick(f.w().step1->btnNext, Qt::LeftButton);
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step1));
-        QVERIFY(f.main().FileName.isEmpty());
-        QVERIFY(f.main().ProjectText.isEmpty());
+        QVERIFY(f.session().fileName().isEmpty());
+        QVERIFY(f.session().text().isEmpty());
     }
 
     void openingAnExistingProject() {
@@ -380,7 +380,7 @@ private Q_SLOTS:
         click(w.step1->btnNext);
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
         QCOMPARE(w.step2->PrTitle->text(), QStringLiteral("Есть"));
-        QCOMPARE(f.main().ProjectUID, QStringLiteral("20050505123123456456"));
+        QCOMPARE(f.session().projectUid(), QStringLiteral("20050505123123456456"));
         // The page change wrote the text just loaded back to the file, unchanged.
         QCOMPARE(fileLines(path), (QStringList{"#", ".ProjectUID", "20050505123123456456", ".Title",
                                                "Есть", ".Description", "Текст", ".Finish"}));
@@ -423,9 +423,9 @@ private Q_SLOTS:
                               QStringLiteral("Файл ") + image +
                                   QStringLiteral(" не является техническим заданием")}));
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step1));
-        QCOMPARE(f.main().FileName, f.path(QStringLiteral("mine.tz")));
+        QCOMPARE(f.session().fileName(), f.path(QStringLiteral("mine.tz")));
         QCOMPARE(readFileBytes(image), QByteArray("\x89PNG\r\n\x1a\n\0\0IHDR", 14));
-        QCOMPARE(tz::valueLines(f.main().ProjectText, u".Title"), QStringList{"Моё"});
+        QCOMPARE(tz::valueLines(f.session().text(), u".Title"), QStringList{"Моё"});
     }
 
     void anEmptyFileAndATruncatedProjectStillOpen() {
@@ -438,14 +438,14 @@ private Q_SLOTS:
         w.step1->prFilename->setText(empty);
         click(w.step1->btnNext);
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step2));
-        QCOMPARE(f.main().FileName, empty);
+        QCOMPARE(f.session().fileName(), empty);
 
         const QString cut = f.path(QStringLiteral("cut.tz"));
         writeFileBytes(cut, QByteArray("#\r\n.Title\r\nНачало\r\n.Finish\r\n\0\0\0garbage", 40));
         click(w.step2->btnPrev);
         w.step1->prFilename->setText(cut);
         click(w.step1->btnNext);
-        QCOMPARE(f.main().FileName, cut);
+        QCOMPARE(f.session().fileName(), cut);
         QVERIFY(f.seam.messages.isEmpty());
     }
 

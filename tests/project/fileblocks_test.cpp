@@ -1,9 +1,10 @@
 #include "project/codec1251.h"
 #include "project/fileblocks.h"
+#include "project/menutreeloader.h"
+#include "project/projectfields.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 #include "project/random32.h"
-#include "structure/menutreeloader.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

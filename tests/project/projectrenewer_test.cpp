@@ -1,7 +1,7 @@
+#include "project/menutree.h"
 #include "project/projectfile.h"
 #include "project/projectrenewer.h"
 #include "renewreference.h"
-#include "structure/menutree.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -111,13 +111,14 @@ TEST_P(ProjectRenewerInMode, GivesTheLiteralRewriteAfterEveryChange) {
                     v.companyInfo = any(random, kTexts);
                     break;
                 case 3:
-                    v.os = random.bounded(3) ? QStringList() : QStringList{any(random, kTexts)};
+                    v.os = random.bounded(3) ? QString() : any(random, kTexts);
                     break;
                 case 4:
                     v.basis = any(random, kTexts);
                     break;
                 case 5:
-                    v.agreedBy = {any(random, kTexts), any(random, kTexts)};
+                    v.agreedPosition = any(random, kTexts);
+                    v.agreedName = any(random, kTexts);
                     break;
                 default:
                     t.change(random);

@@ -1,8 +1,9 @@
+#include "project/menutreeloader.h"
+#include "project/projectfields.h"
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 #include "project/random32.h"
 #include "renewreference.h"
-#include "structure/menutreeloader.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -182,7 +183,8 @@ TEST(Renew, ValuesBeginningWithADotComeBackAsTyped) {
         v.companyName = typed;
         v.companyInfo = QStringLiteral("x\r\n") + typed;
         v.customer = typed;
-        v.agreedBy = {typed, typed};
+        v.agreedPosition = typed;
+        v.agreedName = typed;
         const MenuRecords menu{{typed, typed + QStringLiteral("\r\n") + typed, 0, 10000000},
                                {QStringLiteral("Б"), QStringLiteral("в"), 0, 10000001}};
         for (int i = 0; i < 3; ++i)
@@ -193,7 +195,8 @@ TEST(Renew, ValuesBeginningWithADotComeBackAsTyped) {
         EXPECT_EQ(read.companyName, v.companyName) << c.typed;
         EXPECT_EQ(read.companyInfo, v.companyInfo) << c.typed;
         EXPECT_EQ(read.customer, v.customer) << c.typed;
-        EXPECT_EQ(read.agreedBy, v.agreedBy) << c.typed;
+        EXPECT_EQ(read.agreedPosition, v.agreedPosition) << c.typed;
+        EXPECT_EQ(read.agreedName, v.agreedName) << c.typed;
         Random32 random(0);
         EXPECT_EQ(loadMenuTree(saved, random).tree.records(), menu) << c.typed;
         EXPECT_EQ(saved.count(QStringLiteral(".u")), 2) << c.typed;
@@ -308,9 +311,7 @@ TEST(Renew, ExtendedBlocksAreWrittenBeforeNewTitleAndReadBack) {
         QStringList lines;
     } blocks[] = {
         {".OS",
-         [](ProjectValues& v) {
-             v.os = {"Windows XP", "Astra Linux"};
-         },
+         [](ProjectValues& v) { v.os = "Windows XP\r\nAstra Linux"; },
          {"Windows XP", "Astra Linux"}},
         {".OSOther", [](ProjectValues& v) { v.osOther = "Astra Linux 1.7"; }, {"Astra Linux 1.7"}},
         {".Hardware", [](ProjectValues& v) { v.hardware = "ПЭВМ\r\nсеть"; }, {"ПЭВМ", "сеть"}},
@@ -318,13 +319,12 @@ TEST(Renew, ExtendedBlocksAreWrittenBeforeNewTitleAndReadBack) {
         {".Customer", [](ProjectValues& v) { v.customer = "АО «Заказчик»"; }, {"АО «Заказчик»"}},
         {".AgreedBy",
          [](ProjectValues& v) {
-             v.agreedBy = {"Директор", "И. И. Иванов"};
+             v.agreedPosition = "Директор";
+             v.agreedName = "И. И. Иванов";
          },
          {"Директор", "И. И. Иванов"}},
         {".ApprovedBy",
-         [](ProjectValues& v) {
-             v.approvedBy = {"", "П. П. Петров"};
-         },
+         [](ProjectValues& v) { v.approvedName = "П. П. Петров"; },
          {"", "П. П. Петров"}},
         {".Designation",
          [](ProjectValues& v) { v.designation = "RU.12345678.00001-01"; },
@@ -356,8 +356,10 @@ TEST(Renew, ExtendedBlocksAreWrittenBeforeNewTitleAndReadBack) {
     ProjectValues read = readProjectValues(saved, true);
     EXPECT_EQ(read.os, all.os);
     EXPECT_EQ(read.hardware, all.hardware);
-    EXPECT_EQ(read.agreedBy, all.agreedBy);
-    EXPECT_EQ(read.approvedBy, all.approvedBy);
+    EXPECT_EQ(read.agreedPosition, all.agreedPosition);
+    EXPECT_EQ(read.agreedName, all.agreedName);
+    EXPECT_EQ(read.approvedPosition, all.approvedPosition);
+    EXPECT_EQ(read.approvedName, all.approvedName);
     EXPECT_EQ(read.basis, all.basis);
     EXPECT_TRUE(readProjectValues(saved, false).os.isEmpty());
 

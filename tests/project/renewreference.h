@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/projecttext.h"
+#include "project/projectvalues.h"
 #include "project/valueescape.h"
 
 // The rewrite done the slow, literal way: one deletion and one insertion at a time. The
@@ -10,16 +11,18 @@ inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QSt
     const QStringList extendedKeys{".OS",         ".OSOther",     ".Hardware",
                                    ".Staff",      ".Customer",    ".AgreedBy",
                                    ".ApprovedBy", ".Designation", ".Basis"};
-    const QStringList extendedValues{
-        v.os.join("\r\n"),
-        v.osOther,
-        v.hardware,
-        v.staff,
-        v.customer,
-        v.agreedBy.isEmpty() ? QString() : v.agreedBy.position + "\r\n" + v.agreedBy.name,
-        v.approvedBy.isEmpty() ? QString() : v.approvedBy.position + "\r\n" + v.approvedBy.name,
-        v.designation,
-        v.basis};
+    const auto pair = [](const QString& first, const QString& second) {
+        return first.isEmpty() && second.isEmpty() ? QString() : first + "\r\n" + second;
+    };
+    const QStringList extendedValues{v.os,
+                                     v.osOther,
+                                     v.hardware,
+                                     v.staff,
+                                     v.customer,
+                                     pair(v.agreedPosition, v.agreedName),
+                                     pair(v.approvedPosition, v.approvedName),
+                                     v.designation,
+                                     v.basis};
     for (const char* key : {"NewTitle", "Title", "Description", "CompanyName", "CompanyURL",
                             "CompanyEMail", "CompanyPhone", "CompanyInfo", "Structure", "Menu"})
         tz::ensureKey(t, QString::fromLatin1(key));

@@ -168,7 +168,7 @@ private Q_SLOTS:
         TfrmStep5* page = openNewProject(f);
         Item a = addUnder(page, itemAt(page, {}), "A");
         Item b = addUnder(page, itemAt(page, {}), "B");
-        const QStringList text = f.main().ProjectText;
+        const QStringList text = f.session().text();
         const tz::TMyMenuData before = *page->recordOf(b);
         bool opened = false;
 
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QCOMPARE(page->EditStandart->text(), QStringLiteral("[100000] Калькулятор"));
         QVERIFY(page->RadioButton2->isChecked());
         QVERIFY(!page->RadioButton1->isChecked() && !page->RadioButton3->isChecked());
-        QCOMPARE(f.main().ProjectText, text);
+        QCOMPARE(f.session().text(), text);
         QCOMPARE(page->recordOf(b)->Caption, before.Caption);
         QCOMPARE(page->recordOf(b)->Description, before.Description);
 
@@ -213,14 +213,14 @@ private Q_SLOTS:
         QVERIFY(page->PanelMenu->isHidden() && page->PanelMenu2->isHidden());
         QVERIFY(!page->Hint1->isHidden());
 
-        f.main().TZnew();
-        const QStringList text = f.main().ProjectText;
+        f.session().TZnew();
+        const QStringList text = f.session().text();
         page->uMenu->setCurrentIndex(page->uMenu->model()->index(1, 0));
         QTest::mouseClick(page->btnAddMenu, Qt::LeftButton);
         QTest::mouseClick(page->btnDeleteMenu, Qt::LeftButton);
         page->MenuCaption->setText("x");
         QCOMPARE(page->uMenu->model()->rowCount(), 2);
-        QCOMPARE(f.main().ProjectText, text);
+        QCOMPARE(f.session().text(), text);
         QVERIFY(f.seam.messages.isEmpty());
     }
 };

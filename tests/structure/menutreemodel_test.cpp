@@ -1,3 +1,4 @@
+#include "project/projectsession.h"
 #include "structure/menutreemodel.h"
 
 #include <QAbstractItemModelTester>
@@ -26,7 +27,8 @@ class MenuTreeModelTest : public QObject {
 
 private Q_SLOTS:
     void everyEditIsReportedAsItHappens() {
-        MenuTreeModel model;
+        tz::ProjectSession session(false);
+        MenuTreeModel model(session);
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QTreeView view;

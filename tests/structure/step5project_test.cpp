@@ -39,45 +39,45 @@ private Q_SLOTS:
         WizardFixture f;
         TfrmStep5* page = openNewProject(f);
         buildTree(page);
-        f.main().TZrenew();
+        f.session().TZrenew();
         auto uid = [&](const QList<int>& path) { return uidOf(page, itemAt(page, path)); };
-        QCOMPARE(blockLines(f.main().ProjectText, ".Structure"),
+        QCOMPARE(blockLines(f.session().text(), ".Structure"),
                  (QStringList{"0:Главное Меню Программы", "1:" + uid({0}), "2:" + uid({0, 0}),
                               "3:" + uid({0, 0, 0}), "1:" + uid({1})}));
-        QCOMPARE(blockLines(f.main().ProjectText, ".Menu"), (QStringList{".u",
-                                                                         uid({1}),
-                                                                         ".c",
-                                                                         "B",
-                                                                         ".d",
-                                                                         "Описание не готово",
-                                                                         ".l",
-                                                                         "0",
-                                                                         ".u",
-                                                                         uid({0, 0, 0}),
-                                                                         ".c",
-                                                                         "A11",
-                                                                         ".d",
-                                                                         "Описание не готово",
-                                                                         ".l",
-                                                                         "0",
-                                                                         ".u",
-                                                                         uid({0, 0}),
-                                                                         ".c",
-                                                                         "A1",
-                                                                         ".d",
-                                                                         "Первая",
-                                                                         "Вторая",
-                                                                         ".l",
-                                                                         "0",
-                                                                         ".u",
-                                                                         uid({0}),
-                                                                         ".c",
-                                                                         "A",
-                                                                         ".d",
-                                                                         "Описание не готово",
-                                                                         ".l",
-                                                                         "0"}));
-        const QStringList& text = f.main().ProjectText;
+        QCOMPARE(blockLines(f.session().text(), ".Menu"), (QStringList{".u",
+                                                                       uid({1}),
+                                                                       ".c",
+                                                                       "B",
+                                                                       ".d",
+                                                                       "Описание не готово",
+                                                                       ".l",
+                                                                       "0",
+                                                                       ".u",
+                                                                       uid({0, 0, 0}),
+                                                                       ".c",
+                                                                       "A11",
+                                                                       ".d",
+                                                                       "Описание не готово",
+                                                                       ".l",
+                                                                       "0",
+                                                                       ".u",
+                                                                       uid({0, 0}),
+                                                                       ".c",
+                                                                       "A1",
+                                                                       ".d",
+                                                                       "Первая",
+                                                                       "Вторая",
+                                                                       ".l",
+                                                                       "0",
+                                                                       ".u",
+                                                                       uid({0}),
+                                                                       ".c",
+                                                                       "A",
+                                                                       ".d",
+                                                                       "Описание не готово",
+                                                                       ".l",
+                                                                       "0"}));
+        const QStringList& text = f.session().text();
         QCOMPARE(text.mid(text.size() - 2), (QStringList{".NewTitle", ".Finish"}));
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
         {
             WizardFixture f;
             TfrmStep5* page = openNewProject(f);
-            f.main().FileName = path;
+            f.session().moveTo(path);
             buildTree(page);
             QVERIFY(f.main().TZSave());
             saved = readFileBytes(path);
@@ -100,8 +100,8 @@ private Q_SLOTS:
         QCOMPARE(outline(page), tree);
         QCOMPARE(page->recordOf(itemAt(page, {0, 0}))->Description,
                  QStringLiteral("Первая\r\nВторая"));
-        QCOMPARE(g.main().StructureLines, page->structureLines());
-        QCOMPARE(tz::serializeProject(g.main().ProjectText).bytes, saved);
+        QCOMPARE(g.session().structureLines(), page->structureLines());
+        QCOMPARE(tz::serializeProject(g.session().text()).bytes, saved);
 
         // The first keystroke anywhere rewrites every block from the controls.
         g.start();
@@ -121,23 +121,22 @@ private Q_SLOTS:
         QVERIFY(f.main().TZSave());
         openNewProject(f, "second.tz");
         QCOMPARE(outline(page), QStringList{"0 Главное Меню Программы"});
-        QVERIFY(f.main().StructureLines.isEmpty());
+        QVERIFY(f.session().structureLines().isEmpty());
         QVERIFY(!page->Hint1->isHidden());
-        f.main().TZrenew();
-        QVERIFY2(blockLines(f.main().ProjectText, ".Structure").isEmpty(),
+        f.session().TZrenew();
+        QVERIFY2(blockLines(f.session().text(), ".Structure").isEmpty(),
                  "an untouched tree leaves the block empty");
-        QVERIFY(blockLines(f.main().ProjectText, ".Menu").isEmpty());
+        QVERIFY(blockLines(f.session().text(), ".Menu").isEmpty());
 
-        const QStringList before = f.main().ProjectText;
-        QVERIFY(f.main().openProject(f.path("first.tz")));
+        const QStringList before = f.session().text();
+        QVERIFY(f.open(f.path("first.tz")));
         QCOMPARE(outline(page).size(), 5);
         QCOMPARE(text(itemAt(page, {0, 0})), QStringLiteral("A1"));
         QVERIFY(page->uMenu->isExpanded(itemAt(page, {0, 0})));
         QCOMPARE(current(page), itemAt(page, {}));
-        QCOMPARE(f.main().StructureLines, page->structureLines());
-        QVERIFY(f.main().ProjectText != before);
-        QCOMPARE(tz::serializeProject(f.main().ProjectText).bytes,
-                 readFileBytes(f.path("first.tz")));
+        QCOMPARE(f.session().structureLines(), page->structureLines());
+        QVERIFY(f.session().text() != before);
+        QCOMPARE(tz::serializeProject(f.session().text()).bytes, readFileBytes(f.path("first.tz")));
     }
 
     void damagedBlocksAreReportedAndKept() {
@@ -151,13 +150,13 @@ private Q_SLOTS:
         const QString path = f.path("damaged.tz");
         writeFileBytes(path, projectBytes(text));
         f.start();
-        QVERIFY(f.main().openProject(path));
+        QVERIFY(f.open(path));
         TfrmStep5* page = f.w().step5;
         QCOMPARE(outline(page), (QStringList{"0 Главное Меню Программы", "1 Пункт"}));
         QCOMPARE(f.seam.messages.size(), 1);
         QVERIFY(f.seam.messages.constFirst().startsWith(
             QStringLiteral("Структура программы в задании записана с ошибками.")));
-        QCOMPARE(f.main().ProjectText, text);
+        QCOMPARE(f.session().text(), text);
     }
 
     // A chain of 35,000 levels once overflowed the view's stack. Items beyond the editor's
@@ -192,7 +191,7 @@ private Q_SLOTS:
         const QString path = f.path("deep.tz");
         writeFileBytes(path, projectBytes(text));
         f.start();
-        QVERIFY(f.main().openProject(path));
+        QVERIFY(f.open(path));
         TfrmStep5* page = f.w().step5;
         page->show();
         QCOMPARE(f.seam.messages,

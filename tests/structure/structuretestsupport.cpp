@@ -9,8 +9,8 @@
 #include <functional>
 
 TfrmStep5* openNewProject(WizardFixture& f, const QString& name) {
-    f.main().TZnew();
-    f.main().FileName = f.path(name);
+    f.session().TZnew();
+    f.session().moveTo(f.path(name));
     TfrmStep5* page = f.w().step5;
     page->show();
     return page;

@@ -1,6 +1,7 @@
 #include "wizardfixture.h"
 
 #include "app/wizard.h"
+#include "pages/projectfiles.h"
 #include "project/codec1251.h"
 
 #include <QApplication>
@@ -24,6 +25,19 @@ WizardFixture::~WizardFixture() {
 
 void WizardFixture::start() {
     QMetaObject::invokeMethod(m_main->TimerStart, "timeout", Qt::DirectConnection);
+}
+
+bool WizardFixture::open(const QString& filePath) {
+    const OpenAnswer answer = openProjectFile(session(), filePath, seam, nullptr);
+    if (!answer.opened && !answer.message.isEmpty())
+        seam.message(nullptr, answer.message);
+    return answer.opened;
+}
+
+bool WizardFixture::openLines(const QStringList& lines) {
+    const QString file = path(QStringLiteral("lines.tz"));
+    writeFileBytes(file, projectBytes(lines));
+    return open(file);
 }
 
 QWidget* WizardFixture::visiblePage() const {

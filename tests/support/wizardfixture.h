@@ -19,6 +19,7 @@ public:
     ~WizardFixture();
 
     TfrmMain& main() { return *m_main; }
+    tz::ProjectSession& session() { return m_main->session(); }
     Windows& w() { return m_main->windows(); }
     ScriptedSeam seam;
     QTemporaryDir dir;
@@ -27,6 +28,10 @@ public:
     QString path(const QString& name) const { return dir.filePath(name); }
     // Fires the start timer at once, as if its second had passed.
     void start();
+    // Opens the project file as the project choice page does; a failure is told the user.
+    bool open(const QString& path);
+    // Opens a project of these lines, written to a file in the temporary directory.
+    bool openLines(const QStringList& lines);
     // The one visible wizard window, or null when none or several are visible.
     QWidget* visiblePage() const;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "structure/menutree.h"
+#include "project/menutree.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "structure/menutree.h"
+#include "project/menutree.h"
 
 #include "project/random32.h"
 #include "project/relocate.h"

@@ -1,8 +1,12 @@
-#include "app/lockquestion.h"
+#include "pages/projectfiles.h"
 
-#include "pages/uiseam.h"
+#include "project/projectlock.h"
+#include "project/projectsession.h"
 
 namespace {
+
+const QString kProjectFilter =
+    QStringLiteral("Техническое задание (*.tz)|*.tz|Все файлы (*.*)|*.*");
 
 QString heldOnAnotherHost(const QString& path, const tz::ProjectLock::Holder& holder) {
     QString who = QStringLiteral("на компьютере «") + holder.host + u'»';
@@ -40,4 +44,32 @@ LockAnswer takeProjectLock(tz::ProjectLock& lock, const QString& path, UiSeam& s
     }
     return {false,
             QStringLiteral("Проект ") + path + QStringLiteral(" уже открыт в другом окне мастера")};
+}
+
+UiSeam::FileRequest projectOpenRequest() {
+    return {kProjectFilter, QString(), QString(), false};
+}
+
+UiSeam::FileRequest projectSaveRequest() {
+    return {kProjectFilter, QStringLiteral("tz"), QString(), true};
+}
+
+OpenAnswer openProjectFile(tz::ProjectSession& session, const QString& path, UiSeam& seam,
+                           QWidget* parent) {
+    tz::ProjectRead read = tz::readProjectAt(path);
+    if (!read.error.isEmpty())
+        return {false, read.error};
+    const LockAnswer locked = takeProjectLock(session.lock(), read.path, seam, parent);
+    if (!locked.taken)
+        return {false, locked.message};
+    session.open(std::move(read));
+    return {true, QString()};
+}
+
+bool claimProjectFile(tz::ProjectSession& session, const QString& path, UiSeam& seam,
+                      QWidget* parent) {
+    const LockAnswer locked = takeProjectLock(session.lock(), path, seam, parent);
+    if (!locked.taken && !locked.message.isEmpty())
+        seam.message(parent, locked.message);
+    return locked.taken;
 }

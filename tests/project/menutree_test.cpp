@@ -1,5 +1,5 @@
+#include "project/menutree.h"
 #include "project/random32.h"
-#include "structure/menutree.h"
 
 #include <gtest/gtest.h>
 

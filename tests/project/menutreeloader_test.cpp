@@ -1,6 +1,6 @@
+#include "project/menutreeloader.h"
 #include "project/projectfile.h"
 #include "project/random32.h"
-#include "structure/menutreeloader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,48 +1,55 @@
-#include "docgen/step7.h"
+#include "pages/step7.h"
 
-#include "app/tfrmmain.h"
 #include "docgen/documentpath.h"
 #include "docgen/docwriter.h"
 #include "docgen/extendedcontent.h"
-#include "docgen/pageddocument.h"
 #include "project/addresses.h"
-#include "structure/step5.h"
+#include "project/projectsession.h"
 
-#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TfrmStep7::TfrmStep7(TfrmMain& main)
-    : WizardPage(main, {QStringLiteral("Формирование Документации")}) {
+namespace tz {
+int DocMode = DocModeNone;
+} // namespace tz
+
+TfrmStep7::TfrmStep7(const PageContext& context)
+    : WizardPage(context, {QStringLiteral("Формирование Документации")}) {
     setObjectName(QStringLiteral("frmStep7"));
     body()->setContentsMargins(24, 24, 24, 10);
     body()->setSpacing(14);
     const auto choice = [this](const char* name, const QString& text) {
         auto* button = new QRadioButton(text, this);
         button->setObjectName(QLatin1String(name));
-        body()->addWidget(button);
         return button;
     };
-    selectDOC = choice(
-        "selectDOC", QStringLiteral("Создать техническое задание в формате DOC (Microsoft Word)"));
-    selectHTML = choice("selectHTML", QStringLiteral("Создать техническое задание в формате HTML"));
-    selectRTF = choice("selectRTF", QStringLiteral("Создать техническое задание в формате RTF"));
+    QList<QRadioButton*> extended;
+    for (const tz::DocFormatRow& row : tz::docFormats()) {
+        QRadioButton* button = choice(row.choice, row.caption.toString());
+        m_choices.append({button, row.id});
+        if (!row.extendedOnly)
+            body()->addWidget(button);
+        else if (extendedMode())
+            extended.append(button);
+        else
+            button->hide();
+    }
     selectEXE =
         choice("selectEXE", QStringLiteral("Создать программу (данная функция проходит отладку, "
                                            "подробнее на ") +
                                 tz::addresses::publisherSite() + u')');
-    selectPDF = choice("selectPDF", QStringLiteral("Создать техническое задание в формате PDF"));
-    selectODT = choice("selectODT",
-                       QStringLiteral("Создать техническое задание в формате ODT (LibreOffice)"));
-    selectDOCX = choice("selectDOCX", QStringLiteral("Создать техническое задание в формате DOCX "
-                                                     "(Microsoft Word 2007 и новее)"));
-    if (!main.extendedMode()) {
-        selectPDF->hide();
-        selectODT->hide();
-        selectDOCX->hide();
-    }
-    selectDOC->setChecked(true);
+    body()->addWidget(selectEXE);
+    // The extended mode's formats stand after the online build, which keeps its place.
+    for (QRadioButton* button : extended)
+        body()->addWidget(button);
+    selectDOC = findChild<QRadioButton*>(QStringLiteral("selectDOC"));
+    selectHTML = findChild<QRadioButton*>(QStringLiteral("selectHTML"));
+    selectRTF = findChild<QRadioButton*>(QStringLiteral("selectRTF"));
+    selectPDF = findChild<QRadioButton*>(QStringLiteral("selectPDF"));
+    selectODT = findChild<QRadioButton*>(QStringLiteral("selectODT"));
+    selectDOCX = findChild<QRadioButton*>(QStringLiteral("selectDOCX"));
+    m_choices.constFirst().first->setChecked(true);
     selectEXE->setEnabled(false);
     body()->addStretch(1);
 
@@ -54,27 +61,18 @@ TfrmStep7::TfrmStep7(TfrmMain& main)
 
 void TfrmStep7::btnNextClick() {
     tz::DocMode = tz::DocModeNone;
-    if (selectHTML->isChecked())
-        saveDocument(tz::DocFormat::Html);
-    else if (selectRTF->isChecked())
-        saveDocument(tz::DocFormat::Rtf);
-    else if (selectDOC->isChecked())
-        saveDocument(tz::DocFormat::Doc);
-    else if (selectPDF->isChecked())
-        saveDocument(tz::DocFormat::Pdf);
-    else if (selectODT->isChecked())
-        saveDocument(tz::DocFormat::Odt);
-    else if (selectDOCX->isChecked())
-        saveDocument(tz::DocFormat::Docx);
+    for (const auto& [button, format] : m_choices) {
+        if (button->isChecked())
+            saveDocument(format);
+    }
     if (selectEXE->isChecked())
         GoNext();
 }
 
 bool TfrmStep7::unfinishedItemsAccepted() {
-    if (!main().extendedMode())
+    if (!extendedMode())
         return true;
-    TfrmStep5* structure = main().windows().step5;
-    const std::vector<const tz::MenuNode*> unfinished = structure->tree().unfinishedItems();
+    const std::vector<const tz::MenuNode*> unfinished = model().tree().unfinishedItems();
     if (unfinished.empty())
         return true;
     constexpr std::size_t kNamed = 12;
@@ -88,7 +86,7 @@ bool TfrmStep7::unfinishedItemsAccepted() {
     }
     if (unfinished.size() > kNamed)
         list += QStringLiteral("\n    … и ещё ") + QString::number(unfinished.size() - kNamed);
-    const int choice = main().seam().choose(
+    const int choice = seam().choose(
         this,
         QStringLiteral("Эти пункты меню ещё не описаны и войдут в документ с текстами, которые "
                        "мастер дал новому пункту:") +
@@ -97,31 +95,31 @@ bool TfrmStep7::unfinishedItemsAccepted() {
         {QStringLiteral("Сохранить документ"), QStringLiteral("Вернуться к структуре")}, 1);
     if (choice == 0)
         return true;
-    main().DoStep(this, structure);
-    structure->selectItem(unfinished.front());
+    Q_EMIT describeItem(unfinished.front());
     return false;
 }
 
 void TfrmStep7::saveDocument(tz::DocFormat format) {
     if (!unfinishedItemsAccepted())
         return;
-    SaveDocument.fileName = tz::proposedDocumentPath(m_savedDocument, main().FileName, format);
+    SaveDocument.fileName = tz::proposedDocumentPath(m_savedDocument, session().fileName(), format);
     SaveDocument.defaultSuffix = tz::docSuffix(format);
     SaveDocument.filter = tz::docFilter(format);
-    const QString chosen = main().seam().saveFile(this, SaveDocument);
+    const QString chosen = seam().saveFile(this, SaveDocument);
     if (chosen.isEmpty())
         return;
     const QString path = withDefaultSuffix(chosen, SaveDocument.defaultSuffix);
     m_savedDocument = path;
-    if (!tz::saveDocument(path, format, documentInputs(), tz::writePdf))
-        main().seam().message(this, tz::documentSaveError(path));
+    tz::DocMode = tz::formatRow(format).docMode;
+    if (!tz::saveDocument(path, format, documentInputs()))
+        seam().message(this, tz::documentSaveError(path));
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {
-    tz::DocumentInputs inputs{main().values(), main().ProjectUID};
-    if (main().extendedMode()) {
+    tz::DocumentInputs inputs{model().values(), session().projectUid()};
+    if (extendedMode()) {
         inputs.extended = true;
-        inputs.functions = tz::numberedFunctions(main().windows().step5->tree());
+        inputs.functions = tz::numberedFunctions(model().tree());
         inputs.year = tz::documentYear();
     }
     return inputs;

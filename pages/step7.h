@@ -7,12 +7,21 @@
 
 class QRadioButton;
 
+namespace tz {
+class MenuNode;
+
+// The writer mode of the document saved last: 0 before the first save of the run and after
+// a cancelled one (docwriter.h).
+extern int DocMode;
+} // namespace tz
+
 // Document generation: the requirements document saved as DOC, HTML or RTF; in extended
-// mode also as PDF, ODT or DOCX.
+// mode also as PDF, ODT or DOCX. One choice per format of the format table, and the online
+// build after the usual ones.
 class TfrmStep7 : public WizardPage {
     Q_OBJECT
 public:
-    explicit TfrmStep7(TfrmMain& main);
+    explicit TfrmStep7(const PageContext& context);
 
     QRadioButton* selectDOC = nullptr;
     QRadioButton* selectHTML = nullptr;
@@ -28,6 +37,10 @@ public:
     void btnNextClick();
     void btnPrevClick();
 
+Q_SIGNALS:
+    // The user goes back to the structure page to describe the item.
+    void describeItem(const tz::MenuNode* item);
+
 private:
     void saveDocument(tz::DocFormat format);
     // In the extended mode, menu items that still carry the new item's texts are named
@@ -35,6 +48,8 @@ private:
     bool unfinishedItemsAccepted();
     tz::DocumentInputs documentInputs() const;
 
+    // Each format's choice, in the table's order.
+    QList<std::pair<QRadioButton*, tz::DocFormat>> m_choices;
     // The path of the document saved last; empty before the first save of the run.
     QString m_savedDocument;
 };

@@ -1,4 +1,4 @@
-#include "structure/menutreeloader.h"
+#include "project/menutreeloader.h"
 
 #include "project/random32.h"
 #include "project/textlines.h"
