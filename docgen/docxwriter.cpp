@@ -1,8 +1,8 @@
 #include "docgen/docxwriter.h"
 
 #include "docgen/docstyle.h"
+#include "docgen/modelwalk.h"
 #include "docgen/zippackage.h"
-#include "project/textlines.h"
 
 #include <cmath>
 
@@ -28,7 +28,7 @@ struct Extra {
     int outlineLevel = -1;
 };
 
-class DocxWriter {
+class DocxWriter : private ModelVisitor {
 public:
     DocxWriter(const DocModel& model, const Pagination& pages, QIODevice& device)
         : m_model(model), m_pages(pages), m_zip(device) {}
@@ -171,23 +171,17 @@ private:
         o += "<w:r>";
         if (f)
             o += "<w:rPr>" + runProperties(*f) + "</w:rPr>";
-        qsizetype from = 0;
-        const auto piece = [&](qsizetype to) {
-            if (to > from) {
+        forEachRun(text, unbreakable, false, [&o](RunKind kind, QStringView piece) {
+            if (kind == RunKind::Tab) {
+                o += "<w:tab/>";
+            } else if (kind == RunKind::Hyphen) {
+                o += "<w:noBreakHyphen/>";
+            } else {
                 o += "<w:t xml:space=\"preserve\">";
-                appendXmlText(o, text.sliced(from, to - from));
+                appendXmlText(o, piece);
                 o += "</w:t>";
             }
-        };
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t ch = text.at(i).unicode();
-            if (ch == u'\t' || (unbreakable && ch == u'-')) {
-                piece(i);
-                o += ch == u'\t' ? "<w:tab/>" : "<w:noBreakHyphen/>";
-                from = i + 1;
-            }
-        }
-        piece(text.size());
+        });
         o += "</w:r>";
     }
 
@@ -214,7 +208,7 @@ private:
 
         style(x, QStringLiteral("Normal"), QStringLiteral("Normal"), columnFormat(), -1, true);
         for (int level = 1; level <= 3; ++level) {
-            const ParaFormat f = formatOf(heading(level, {}));
+            const ParaFormat f = formatOf(tz::heading(level, {}));
             style(x, QStringLiteral("Heading%1").arg(level),
                   QStringLiteral("heading %1").arg(level), f, level - 1);
         }
@@ -265,7 +259,7 @@ private:
     }
 
     // The markup before the text is made once for the many paragraphs of one format.
-    void paragraph(QStringView text, const ParaFormat& f, bool unbreakable = false) {
+    void paragraph(QStringView text, const ParaFormat& f, bool unbreakable) override {
         if (m_pageBreak || !(f == m_lastFormat) || m_lastStart.isEmpty()) {
             m_lastStart = "<w:p>" + paragraphProperties(f, {{}, m_pageBreak});
             m_lastRun = "<w:r><w:rPr>" + runProperties(f) + "</w:rPr>";
@@ -307,18 +301,8 @@ private:
         x.writeNamespace(R, QStringLiteral("r"));
         x.writeStartElement(W, QStringLiteral("document"));
         x.writeStartElement(W, QStringLiteral("body"));
-        const QList<const Block*> headings = headingsOf(m_model);
-        for (qsizetype s = 0; s < m_model.sheets.size(); ++s) {
-            const Sheet& sheet = m_model.sheets.at(s);
-            if (sheet.kind == SheetKind::Text && s > 0)
-                m_pageBreak = true;
-            for (const Block& b : sheet.blocks)
-                block(x, b, headings);
-            // The approval and title sheets end their sections; the last section holds the
-            // rest and ends the body.
-            if (sheet.kind == SheetKind::Approval || sheet.kind == SheetKind::Title)
-                sectionEnd(x, sheet.kind);
-        }
+        m_x = &x;
+        walkModel(m_model, m_pages, *this);
         sectionProperties(x, SheetKind::Text);
         x.writeEndElement();
         x.writeEndElement();
@@ -372,46 +356,32 @@ private:
         x.writeEndElement();
     }
 
-    void block(QXmlStreamWriter& x, const Block& b, const QList<const Block*>& headings) {
-        switch (b.kind) {
-        case BlockKind::Heading: {
-            const QByteArray id = QByteArray::number(++m_heading);
-            QByteArray o = "<w:p><w:pPr><w:pStyle w:val=\"Heading" +
-                           QByteArray::number(qBound(1, b.level, 3)) + "\"/>";
-            if (m_pageBreak)
-                o += "<w:pageBreakBefore/>";
-            m_pageBreak = false;
-            o += "</w:pPr><w:bookmarkStart w:id=\"" + id + "\" w:name=\"_Toc" + id + "\"/>";
-            appendRun(o, b.text, nullptr);
-            m_zip.writeRawXml(o + "<w:bookmarkEnd w:id=\"" + id + "\"/></w:p>");
-            break;
-        }
-        case BlockKind::Paragraph:
-            paragraph(paragraphText(b, m_pages), formatOf(b), b.unbreakable);
-            break;
-        case BlockKind::Lines: {
-            const ParaFormat f = formatOf(b);
-            const auto one = [&](QStringView line) { paragraph(line, f); };
-            forEachLine(b.text, one);
-            break;
-        }
-        case BlockKind::Columns:
-            columns(x, b);
-            break;
-        case BlockKind::Contents:
-            contents(headings);
-            break;
-        case BlockKind::Gap: {
-            ParaFormat f;
-            f.lineHeight = b.spacePt;
-            f.sizePt = 1;
-            paragraph(QStringView(), f);
-            break;
-        }
-        }
+    void beginSheet(const Sheet& sheet, qsizetype index) override {
+        if (sheet.kind == SheetKind::Text && index > 0)
+            m_pageBreak = true;
     }
 
-    void columns(QXmlStreamWriter& x, const Block& b) {
+    // The approval and title sheets end their sections; the last section holds the rest and
+    // ends the body.
+    void endSheet(const Sheet& sheet) override {
+        if (sheet.kind == SheetKind::Approval || sheet.kind == SheetKind::Title)
+            sectionEnd(*m_x, sheet.kind);
+    }
+
+    void heading(const Block& b, int number) override {
+        const QByteArray id = QByteArray::number(number);
+        QByteArray o = "<w:p><w:pPr><w:pStyle w:val=\"Heading" +
+                       QByteArray::number(qBound(1, b.level, 3)) + "\"/>";
+        if (m_pageBreak)
+            o += "<w:pageBreakBefore/>";
+        m_pageBreak = false;
+        o += "</w:pPr><w:bookmarkStart w:id=\"" + id + "\" w:name=\"_Toc" + id + "\"/>";
+        appendRun(o, b.text, nullptr);
+        m_zip.writeRawXml(o + "<w:bookmarkEnd w:id=\"" + id + "\"/></w:p>");
+    }
+
+    void columns(const Block& b) override {
+        QXmlStreamWriter& x = *m_x;
         const QString half = twips(page::kTextWidth / 2);
         x.writeStartElement(W, QStringLiteral("tbl"));
         x.writeStartElement(W, QStringLiteral("tblPr"));
@@ -451,9 +421,9 @@ private:
             // The gap between the columns, half on each side.
             f.indent = column == &b.right ? page::kColumnGap / 2 : 0;
             if (column->isEmpty())
-                paragraph(QStringView(), f);
+                paragraph(QStringView(), f, false);
             for (const QString& text : *column)
-                paragraph(text, f);
+                paragraph(text, f, false);
             x.writeEndElement();
         }
         x.writeEndElement();
@@ -462,7 +432,7 @@ private:
 
     // A contents field whose result already lists the headings with their pages, each entry
     // a link to its heading's bookmark.
-    void contents(const QList<const Block*>& headings) {
+    void contents(const QList<const Block*>& headings) override {
         QByteArray o;
         for (qsizetype i = 0; i < headings.size(); ++i) {
             o += "<w:p><w:pPr><w:pStyle w:val=\"TOC" +
@@ -488,8 +458,8 @@ private:
     const DocModel& m_model;
     const Pagination& m_pages;
     ZipPackage m_zip;
+    QXmlStreamWriter* m_x = nullptr;
     bool m_pageBreak = false;
-    int m_heading = 0;
     ParaFormat m_lastFormat;
     QByteArray m_lastStart, m_lastRun, m_paragraph;
 };

@@ -1,6 +1,7 @@
 #include "docgen/odtwriter.h"
 
 #include "docgen/docstyle.h"
+#include "docgen/modelwalk.h"
 #include "docgen/zippackage.h"
 #include "project/textlines.h"
 
@@ -160,7 +161,7 @@ private:
     QList<Style> m_styles;
 };
 
-class OdtWriter {
+class OdtWriter : private ModelVisitor {
 public:
     OdtWriter(const DocModel& model, const Pagination& pages, QIODevice& device)
         : m_model(model), m_pages(pages), m_zip(device) {}
@@ -256,7 +257,7 @@ private:
         namedStyle(x, QStringLiteral("Standard"), QStringLiteral("Standard"), columnFormat(), 0);
         for (int level = 1; level <= 3; ++level) {
             namedStyle(x, QStringLiteral("Heading_20_%1").arg(level),
-                       QStringLiteral("Heading %1").arg(level), formatOf(heading(level, {})),
+                       QStringLiteral("Heading %1").arg(level), formatOf(tz::heading(level, {})),
                        level);
         }
         for (int level = 1; level <= 3; ++level) {
@@ -348,7 +349,6 @@ private:
 
     void content(QXmlStreamWriter* x) {
         m_x = x;
-        m_heading = 0;
         if (x) {
             namespaces(*x);
             x->writeStartElement(OFFICE, QStringLiteral("document-content"));
@@ -360,12 +360,7 @@ private:
             x->writeStartElement(OFFICE, QStringLiteral("body"));
             x->writeStartElement(OFFICE, QStringLiteral("text"));
         }
-        const QList<const Block*> headings = headingsOf(m_model);
-        for (const Sheet& sheet : m_model.sheets) {
-            m_start = startOf(sheet.kind);
-            for (const Block& b : sheet.blocks)
-                block(b, headings);
-        }
+        walkModel(m_model, m_pages, *this);
         if (x) {
             x->writeEndElement();
             x->writeEndElement();
@@ -415,11 +410,27 @@ private:
         return m_styles.nameOf(f, parent, start);
     }
 
-    void paragraph(QStringView text, const ParaFormat& f, bool unbreakable = false) {
+    void beginSheet(const Sheet& sheet, qsizetype) override { m_start = startOf(sheet.kind); }
+    void endSheet(const Sheet&) override {}
+
+    void paragraph(QStringView text, const ParaFormat& f, bool unbreakable) override {
         paragraph(text, styleFor(f, QStringLiteral("Standard")), unbreakable);
     }
 
-    void paragraph(QStringView text, const QString& style, bool unbreakable = false) {
+    // The first line may begin the sheet; the others share one style.
+    void lines(QStringView text, const ParaFormat& f) override {
+        const QString first = styleFor(f, QStringLiteral("Standard"));
+        const QString rest = styleFor(f, QStringLiteral("Standard"));
+        if (!m_x)
+            return;
+        bool isFirst = true;
+        forEachLine(text, [&](QStringView line) {
+            paragraph(line, isFirst ? first : rest, false);
+            isFirst = false;
+        });
+    }
+
+    void paragraph(QStringView text, const QString& style, bool unbreakable) {
         if (!m_x)
             return;
         m_x->writeStartElement(TEXT, QStringLiteral("p"));
@@ -431,92 +442,44 @@ private:
 
     // Runs of blanks as text:s, tabs as text:tab; a hyphen that must not break as U+2011.
     void characters(QStringView text, bool unbreakable) {
-        qsizetype from = 0;
-        const auto flush = [&](qsizetype to) {
-            if (to > from) {
-                QString piece = xmlSafe(text.sliced(from, to - from));
-                if (unbreakable)
-                    piece.replace(u'-', QChar(0x2011));
-                m_x->writeCharacters(piece);
-            }
-        };
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar ch = text.at(i);
-            if (ch == u'\t') {
-                flush(i);
+        forEachRun(text, unbreakable, true, [this](RunKind kind, QStringView piece) {
+            switch (kind) {
+            case RunKind::Text:
+                m_x->writeCharacters(xmlSafe(piece));
+                break;
+            case RunKind::Tab:
                 m_x->writeEmptyElement(TEXT, QStringLiteral("tab"));
-                from = i + 1;
-            } else if (ch == u' ' && (i == 0 || text.at(i - 1) == u' ')) {
-                // A blank at the start, or after another, would be dropped by the reader.
-                flush(i);
-                qsizetype end = i;
-                while (end < text.size() && text.at(end) == u' ')
-                    ++end;
-                const qsizetype run = end - i;
+                break;
+            case RunKind::Hyphen:
+                m_x->writeCharacters(QString(QChar(0x2011)));
+                break;
+            case RunKind::Blanks:
                 m_x->writeEmptyElement(TEXT, QStringLiteral("s"));
-                if (run > 1)
-                    m_x->writeAttribute(TEXT, QStringLiteral("c"), QString::number(run));
-                from = i = end;
-                --i;
+                if (piece.size() > 1)
+                    m_x->writeAttribute(TEXT, QStringLiteral("c"), QString::number(piece.size()));
+                break;
             }
-        }
-        flush(text.size());
+        });
     }
 
-    void block(const Block& b, const QList<const Block*>& headings) {
-        switch (b.kind) {
-        case BlockKind::Heading: {
-            const int level = qBound(1, b.level, 3);
-            const QString style = styleFor(formatOf(b), QStringLiteral("Heading_20_%1").arg(level));
-            if (!m_x)
-                return;
-            const QString mark = QStringLiteral("_Toc%1").arg(++m_heading);
-            m_x->writeStartElement(TEXT, QStringLiteral("h"));
-            m_x->writeAttribute(TEXT, QStringLiteral("style-name"), style);
-            m_x->writeAttribute(TEXT, QStringLiteral("outline-level"), QString::number(level));
-            m_x->writeEmptyElement(TEXT, QStringLiteral("bookmark-start"));
-            m_x->writeAttribute(TEXT, QStringLiteral("name"), mark);
-            characters(b.text, false);
-            m_x->writeEmptyElement(TEXT, QStringLiteral("bookmark-end"));
-            m_x->writeAttribute(TEXT, QStringLiteral("name"), mark);
-            m_x->writeEndElement();
-            break;
-        }
-        case BlockKind::Paragraph:
-            paragraph(paragraphText(b, m_pages), formatOf(b), b.unbreakable);
-            break;
-        case BlockKind::Lines: {
-            // The first line may begin the sheet; the others share one style.
-            const ParaFormat f = formatOf(b);
-            const QString first = styleFor(f, QStringLiteral("Standard"));
-            const QString rest = styleFor(f, QStringLiteral("Standard"));
-            if (!m_x)
-                return;
-            bool isFirst = true;
-            const auto one = [&](QStringView line) {
-                paragraph(line, isFirst ? first : rest);
-                isFirst = false;
-            };
-            forEachLine(b.text, one);
-            break;
-        }
-        case BlockKind::Columns:
-            columns(b);
-            break;
-        case BlockKind::Contents:
-            contents(headings);
-            break;
-        case BlockKind::Gap: {
-            ParaFormat f;
-            f.sizePt = 1;
-            f.lineHeight = b.spacePt;
-            paragraph(QStringView(), f);
-            break;
-        }
-        }
+    void heading(const Block& b, int number) override {
+        const int level = qBound(1, b.level, 3);
+        const QString style = styleFor(formatOf(b), QStringLiteral("Heading_20_%1").arg(level));
+        if (!m_x)
+            return;
+        const QString mark = QStringLiteral("_Toc%1").arg(number);
+        m_x->writeStartElement(TEXT, QStringLiteral("h"));
+        m_x->writeAttribute(TEXT, QStringLiteral("style-name"), style);
+        m_x->writeAttribute(TEXT, QStringLiteral("outline-level"), QString::number(level));
+        m_x->writeEmptyElement(TEXT, QStringLiteral("bookmark-start"));
+        m_x->writeAttribute(TEXT, QStringLiteral("name"), mark);
+        characters(b.text, false);
+        m_x->writeEmptyElement(TEXT, QStringLiteral("bookmark-end"));
+        m_x->writeAttribute(TEXT, QStringLiteral("name"), mark);
+        m_x->writeEndElement();
     }
 
-    void columns(const Block& b) {
+    void columns(const Block& b) override {
         const Start start = m_start;
         m_start = Start::None;
         ParaFormat left = columnFormat();
@@ -553,7 +516,7 @@ private:
 
     // A contents index whose body already lists the headings with their pages, each entry a
     // link to its heading.
-    void contents(const QList<const Block*>& headings) {
+    void contents(const QList<const Block*>& headings) override {
         QStringList styles;
         for (const Block* h : headings) {
             const int level = qBound(1, h->level, 3);
@@ -608,7 +571,6 @@ private:
     ParagraphStyles m_styles;
     QXmlStreamWriter* m_x = nullptr;
     Start m_start = Start::None;
-    int m_heading = 0;
 };
 
 } // namespace

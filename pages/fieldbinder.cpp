@@ -67,22 +67,22 @@ FieldBinder::FieldBinder(tz::ProjectSession& session, QWidget* page)
     connect(&session.model(), &tz::ProjectModel::valueChanged, this, &FieldBinder::refresh);
 }
 
-void FieldBinder::bind(QLineEdit* edit, QString tz::ProjectValues::*member) {
-    m_bindings.append({edit, member, {}});
+template <typename Widget, typename Changed>
+void FieldBinder::bindWidget(Widget* widget, QString tz::ProjectValues::*member, Changed changed) {
+    m_bindings.append({widget, member, {}});
     show(m_bindings.constLast());
-    connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+    connect(widget, changed, this, [this, widget] {
         if (!m_loading)
-            store(*bindingOf(edit));
+            store(*bindingOf(widget));
     });
 }
 
+void FieldBinder::bind(QLineEdit* edit, QString tz::ProjectValues::*member) {
+    bindWidget(edit, member, &QLineEdit::textChanged);
+}
+
 void FieldBinder::bind(QPlainTextEdit* memo, QString tz::ProjectValues::*member) {
-    m_bindings.append({memo, member, {}});
-    show(m_bindings.constLast());
-    connect(memo, &QPlainTextEdit::textChanged, this, [this, memo] {
-        if (!m_loading)
-            store(*bindingOf(memo));
-    });
+    bindWidget(memo, member, &QPlainTextEdit::textChanged);
 }
 
 void FieldBinder::bind(std::function<void()> load) {

@@ -49,6 +49,8 @@ private:
         QString tz::ProjectValues::*member;
         std::function<void()> load;
     };
+    template <typename Widget, typename Changed>
+    void bindWidget(Widget* widget, QString tz::ProjectValues::*member, Changed changed);
     void store(const Binding& binding);
     void show(const Binding& binding);
     void refresh(const tz::ProjectField* field);
