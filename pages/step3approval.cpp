@@ -45,6 +45,10 @@ TfrmStep3approval::TfrmStep3approval(const PageContext& context)
     Label1 = new QLabel(QStringLiteral("Заказчик (организация)"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setBuddy(prCustomer);
+    prExecutor = edit("prExecutor", this);
+    Label4 = new QLabel(QStringLiteral("Исполнитель (организация)"), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setBuddy(prExecutor);
 
     prAgreedPosition = edit("prAgreedPosition", this);
     prAgreedName = edit("prAgreedName", this);
@@ -77,12 +81,15 @@ TfrmStep3approval::TfrmStep3approval(const PageContext& context)
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setBuddy(prBasis);
 
-    body()->addWidget(Label1);
-    body()->addWidget(prCustomer);
-    auto* signatories = new QHBoxLayout;
-    signatories->addWidget(GroupAgreed);
-    signatories->addWidget(GroupApproved);
-    body()->addLayout(signatories);
+    // The customer's side on the left, the executor's on the right.
+    auto* parties = new QGridLayout;
+    parties->addWidget(Label1, 0, 0);
+    parties->addWidget(prCustomer, 1, 0);
+    parties->addWidget(GroupAgreed, 2, 0);
+    parties->addWidget(Label4, 0, 1);
+    parties->addWidget(prExecutor, 1, 1);
+    parties->addWidget(GroupApproved, 2, 1);
+    body()->addLayout(parties);
     body()->addWidget(Label2);
     auto* designation = new QHBoxLayout;
     designation->addWidget(prDesignation, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -93,13 +100,15 @@ TfrmStep3approval::TfrmStep3approval(const PageContext& context)
 
     setTabOrder(prCustomer, prAgreedPosition);
     setTabOrder(prAgreedPosition, prAgreedName);
-    setTabOrder(prAgreedName, prApprovedPosition);
+    setTabOrder(prAgreedName, prExecutor);
+    setTabOrder(prExecutor, prApprovedPosition);
     setTabOrder(prApprovedPosition, prApprovedName);
     setTabOrder(prApprovedName, prDesignation);
     setTabOrder(prDesignation, prBasis);
 
     auto* binder = new FieldBinder(session(), this);
     binder->bind(prCustomer, &tz::ProjectValues::customer);
+    binder->bind(prExecutor, &tz::ProjectValues::executor);
     binder->bind(prAgreedPosition, &tz::ProjectValues::agreedPosition);
     binder->bind(prAgreedName, &tz::ProjectValues::agreedName);
     binder->bind(prApprovedPosition, &tz::ProjectValues::approvedPosition);

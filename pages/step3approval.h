@@ -7,8 +7,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 
-// The approval and title sheets' values: the customer, the two signatories, the document's
-// designation and the basis of the work. On the extended mode's way only.
+// The approval and title sheets' values: the customer and the executor, the two signatories,
+// the document's designation and the basis of the work. On the extended mode's way only.
 class TfrmStep3approval : public WizardPage {
     Q_OBJECT
 public:
@@ -16,6 +16,8 @@ public:
 
     QLabel* Label1 = nullptr;
     QLineEdit* prCustomer = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* prExecutor = nullptr;
     QGroupBox* GroupAgreed = nullptr;
     QLineEdit* prAgreedPosition = nullptr;
     QLineEdit* prAgreedName = nullptr;

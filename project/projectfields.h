@@ -56,6 +56,7 @@ inline constexpr ProjectField kFields[] = {
      &ProjectValues::approvedName},
     {u".Designation", &ProjectValues::designation, FieldKind::Line, FieldMode::Extended},
     {u".Basis", &ProjectValues::basis, FieldKind::Lines, FieldMode::Extended},
+    {u".Executor", &ProjectValues::executor, FieldKind::Line, FieldMode::Extended},
 };
 
 inline constexpr std::size_t kFieldCount = std::size(kFields);

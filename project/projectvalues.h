@@ -22,6 +22,7 @@ struct ProjectValues {
     QString hardware = {};
     QString staff = {};
     QString customer = {};
+    QString executor = {}; // the organisation that makes the program
     QString agreedPosition = {};   // "СОГЛАСОВАНО": the customer's side
     QString agreedName = {};       // initials and surname
     QString approvedPosition = {}; // "УТВЕРЖДАЮ": the developer's side
