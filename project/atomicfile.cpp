@@ -14,6 +14,7 @@
 #endif
 
 #include <cstdio>
+#include <optional>
 
 namespace tz {
 namespace {
@@ -66,16 +67,30 @@ bool writeThroughShortName(const QFileInfo& info, const std::function<bool(QIODe
     return ok;
 }
 
+// A link stands for the file it names, which the save writes; the link stays. Links are
+// followed to the end, as the system follows them; none for a loop.
+std::optional<QFileInfo> fileBehindLinks(const QString& path) {
+    constexpr int kMostLinks = 40;
+    QFileInfo info(path);
+    for (int followed = 0; info.isSymLink(); ++followed) {
+        if (followed == kMostLinks)
+            return std::nullopt;
+        info.setFile(info.symLinkTarget());
+    }
+    return info;
+}
+
 } // namespace
 
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    // QSaveFile would replace a device, a folder or a link target's directory entry.
-    const QFileInfo info(path);
-    if (path.isEmpty() || (info.exists() && (!info.isFile() || !info.isWritable())))
+    const std::optional<QFileInfo> target = path.isEmpty() ? std::nullopt : fileBehindLinks(path);
+    // Neither a device nor a folder is replaced.
+    if (!target || (target->exists() && (!target->isFile() || !target->isWritable())))
         return false;
+    const QFileInfo& info = *target;
     if (!fitsWithRoom(info.fileName(), kTemporarySuffix, nameLimit(info.absolutePath())))
         return writeThroughShortName(info, write);
-    QSaveFile file(path);
+    QSaveFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (!writeAndSync(file, write)) {
