@@ -1,71 +1,16 @@
 #include "project/atomicfile.h"
 
-#include "project/namelimit.h"
+#include "project/temporaryfile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QSaveFile>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
-#include <cstdio>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tz {
 namespace {
-
-// QSaveFile names its temporary file after the file with "." and six characters more.
-constexpr qsizetype kTemporarySuffix = 7;
-
-// QSaveFile syncs before it renames, but ignores a failing sync; a disk that fails there
-// would see its data reported as saved.
-bool syncToDisk(int handle) {
-#ifdef Q_OS_WIN
-    return _commit(handle) == 0;
-#else
-    return ::fsync(handle) == 0;
-#endif
-}
-
-// Unbuffered, so that a short write is seen when it happens and not committed at the end.
-bool writeAndSync(QFileDevice& file, const std::function<bool(QIODevice&)>& write) {
-    return write(file) && file.flush() && syncToDisk(file.handle());
-}
-
-// The same steps as QSaveFile, with a temporary file whose name is cut to fit the file
-// system: created new beside the file, written, given the file's permissions, synced, and
-// renamed over the file.
-bool writeThroughShortName(const QFileInfo& info, const std::function<bool(QIODevice&)>& write) {
-    const QString folder = info.absolutePath();
-    const QString stem =
-        folder + u'/' + cutToFit(info.fileName(), kTemporarySuffix, nameLimit(folder)) + u'.';
-    QFile temporary;
-    for (int attempt = 0; attempt < 100 && !temporary.isOpen(); ++attempt) {
-        temporary.setFileName(stem +
-                              QString::number(QRandomGenerator::global()->bounded(1u << 30), 36)
-                                  .rightJustified(6, u'0')
-                                  .right(6));
-        if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) &&
-            temporary.error() != QFileDevice::OpenError)
-            return false;
-    }
-    if (!temporary.isOpen())
-        return false;
-    bool ok = writeAndSync(temporary, write) &&
-              (!info.exists() || temporary.setPermissions(info.permissions()));
-    temporary.close();
-    ok = ok && temporary.error() == QFileDevice::NoError &&
-         std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                     QFile::encodeName(info.absoluteFilePath()).constData()) == 0;
-    if (!ok)
-        temporary.remove();
-    return ok;
-}
 
 // A link stands for the file it names, which the save writes; the link stays. Links are
 // followed to the end, as the system follows them; none for a loop.
@@ -80,6 +25,30 @@ std::optional<QFileInfo> fileBehindLinks(const QString& path) {
     return info;
 }
 
+// Unbuffered, so that a short write is seen when it happens and not committed at the end;
+// synced, and a failing sync fails the write, as a disk that fails there has not kept it.
+bool writeAndSync(int handle, const std::function<bool(QIODevice&)>& write) {
+    QFile file;
+    if (!file.open(handle, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::DontCloseHandle))
+        return false;
+    return write(file) && file.flush() && file.error() == QFileDevice::NoError &&
+           ::fsync(handle) == 0;
+}
+
+// Written whole into a temporary file beside the file, which then takes its place. The file's
+// permissions carry over; a new file gets those the umask leaves.
+bool replaceByRename(const QFileInfo& target, const std::function<bool(QIODevice&)>& write) {
+    struct stat info;
+    const QByteArray path = QFile::encodeName(target.absoluteFilePath());
+    const bool exists = ::stat(path.constData(), &info) == 0;
+    // Private until it has the file's permissions.
+    TemporaryFile temporary(target.absolutePath(), target.fileName(), exists ? 0600 : 0666);
+    return temporary.isOpen() && writeAndSync(temporary.handle(), write) &&
+           (!exists || ::fchmod(temporary.handle(), info.st_mode & 0777) == 0) &&
+           temporary.replace(path);
+}
+
 } // namespace
 
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
@@ -87,17 +56,7 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     // Neither a device nor a folder is replaced.
     if (!target || (target->exists() && (!target->isFile() || !target->isWritable())))
         return false;
-    const QFileInfo& info = *target;
-    if (!fitsWithRoom(info.fileName(), kTemporarySuffix, nameLimit(info.absolutePath())))
-        return writeThroughShortName(info, write);
-    QSaveFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (!writeAndSync(file, write)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceByRename(*target, write);
 }
 
 bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
