@@ -1,5 +1,7 @@
 #include "project/temporaryfile.h"
 
+#include "project/unfinishedfile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -27,8 +29,11 @@ TemporaryFile::TemporaryFile(const QString& folder, const QString& fileName, mod
 }
 
 TemporaryFile::~TemporaryFile() {
-    if (!m_path.isEmpty() && stillNamed(m_handle, m_path))
-        ::unlink(m_path.constData());
+    if (!m_path.isEmpty()) {
+        forgetUnfinishedFile();
+        if (stillNamed(m_handle, m_path))
+            ::unlink(m_path.constData());
+    }
     if (m_handle >= 0)
         ::close(m_handle);
 }
@@ -58,6 +63,7 @@ bool TemporaryFile::openNamed(mode_t mode) {
         if (lockNew(handle) && stillNamed(handle, path)) {
             m_handle = handle;
             m_path = path;
+            markUnfinishedFile(path);
             return true;
         }
         ::close(handle);
@@ -74,6 +80,7 @@ bool TemporaryFile::giveName() {
         if (::linkat(AT_FDCWD, source.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) ==
             0) {
             m_path = path;
+            markUnfinishedFile(path);
             return true;
         }
         if (errno != EEXIST)
@@ -85,6 +92,8 @@ bool TemporaryFile::giveName() {
 bool TemporaryFile::replace(const QByteArray& path) {
     if (!isOpen() || (m_path.isEmpty() && !giveName()))
         return false;
+    // Once renamed, the name is the file's: a signal must not remove it.
+    forgetUnfinishedFile();
     if (std::rename(m_path.constData(), path.constData()) != 0)
         return false;
     m_path.clear();
