@@ -1,5 +1,6 @@
 #include "project/atomicfile.h"
 
+#include "project/inplacewrite.h"
 #include "project/temporaryfile.h"
 
 #include <QFile>
@@ -25,28 +26,25 @@ std::optional<QFileInfo> fileBehindLinks(const QString& path) {
     return info;
 }
 
-// Unbuffered, so that a short write is seen when it happens and not committed at the end;
-// synced, and a failing sync fails the write, as a disk that fails there has not kept it.
-bool writeAndSync(int handle, const std::function<bool(QIODevice&)>& write) {
+// Unbuffered, so that a short write is seen when it happens and not committed at the end.
+bool writeTo(int handle, const std::function<bool(QIODevice&)>& write) {
     QFile file;
-    if (!file.open(handle, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                   QFileDevice::DontCloseHandle))
-        return false;
-    return write(file) && file.flush() && file.error() == QFileDevice::NoError &&
-           ::fsync(handle) == 0;
+    return file.open(handle, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                     QFileDevice::DontCloseHandle) &&
+           write(file) && file.flush() && file.error() == QFileDevice::NoError;
 }
 
 // Written whole into a temporary file beside the file, which then takes its place. The file's
-// permissions carry over; a new file gets those the umask leaves.
-bool replaceByRename(const QFileInfo& target, const std::function<bool(QIODevice&)>& write) {
-    struct stat info;
-    const QByteArray path = QFile::encodeName(target.absoluteFilePath());
-    const bool exists = ::stat(path.constData(), &info) == 0;
+// permissions carry over; a new file gets those the umask leaves. Synced before, as a disk
+// whose sync fails has not kept what it was given.
+bool replaceByRename(const QFileInfo& target, const struct stat* existing,
+                     const std::function<bool(QIODevice&)>& write) {
     // Private until it has the file's permissions.
-    TemporaryFile temporary(target.absolutePath(), target.fileName(), exists ? 0600 : 0666);
-    return temporary.isOpen() && writeAndSync(temporary.handle(), write) &&
-           (!exists || ::fchmod(temporary.handle(), info.st_mode & 0777) == 0) &&
-           temporary.replace(path);
+    TemporaryFile temporary(target.absolutePath(), target.fileName(), existing ? 0600 : 0666);
+    return temporary.isOpen() && writeTo(temporary.handle(), write) &&
+           (!existing || ::fchmod(temporary.handle(), existing->st_mode & 0777) == 0) &&
+           ::fsync(temporary.handle()) == 0 &&
+           temporary.replace(QFile::encodeName(target.absoluteFilePath()));
 }
 
 } // namespace
@@ -56,7 +54,13 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     // Neither a device nor a folder is replaced.
     if (!target || (target->exists() && (!target->isFile() || !target->isWritable())))
         return false;
-    return replaceByRename(*target, write);
+    struct stat existing;
+    if (::stat(QFile::encodeName(target->absoluteFilePath()).constData(), &existing) != 0)
+        return replaceByRename(*target, nullptr, write);
+    if (existing.st_nlink > 1)
+        return writeInPlace(target->absoluteFilePath(),
+                            [&](int handle) { return writeTo(handle, write); });
+    return replaceByRename(*target, &existing, write);
 }
 
 bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
