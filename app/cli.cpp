@@ -2,6 +2,7 @@
 
 #include "app/filesizelimit.h"
 #include "docgen/projectexport.h"
+#include "project/unfinishedfile.h"
 
 #include <QGuiApplication>
 
@@ -101,6 +102,7 @@ int runExport(const QStringList& arguments) {
     if (formatGiven && format.isEmpty())
         return fail(usageLine, 2);
     ignoreFileSizeSignal();
+    tz::removeUnfinishedFileOnSignals();
     std::unique_ptr<QGuiApplication> gui;
     if (needsLayout(format, paths.at(1)))
         gui = guiForLayout();

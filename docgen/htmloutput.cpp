@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 namespace tz {
 
 namespace {
@@ -108,15 +110,32 @@ const char* const kStyle =
     "nav p a { color: inherit; text-decoration: none; }\r\n"
     "</style>\r\n";
 
+// HTML5 text holds no C0 control character but tab, CR and LF; DOCX and ODT leave them out
+// as well.
+bool isDroppedControl(QChar c) {
+    const char16_t ch = c.unicode();
+    return ch < 0x20 && ch != u'\t' && ch != u'\n' && ch != u'\r';
+}
+
+QString withoutControls(QStringView text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (!isDroppedControl(c))
+            kept += c;
+    }
+    return kept;
+}
+
 class HtmlWriter {
 public:
     HtmlWriter(const Pagination& pages, OutputStream& out) : m_pages(pages), m_out(out) {}
 
     void text(QStringView text) {
-        if (needsEscape(text))
-            m_out.write1251(escapeHtmlText(text.toString()));
+        if (std::any_of(text.begin(), text.end(), isDroppedControl))
+            escaped(withoutControls(text));
         else
-            m_out.write1251(text);
+            escaped(text);
     }
     void raw(const char* bytes) { m_out.write(bytes); }
     void line(const char* bytes) {
@@ -214,6 +233,13 @@ public:
     }
 
 private:
+    void escaped(QStringView text) {
+        if (needsEscape(text))
+            m_out.write1251(escapeHtmlText(text.toString()));
+        else
+            m_out.write1251(text);
+    }
+
     const Pagination& m_pages;
     OutputStream& m_out;
     int m_heading = 0;

@@ -1,88 +1,66 @@
 #include "project/atomicfile.h"
 
-#include "project/namelimit.h"
+#include "project/inplacewrite.h"
+#include "project/temporaryfile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QSaveFile>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
-
-#include <cstdio>
 
 namespace tz {
 namespace {
 
-// QSaveFile names its temporary file after the file with "." and six characters more.
-constexpr qsizetype kTemporarySuffix = 7;
-
-// QSaveFile syncs before it renames, but ignores a failing sync; a disk that fails there
-// would see its data reported as saved.
-bool syncToDisk(int handle) {
-#ifdef Q_OS_WIN
-    return _commit(handle) == 0;
-#else
-    return ::fsync(handle) == 0;
-#endif
+// A link stands for the file it names, which the save writes; the link stays. Links are
+// followed to the end, as the system follows them; none for a loop.
+std::optional<QFileInfo> fileBehindLinks(const QString& path) {
+    constexpr int kMostLinks = 40;
+    QFileInfo info(path);
+    for (int followed = 0; info.isSymLink(); ++followed) {
+        if (followed == kMostLinks)
+            return std::nullopt;
+        info.setFile(info.symLinkTarget());
+    }
+    return info;
 }
 
 // Unbuffered, so that a short write is seen when it happens and not committed at the end.
-bool writeAndSync(QFileDevice& file, const std::function<bool(QIODevice&)>& write) {
-    return write(file) && file.flush() && syncToDisk(file.handle());
+bool writeTo(int handle, const std::function<bool(QIODevice&)>& write) {
+    QFile file;
+    return file.open(handle, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                     QFileDevice::DontCloseHandle) &&
+           write(file) && file.flush() && file.error() == QFileDevice::NoError;
 }
 
-// The same steps as QSaveFile, with a temporary file whose name is cut to fit the file
-// system: created new beside the file, written, given the file's permissions, synced, and
-// renamed over the file.
-bool writeThroughShortName(const QFileInfo& info, const std::function<bool(QIODevice&)>& write) {
-    const QString folder = info.absolutePath();
-    const QString stem =
-        folder + u'/' + cutToFit(info.fileName(), kTemporarySuffix, nameLimit(folder)) + u'.';
-    QFile temporary;
-    for (int attempt = 0; attempt < 100 && !temporary.isOpen(); ++attempt) {
-        temporary.setFileName(stem +
-                              QString::number(QRandomGenerator::global()->bounded(1u << 30), 36)
-                                  .rightJustified(6, u'0')
-                                  .right(6));
-        if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) &&
-            temporary.error() != QFileDevice::OpenError)
-            return false;
-    }
-    if (!temporary.isOpen())
-        return false;
-    bool ok = writeAndSync(temporary, write) &&
-              (!info.exists() || temporary.setPermissions(info.permissions()));
-    temporary.close();
-    ok = ok && temporary.error() == QFileDevice::NoError &&
-         std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                     QFile::encodeName(info.absoluteFilePath()).constData()) == 0;
-    if (!ok)
-        temporary.remove();
-    return ok;
+// Written whole into a temporary file beside the file, which then takes its place. The file's
+// permissions carry over; a new file gets those the umask leaves. Synced before, as a disk
+// whose sync fails has not kept what it was given.
+bool replaceByRename(const QFileInfo& target, const struct stat* existing,
+                     const std::function<bool(QIODevice&)>& write) {
+    // Private until it has the file's permissions.
+    TemporaryFile temporary(target.absolutePath(), target.fileName(), existing ? 0600 : 0666);
+    return temporary.isOpen() && writeTo(temporary.handle(), write) &&
+           (!existing || ::fchmod(temporary.handle(), existing->st_mode & 0777) == 0) &&
+           ::fsync(temporary.handle()) == 0 &&
+           temporary.replace(QFile::encodeName(target.absoluteFilePath()));
 }
 
 } // namespace
 
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    // QSaveFile would replace a device, a folder or a link target's directory entry.
-    const QFileInfo info(path);
-    if (path.isEmpty() || (info.exists() && (!info.isFile() || !info.isWritable())))
+    const std::optional<QFileInfo> target = path.isEmpty() ? std::nullopt : fileBehindLinks(path);
+    // Neither a device nor a folder is replaced.
+    if (!target || (target->exists() && (!target->isFile() || !target->isWritable())))
         return false;
-    if (!fitsWithRoom(info.fileName(), kTemporarySuffix, nameLimit(info.absolutePath())))
-        return writeThroughShortName(info, write);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (!writeAndSync(file, write)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    struct stat existing;
+    if (::stat(QFile::encodeName(target->absoluteFilePath()).constData(), &existing) != 0)
+        return replaceByRename(*target, nullptr, write);
+    if (existing.st_nlink > 1)
+        return writeInPlace(target->absoluteFilePath(),
+                            [&](int handle) { return writeTo(handle, write); });
+    return replaceByRename(*target, &existing, write);
 }
 
 bool writeFileAtomically(const QString& path, QByteArrayView bytes) {

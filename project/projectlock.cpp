@@ -2,8 +2,10 @@
 
 #include "project/fileidentity.h"
 #include "project/namelimit.h"
+#include "project/privatefolder.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -25,12 +27,22 @@ QString canonicalPathOf(const QString& path) {
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-// The lock by the file's identity, in the session's runtime folder; none for a file that
-// does not exist yet or outside a session that has one.
+// Where the locks by identity live: the session's runtime folder, or where a session has
+// none (xvfb-run, su, ssh without a login manager), a folder of the user's own in the
+// temporary folder. Empty when that one is not safe to use.
+QString identityLockFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return runtime;
+    const QString own = QDir::tempPath() + QStringLiteral("/tzwizard-%1").arg(::geteuid());
+    return ensurePrivateFolder(own) ? own : QString();
+}
+
+// The lock by the file's identity; none for a file that does not exist yet.
 QString identityLockOf(const QString& project) {
     const std::optional<FileStatus> status = statusOf(project);
-    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!status || folder.isEmpty() || !QFileInfo(folder).isDir())
+    const QString folder = status ? identityLockFolder() : QString();
+    if (folder.isEmpty())
         return QString();
     return folder +
            QStringLiteral("/tzwizard-%1-%2")

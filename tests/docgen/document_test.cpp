@@ -274,6 +274,21 @@ TEST(HtmlOutput, CrLfAfterEveryLineAndReferencesForWhatTheCodePageLacks) {
     EXPECT_FALSE(bytes.contains('?'));
 }
 
+TEST(HtmlOutput, ControlCharactersLeaveTheExtendedHtmlOnly) {
+    // The default document's bytes stay as they always were; the extended one is HTML5,
+    // which holds no C0 control character but tab, CR and LF.
+    for (const bool extended : {false, true}) {
+        DocumentInputs inputs = extended ? extendedInputs() : kCalculator;
+        inputs.values.title = QStringLiteral("Склад\x01\tучёт");
+        inputs.values.description = QStringLiteral("Первая\x0bстрока\x1f");
+        const QByteArray html = documentBytes(DocFormat::Html, inputs);
+        DocMode = DocModeNone;
+        for (const char control : {'\x01', '\x0b', '\x1f'})
+            EXPECT_EQ(html.contains(control), !extended) << extended << " " << int(control);
+        EXPECT_TRUE(html.contains("\t\xf3\xf7\xb8\xf2")) << "the tab stays; " << extended;
+    }
+}
+
 TEST(RtfOutput, EveryByteIsSevenBitAndEscaped) {
     DocBuffer doc;
     doc.current = {QStringLiteral("Times New Roman"), ColourBlack, 12, false};
