@@ -14,7 +14,8 @@ struct Route {
 
 // The first route of a page whose condition holds is taken. In the extended mode the
 // approval page follows the company, the additional requirements are always on the way
-// (their texts go into the document) and the structure page is when the menu is checked.
+// (their texts go into the document), the structure page is when the menu is checked, and
+// the document's text comes before the document.
 constexpr Route kNext[] = {
     {Page::Step1, Page::Step2},
     {Page::Step2, Page::Step3os},
@@ -26,7 +27,9 @@ constexpr Route kNext[] = {
     {Page::Step4, Page::Step6, When::Extended},
     {Page::Step4, Page::Step7},
     {Page::Step5, Page::Step6},
+    {Page::Step6, Page::Step6text, When::Extended},
     {Page::Step6, Page::Step7},
+    {Page::Step6text, Page::Step7},
     {Page::Step7, Page::Step8},
     {Page::Step8, Page::Step9},
 };
@@ -42,7 +45,8 @@ constexpr Route kBack[] = {
     {Page::Step5, Page::Step4},
     {Page::Step6, Page::Step5, When::Menu},
     {Page::Step6, Page::Step4},
-    {Page::Step7, Page::Step6, When::Extended},
+    {Page::Step6text, Page::Step6},
+    {Page::Step7, Page::Step6text, When::Extended},
     {Page::Step7, Page::Step4},
     {Page::Step8, Page::Step7},
     {Page::Step9, Page::Step8},

@@ -12,6 +12,7 @@ enum class Page {
     Step4,
     Step5,
     Step6,
+    Step6text,
     Step7,
     Step8,
     Step9

@@ -8,6 +8,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step6text.h"
 #include "pages/step7.h"
 #include "pages/step8.h"
 #include "structure/step5.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-std::array<std::pair<Page, QWidget*>, 11> pages(const Windows& w) {
+std::array<std::pair<Page, QWidget*>, 12> pages(const Windows& w) {
     return {{{Page::Step1, w.step1},
              {Page::Step2, w.step2},
              {Page::Step3os, w.step3os},
@@ -27,6 +28,7 @@ std::array<std::pair<Page, QWidget*>, 11> pages(const Windows& w) {
              {Page::Step4, w.step4},
              {Page::Step5, w.step5},
              {Page::Step6, w.step6},
+             {Page::Step6text, w.step6text},
              {Page::Step7, w.step7},
              {Page::Step8, w.step8},
              {Page::Step9, w.step9}}};

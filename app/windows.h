@@ -16,6 +16,7 @@ class TfrmStep3owner;
 class TfrmStep4;
 class TfrmStep5;
 class TfrmStep6;
+class TfrmStep6text;
 class TfrmStep7;
 class TfrmStep8;
 class TfrmStep9;
@@ -35,6 +36,7 @@ struct Windows {
     TfrmStep9* step9 = nullptr;
     TfrmStep3os* step3os = nullptr;
     TfrmStep3approval* step3approval = nullptr;
+    TfrmStep6text* step6text = nullptr;
 
     QWidget* page(Page page) const;
     std::optional<Page> pageOf(const QWidget* window) const;

@@ -12,6 +12,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step6text.h"
 #include "pages/step7.h"
 #include "pages/step8.h"
 #include "structure/addmenuitem.h"
@@ -60,6 +61,9 @@ std::unique_ptr<TfrmMain> createWizard(UiSeam& seam, const QStringList& argument
     create(*main, w.step9, context);
     create(*main, w.step3os, context);
     create(*main, w.step3approval, context);
+    // The document's text is the extended mode's.
+    if (extended)
+        create(*main, w.step6text, context);
     describeFromStructure(*main);
     // A project from the command line was read before the title page existed.
     main->TZread();

@@ -21,6 +21,7 @@ enum class BlockKind {
     Columns,   // two columns of paragraphs side by side
     Contents,  // the headings of the text sheets with their page numbers
     Gap,       // empty space of spacePt
+    Table,     // ruled cells; the first row is the header, repeated on every page it runs to
 };
 
 enum class Align { Left, Center, Right };
@@ -40,6 +41,8 @@ struct Block {
     qreal spacePt = 0;        // space before a paragraph; a gap's height
     Field field = Field::None;
     QStringList left = {}, right = {}; // the columns' paragraphs
+    QList<QStringList> rows = {};      // a table's rows of cells
+    QList<qreal> widths = {};          // a table's columns, as parts of the text's width
 };
 
 struct Sheet {

@@ -42,6 +42,24 @@ ParaFormat contentsEntryFormat(int level) {
     return f;
 }
 
+ParaFormat cellFormat(bool header) {
+    ParaFormat f;
+    f.bold = header;
+    f.lineHeight = lineHeightOf(f.sizePt);
+    return f;
+}
+
+QList<qreal> tableColumnWidths(const Block& table) {
+    const qsizetype count = table.rows.isEmpty() ? 0 : table.rows.constFirst().size();
+    qreal total = 0;
+    for (qsizetype c = 0; c < count; ++c)
+        total += table.widths.value(c, 1);
+    QList<qreal> widths;
+    for (qsizetype c = 0; c < count; ++c)
+        widths.append(page::kTextWidth * table.widths.value(c, 1) / total);
+    return widths;
+}
+
 ParaFormat columnFormat() {
     ParaFormat f;
     f.lineHeight = lineHeightOf(f.sizePt);

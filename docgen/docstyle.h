@@ -25,6 +25,10 @@ constexpr qreal kIndentStep = mm(7.5);
 constexpr qreal kNumberColumn = mm(12);
 constexpr qreal kColumnGap = mm(10);
 constexpr qreal kColumnWidth = (kTextWidth - kColumnGap) / 2;
+// A table's cells: the room between their text and their rules, and the rules' width.
+constexpr qreal kCellPaddingX = 4;
+constexpr qreal kCellPaddingY = 2;
+constexpr qreal kRuleWidth = 0.5;
 
 } // namespace page
 
@@ -51,5 +55,9 @@ int headingSizePt(int level);
 ParaFormat formatOf(const Block& block);
 ParaFormat contentsEntryFormat(int level);
 ParaFormat columnFormat();
+// The text of a table's cells; the header's is bold.
+ParaFormat cellFormat(bool header);
+// A table's columns in points, the text's whole width.
+QList<qreal> tableColumnWidths(const Block& table);
 
 } // namespace tz

@@ -173,7 +173,7 @@ void write(DocWriter& writer, DocOp op, const QString& text) {
 
 DocProperties documentProperties(const DocumentInputs& inputs) {
     return {QStringLiteral("Техническое задание к программе «") + inputs.values.title + u'»',
-            inputs.extended ? inputs.values.companyName : QString(), inputs.projectUid};
+            inputs.extended ? inputs.values.executor : QString(), inputs.projectUid};
 }
 
 std::span<const DocElement> documentElements() {

@@ -430,6 +430,40 @@ private:
         x.writeEndElement();
     }
 
+    // Ruled cells; the header row repeats on every page the table runs to, and no row is
+    // split between pages.
+    void table(const Block& b) override {
+        const QList<qreal> widths = tableColumnWidths(b);
+        const QByteArray rule = "w:val=\"single\" w:sz=\"" +
+                                QByteArray::number(qRound(page::kRuleWidth * 8)) +
+                                "\" w:space=\"0\" w:color=\"000000\"";
+        QByteArray o = "<w:tbl><w:tblPr><w:tblW w:w=\"" + twips(page::kTextWidth).toLatin1() +
+                       "\" w:type=\"dxa\"/><w:tblLayout w:type=\"fixed\"/><w:tblBorders>";
+        for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"})
+            o += QByteArray("<w:") + side + ' ' + rule + "/>";
+        o += "</w:tblBorders><w:tblCellMar><w:top w:w=\"" + twips(page::kCellPaddingY).toLatin1() +
+             "\" w:type=\"dxa\"/><w:left w:w=\"" + twips(page::kCellPaddingX).toLatin1() +
+             "\" w:type=\"dxa\"/><w:bottom w:w=\"" + twips(page::kCellPaddingY).toLatin1() +
+             "\" w:type=\"dxa\"/><w:right w:w=\"" + twips(page::kCellPaddingX).toLatin1() +
+             "\" w:type=\"dxa\"/></w:tblCellMar></w:tblPr><w:tblGrid>";
+        for (const qreal width : widths)
+            o += "<w:gridCol w:w=\"" + twips(width).toLatin1() + "\"/>";
+        o += "</w:tblGrid>";
+        m_zip.writeRawXml(o);
+        for (qsizetype r = 0; r < b.rows.size(); ++r) {
+            m_zip.writeRawXml(r == 0 ? "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"
+                                     : "<w:tr><w:trPr><w:cantSplit/></w:trPr>");
+            for (qsizetype c = 0; c < widths.size(); ++c) {
+                m_zip.writeRawXml("<w:tc><w:tcPr><w:tcW w:w=\"" + twips(widths.at(c)).toLatin1() +
+                                  "\" w:type=\"dxa\"/></w:tcPr>");
+                paragraph(b.rows.at(r).value(c), cellFormat(r == 0), false);
+                m_zip.writeRawXml("</w:tc>");
+            }
+            m_zip.writeRawXml("</w:tr>");
+        }
+        m_zip.writeRawXml("</w:tbl>");
+    }
+
     // A contents field whose result already lists the headings with their pages, each entry
     // a link to its heading's bookmark.
     void contents(const QList<const Block*>& headings) override {

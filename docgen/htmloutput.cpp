@@ -1,5 +1,6 @@
 #include "docgen/htmloutput.h"
 
+#include "docgen/docstyle.h"
 #include "project/addresses.h"
 #include "project/codec1251.h"
 #include "project/textlines.h"
@@ -107,6 +108,11 @@ const char* const kStyle =
     "table.columns { width: 100%; border-collapse: collapse; }\r\n"
     "table.columns td { width: 50%; vertical-align: top; padding: 0; }\r\n"
     "table.columns td + td { padding-left: 10mm; }\r\n"
+    "table.grid { width: 100%; border-collapse: collapse; break-inside: auto; }\r\n"
+    "table.grid th, table.grid td { border: 0.5pt solid #000; padding: 2pt 4pt;"
+    " vertical-align: top; text-align: left; }\r\n"
+    "table.grid thead { display: table-header-group; }\r\n"
+    "table.grid tr { break-inside: avoid; page-break-inside: avoid; }\r\n"
     "nav p a { color: inherit; text-decoration: none; }\r\n"
     "</style>\r\n";
 
@@ -174,6 +180,31 @@ public:
         return classes.isEmpty() ? QByteArray("<p>") : "<p class=\"" + classes + "\">";
     }
 
+    // The header in thead, so that a printed table repeats it on each page.
+    void table(const Block& b) {
+        if (b.rows.isEmpty())
+            return;
+        const QList<qreal> widths = tableColumnWidths(b);
+        line("<table class=\"grid\">");
+        raw("<colgroup>");
+        for (const qreal width : widths)
+            raw(QByteArray("<col style=\"width: " +
+                           QByteArray::number(qRound(width / page::kTextWidth * 100)) + "%\">")
+                    .constData());
+        line("</colgroup>");
+        for (qsizetype r = 0; r < b.rows.size(); ++r) {
+            const char* cell = r == 0 ? "th" : "td";
+            raw(r == 0 ? "<thead><tr>" : "<tr>");
+            for (const QString& text : b.rows.at(r)) {
+                raw(QByteArray(QByteArray("<") + cell + ">").constData());
+                this->text(text);
+                raw(QByteArray(QByteArray("</") + cell + ">").constData());
+            }
+            line(r == 0 ? "</tr></thead><tbody>" : "</tr>");
+        }
+        line("</tbody></table>");
+    }
+
     void block(const Block& b, const QList<const Block*>& headings) {
         switch (b.kind) {
         case BlockKind::Heading: {
@@ -228,6 +259,9 @@ public:
         case BlockKind::Gap:
             line(QByteArray("<div style=\"height: " + QByteArray::number(b.spacePt) + "pt\"></div>")
                      .constData());
+            break;
+        case BlockKind::Table:
+            table(b);
             break;
         }
     }

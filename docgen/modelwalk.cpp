@@ -28,6 +28,9 @@ void walkModel(const DocModel& model, const Pagination& pages, ModelVisitor& vis
             case BlockKind::Columns:
                 visitor.columns(b);
                 break;
+            case BlockKind::Table:
+                visitor.table(b);
+                break;
             case BlockKind::Contents:
                 visitor.contents(headings);
                 break;

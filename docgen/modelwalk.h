@@ -22,6 +22,7 @@ public:
     // A block of lines, each a paragraph of the format.
     virtual void lines(QStringView text, const ParaFormat& format);
     virtual void columns(const Block& columns) = 0;
+    virtual void table(const Block& table) = 0;
     virtual void contents(const QList<const Block*>& headings) = 0;
 };
 

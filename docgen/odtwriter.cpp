@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+#include <set>
+
 namespace tz {
 namespace {
 
@@ -397,6 +399,35 @@ private:
         x.writeAttribute(FO, QStringLiteral("border"), QStringLiteral("none"));
         x.writeEndElement();
         x.writeEndElement();
+        // The ruled tables': their columns, rows that stay whole and bordered cells.
+        for (const qreal width : m_gridColumns) {
+            x.writeStartElement(STYLE, QStringLiteral("style"));
+            x.writeAttribute(STYLE, QStringLiteral("name"), gridColumnStyle(width));
+            x.writeAttribute(STYLE, QStringLiteral("family"), QStringLiteral("table-column"));
+            x.writeStartElement(STYLE, QStringLiteral("table-column-properties"));
+            x.writeAttribute(STYLE, QStringLiteral("column-width"), pt(width));
+            x.writeEndElement();
+            x.writeEndElement();
+        }
+        x.writeStartElement(STYLE, QStringLiteral("style"));
+        x.writeAttribute(STYLE, QStringLiteral("name"), QStringLiteral("GridRow"));
+        x.writeAttribute(STYLE, QStringLiteral("family"), QStringLiteral("table-row"));
+        x.writeStartElement(STYLE, QStringLiteral("table-row-properties"));
+        x.writeAttribute(FO, QStringLiteral("keep-together"), QStringLiteral("always"));
+        x.writeEndElement();
+        x.writeEndElement();
+        x.writeStartElement(STYLE, QStringLiteral("style"));
+        x.writeAttribute(STYLE, QStringLiteral("name"), QStringLiteral("GridCell"));
+        x.writeAttribute(STYLE, QStringLiteral("family"), QStringLiteral("table-cell"));
+        x.writeStartElement(STYLE, QStringLiteral("table-cell-properties"));
+        x.writeAttribute(FO, QStringLiteral("padding-top"), pt(page::kCellPaddingY));
+        x.writeAttribute(FO, QStringLiteral("padding-bottom"), pt(page::kCellPaddingY));
+        x.writeAttribute(FO, QStringLiteral("padding-left"), pt(page::kCellPaddingX));
+        x.writeAttribute(FO, QStringLiteral("padding-right"), pt(page::kCellPaddingX));
+        x.writeAttribute(FO, QStringLiteral("border"),
+                         pt(page::kRuleWidth) + QStringLiteral(" solid #000000"));
+        x.writeEndElement();
+        x.writeEndElement();
     }
 
     static QString tableStyle(Start start) {
@@ -514,6 +545,54 @@ private:
         m_x->writeEndElement();
     }
 
+    // Ruled cells; the header row repeats on every page the table runs to, and no row is
+    // split between pages.
+    void table(const Block& b) override {
+        const Start start = m_start;
+        m_start = Start::None;
+        const QString header =
+            m_styles.nameOf(cellFormat(true), QStringLiteral("Standard"), Start::None);
+        const QString body =
+            m_styles.nameOf(cellFormat(false), QStringLiteral("Standard"), Start::None);
+        const QList<qreal> widths = tableColumnWidths(b);
+        for (const qreal width : widths)
+            m_gridColumns.insert(width);
+        if (!m_x)
+            return;
+        QXmlStreamWriter& x = *m_x;
+        x.writeStartElement(TABLE, QStringLiteral("table"));
+        x.writeAttribute(TABLE, QStringLiteral("style-name"),
+                         tableStyle(start == Start::None ? Start::None : Start::Cover));
+        for (const qreal width : widths) {
+            x.writeEmptyElement(TABLE, QStringLiteral("table-column"));
+            x.writeAttribute(TABLE, QStringLiteral("style-name"), gridColumnStyle(width));
+        }
+        for (qsizetype r = 0; r < b.rows.size(); ++r) {
+            if (r == 0)
+                x.writeStartElement(TABLE, QStringLiteral("table-header-rows"));
+            x.writeStartElement(TABLE, QStringLiteral("table-row"));
+            x.writeAttribute(TABLE, QStringLiteral("style-name"), QStringLiteral("GridRow"));
+            for (qsizetype c = 0; c < widths.size(); ++c) {
+                x.writeStartElement(TABLE, QStringLiteral("table-cell"));
+                x.writeAttribute(TABLE, QStringLiteral("style-name"), QStringLiteral("GridCell"));
+                x.writeAttribute(OFFICE, QStringLiteral("value-type"), QStringLiteral("string"));
+                x.writeStartElement(TEXT, QStringLiteral("p"));
+                x.writeAttribute(TEXT, QStringLiteral("style-name"), r == 0 ? header : body);
+                characters(b.rows.at(r).value(c), false);
+                x.writeEndElement();
+                x.writeEndElement();
+            }
+            x.writeEndElement();
+            if (r == 0)
+                x.writeEndElement();
+        }
+        x.writeEndElement();
+    }
+
+    static QString gridColumnStyle(qreal width) {
+        return QStringLiteral("Grid%1").arg(qRound(width * 100));
+    }
+
     // A contents index whose body already lists the headings with their pages, each entry a
     // link to its heading.
     void contents(const QList<const Block*>& headings) override {
@@ -569,6 +648,7 @@ private:
     const Pagination& m_pages;
     ZipPackage m_zip;
     ParagraphStyles m_styles;
+    std::set<qreal> m_gridColumns;
     QXmlStreamWriter* m_x = nullptr;
     Start m_start = Start::None;
 };

@@ -51,6 +51,15 @@ public:
         }
     }
 
+    void rule(qreal x1, qreal y1, qreal x2, qreal y2) override {
+        const qreal left = page::mm(page::kLeftMm);
+        const qreal top = page::mm(page::kTopMm);
+        m_painter.setPen(QPen(Qt::black, page::kRuleWidth * m_scale));
+        m_painter.drawLine(QPointF((left + x1) * m_scale, (top + y1) * m_scale),
+                           QPointF((left + x2) * m_scale, (top + y2) * m_scale));
+        m_painter.setPen(Qt::black);
+    }
+
 private:
     void draw(const QString& text, qreal x, qreal y, const ParaFormat& f) {
         if (text.isEmpty())

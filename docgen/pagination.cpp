@@ -56,6 +56,11 @@ private:
             } else if (b.kind == BlockKind::Lines) {
                 const ParaFormat f = formatOf(b);
                 return height + f.spaceBefore + f.lineHeight;
+            } else if (b.kind == BlockKind::Table && !b.rows.isEmpty()) {
+                // A table's header and its first row.
+                const QList<qreal> widths = tableColumnWidths(b);
+                height += rowHeight(b.rows.constFirst(), widths, true);
+                return height + (b.rows.size() > 1 ? rowHeight(b.rows.at(1), widths, false) : 0);
             } else {
                 return height;
             }
@@ -92,6 +97,9 @@ private:
         }
         case BlockKind::Columns:
             placeColumns(b);
+            break;
+        case BlockKind::Table:
+            placeTable(b);
             break;
         case BlockKind::Contents:
             for (qsizetype h = 0; h < m_contents.size(); ++h) {
@@ -172,6 +180,60 @@ private:
         m_fresh = false;
     }
 
+    // The lines of each cell, each cell's text set inside its padding.
+    static qreal rowHeight(const QStringList& row, const QList<qreal>& widths, bool header) {
+        const ParaFormat f = cellFormat(header);
+        int most = 1;
+        for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c) {
+            int n = 0;
+            breakLines(row.at(c), widths.at(c) - 2 * page::kCellPaddingX, f,
+                       [&](QStringView, qreal) { ++n; });
+            most = qMax(most, n);
+        }
+        return most * f.lineHeight + 2 * page::kCellPaddingY;
+    }
+
+    // Rows run on to the next page whole, the header first again.
+    void placeTable(const Block& b) {
+        const QList<qreal> widths = tableColumnWidths(b);
+        for (qsizetype r = 0; r < b.rows.size(); ++r) {
+            const bool header = r == 0;
+            if (rowHeight(b.rows.at(r), widths, header) > room() && !m_fresh) {
+                newPage(true);
+                if (!header)
+                    placeRow(b.rows.constFirst(), widths, true);
+            }
+            placeRow(b.rows.at(r), widths, header);
+        }
+    }
+
+    void placeRow(const QStringList& row, const QList<qreal>& widths, bool header) {
+        const ParaFormat& f = header ? m_headerFormat : m_cellFormat;
+        const qreal height = rowHeight(row, widths, header);
+        qreal x = 0;
+        for (qsizetype c = 0; c < widths.size(); ++c) {
+            qreal y = m_y + page::kCellPaddingY;
+            breakLines(row.value(c), widths.at(c) - 2 * page::kCellPaddingX, f,
+                       [&](QStringView line, qreal width) {
+                           if (m_sink)
+                               m_sink->line({line, x + page::kCellPaddingX, y, width, &f, 0});
+                           y += f.lineHeight;
+                       });
+            if (m_sink)
+                m_sink->rule(x, m_y, x, m_y + height);
+            x += widths.at(c);
+        }
+        if (m_sink) {
+            m_sink->rule(x, m_y, x, m_y + height);
+            m_sink->rule(0, m_y, x, m_y);
+            m_sink->rule(0, m_y + height, x, m_y + height);
+        }
+        m_y += height;
+        m_fresh = false;
+    }
+
+    const ParaFormat m_headerFormat = cellFormat(true);
+    const ParaFormat m_cellFormat = cellFormat(false);
     const Pagination& m_known;
     PageSink* m_sink;
     Pagination m_result;
@@ -208,6 +270,8 @@ QString paragraphText(const Block& block, const Pagination& pages) {
     }
     return block.text;
 }
+
+void PageSink::rule(qreal, qreal, qreal, qreal) {}
 
 qreal textWidth(QStringView text, const ParaFormat& format) {
     const CharacterWidths widthOf(format.bold, format.sizePt);

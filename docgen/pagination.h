@@ -27,6 +27,8 @@ public:
     // shownNumber is 0 on a page that prints no number.
     virtual void beginPage(int shownNumber) = 0;
     virtual void line(const LaidLine& line) = 0;
+    // A table's rule from one point to another, in the coordinates of LaidLine.
+    virtual void rule(qreal x1, qreal y1, qreal x2, qreal y2);
 };
 
 struct Pagination {

@@ -7,6 +7,7 @@
 #include "project/projectfile.h"
 #include "project/projectkeys.h"
 #include "project/projecttext.h"
+#include "project/standardlists.h"
 
 namespace tz {
 
@@ -60,6 +61,8 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     {
         const QStringList text = blocksText(project, wanted);
         inputs = documentInputsOf(text, options.extended);
+        if (options.extended)
+            addExtendedDefaults(inputs.values, text);
         if (options.extended && addExtendedInputs(inputs, text) && options.notice)
             *options.notice = QStringLiteral("пункты структуры программы глубже шестого уровня "
                                              "вложенности показаны в документе на шестом уровне");

@@ -148,6 +148,9 @@ private:
         case BlockKind::Columns:
             columns(b);
             break;
+        case BlockKind::Table:
+            table(b);
+            break;
         case BlockKind::Contents:
             contents(headings);
             break;
@@ -180,6 +183,34 @@ private:
             o += "\\cell\r\n";
         }
         o += "\\row\r\n";
+    }
+
+    // Ruled cells; the header row repeats on every page the table runs to.
+    void table(const Block& b) {
+        const QList<qreal> widths = tableColumnWidths(b);
+        const QByteArray rule = "\\brdrs\\brdrw" + number(page::kRuleWidth);
+        for (qsizetype r = 0; r < b.rows.size(); ++r) {
+            QByteArray& o = m_out.pending();
+            o += "\\trowd\\trgaph" + number(page::kCellPaddingX) + "\\trleft0\\trkeep";
+            if (r == 0)
+                o += "\\trhdr";
+            qreal right = 0;
+            for (const qreal width : widths) {
+                right += width;
+                for (const char* side : {"t", "l", "b", "r"})
+                    o += QByteArray("\\clbrdr") + side + rule;
+                o += "\\cellx" + number(right);
+            }
+            o += "\r\n";
+            const ParaFormat f = cellFormat(r == 0);
+            for (qsizetype c = 0; c < widths.size(); ++c) {
+                o += "\\pard\\plain\\intbl" + formatWords(f) + ' ';
+                appendRtfText(o, b.rows.at(r).value(c));
+                o += "\\cell\r\n";
+            }
+            o += "\\row\r\n";
+            m_out.flushIfFull();
+        }
     }
 
     // A contents field whose result already holds the entries and their page numbers.

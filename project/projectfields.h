@@ -23,7 +23,8 @@ enum class FieldMode { Default, Extended };
 
 // One value of the project: its key, where the model keeps it, how it is written and in
 // which mode. Title and purpose lose their leading points as they are typed; every other
-// value keeps them and is written escaped (valueescape.h).
+// value keeps them and is written escaped (valueescape.h). An organisation's template
+// (templatefile.h) keeps the values marked for it.
 struct ProjectField {
     QStringView key;
     QString ProjectValues::*member;
@@ -31,20 +32,33 @@ struct ProjectField {
     FieldMode mode;
     QString ProjectValues::*second = nullptr;
     bool stripsDots = false;
+    bool templated = false;
 };
+
+// Marks on a row of the table.
+constexpr ProjectField strippingDots(ProjectField field) {
+    field.stripsDots = true;
+    return field;
+}
+constexpr ProjectField templated(ProjectField field) {
+    field.templated = true;
+    return field;
+}
 
 // The project's values in the order of their blocks: the default blocks in the order every
 // rewrite makes sure of them, the extended ones in the order they stand before ".NewTitle".
 // Adding a value to the project is a row here, a member of ProjectValues and its widget.
 inline constexpr ProjectField kFields[] = {
-    {u".Title", &ProjectValues::title, FieldKind::Line, FieldMode::Default, nullptr, true},
-    {u".Description", &ProjectValues::description, FieldKind::Lines, FieldMode::Default, nullptr,
-     true},
-    {u".CompanyName", &ProjectValues::companyName, FieldKind::Line, FieldMode::Default},
-    {u".CompanyURL", &ProjectValues::companyURL, FieldKind::Line, FieldMode::Default},
-    {u".CompanyEMail", &ProjectValues::companyEMail, FieldKind::Line, FieldMode::Default},
-    {u".CompanyPhone", &ProjectValues::companyPhone, FieldKind::Line, FieldMode::Default},
-    {u".CompanyInfo", &ProjectValues::companyInfo, FieldKind::Lines, FieldMode::Default},
+    strippingDots({u".Title", &ProjectValues::title, FieldKind::Line, FieldMode::Default}),
+    strippingDots(
+        {u".Description", &ProjectValues::description, FieldKind::Lines, FieldMode::Default}),
+    templated({u".CompanyName", &ProjectValues::companyName, FieldKind::Line, FieldMode::Default}),
+    templated({u".CompanyURL", &ProjectValues::companyURL, FieldKind::Line, FieldMode::Default}),
+    templated(
+        {u".CompanyEMail", &ProjectValues::companyEMail, FieldKind::Line, FieldMode::Default}),
+    templated(
+        {u".CompanyPhone", &ProjectValues::companyPhone, FieldKind::Line, FieldMode::Default}),
+    templated({u".CompanyInfo", &ProjectValues::companyInfo, FieldKind::Lines, FieldMode::Default}),
     {u".OS", &ProjectValues::os, FieldKind::List, FieldMode::Extended},
     {u".OSOther", &ProjectValues::osOther, FieldKind::Line, FieldMode::Extended},
     {u".Hardware", &ProjectValues::hardware, FieldKind::Lines, FieldMode::Extended},
@@ -52,11 +66,16 @@ inline constexpr ProjectField kFields[] = {
     {u".Customer", &ProjectValues::customer, FieldKind::Line, FieldMode::Extended},
     {u".AgreedBy", &ProjectValues::agreedPosition, FieldKind::Pair, FieldMode::Extended,
      &ProjectValues::agreedName},
-    {u".ApprovedBy", &ProjectValues::approvedPosition, FieldKind::Pair, FieldMode::Extended,
-     &ProjectValues::approvedName},
+    templated({u".ApprovedBy", &ProjectValues::approvedPosition, FieldKind::Pair,
+               FieldMode::Extended, &ProjectValues::approvedName}),
     {u".Designation", &ProjectValues::designation, FieldKind::Line, FieldMode::Extended},
     {u".Basis", &ProjectValues::basis, FieldKind::Lines, FieldMode::Extended},
-    {u".Executor", &ProjectValues::executor, FieldKind::Line, FieldMode::Extended},
+    templated({u".Executor", &ProjectValues::executor, FieldKind::Line, FieldMode::Extended}),
+    {u".ProgramType", &ProjectValues::programType, FieldKind::Line, FieldMode::Extended},
+    {u".Database", &ProjectValues::database, FieldKind::Line, FieldMode::Extended},
+    templated({u".Documents", &ProjectValues::documents, FieldKind::List, FieldMode::Extended}),
+    templated({u".Stages", &ProjectValues::stages, FieldKind::List, FieldMode::Extended}),
+    templated({u".Sections", &ProjectValues::sections, FieldKind::Lines, FieldMode::Extended}),
 };
 
 inline constexpr std::size_t kFieldCount = std::size(kFields);

@@ -5,6 +5,8 @@
 #include "project/projectkeys.h"
 #include "project/projecttext.h"
 #include "project/random32.h"
+#include "project/standardlists.h"
+#include "project/templatefile.h"
 
 #include <QDate>
 #include <QDir>
@@ -32,10 +34,22 @@ ProjectSession::ProjectSession(bool extended, QObject* parent)
 void ProjectSession::TZnew() {
     m_projectUid = makeProjectId(QDate::currentDate(), processRandom());
     m_text = newProjectText(m_projectUid);
-    m_model.replace({}, MenuTree());
+    // An extended project starts from the organisation's template, when there is one, and is
+    // written with it at once.
+    std::optional<ProjectValues> values;
+    if (m_extended) {
+        values = loadTemplate();
+        if (!values) {
+            values.emplace();
+            addExtendedDefaults(*values, m_text);
+        }
+    }
+    m_model.replace(values.value_or(ProjectValues()), MenuTree());
     m_model.setMainMenu(false);
     m_structureLines.clear();
     m_renewer.forget();
+    if (m_extended)
+        m_renewer.renew(m_text, m_model.values(), m_structureLines, {});
     m_unsaved = true;
     Q_EMIT replaced();
 }
@@ -61,7 +75,10 @@ void ProjectSession::open(ProjectRead&& read) {
 // what the file held; empty blocks give the root alone.
 void ProjectSession::loadTree() {
     LoadedMenuTree loaded = loadMenuTreeSharing(m_text, processRandom());
-    m_model.replace(readProjectValues(m_text, m_extended), std::move(loaded.tree));
+    ProjectValues values = readProjectValues(m_text, m_extended);
+    if (m_extended)
+        addExtendedDefaults(values, m_text);
+    m_model.replace(std::move(values), std::move(loaded.tree));
     m_model.setMainMenu(m_extended && m_model.tree().hasItems());
     if (m_model.tree().hasItems() || loaded.hadStructureLines)
         Restructure();

@@ -22,13 +22,18 @@ struct ProjectValues {
     QString hardware = {};
     QString staff = {};
     QString customer = {};
-    QString executor = {}; // the organisation that makes the program
+    QString executor = {};         // the organisation that makes the program
     QString agreedPosition = {};   // "СОГЛАСОВАНО": the customer's side
     QString agreedName = {};       // initials and surname
     QString approvedPosition = {}; // "УТВЕРЖДАЮ": the developer's side
     QString approvedName = {};
     QString designation = {};
     QString basis = {};
+    QString programType = {}; // the type's caption as on the page; empty: the typical program
+    QString database = {};    // the DBMS, when the program keeps a database
+    QString documents = {}; // the documents to make, one a line, by their names in ГОСТ 19.101
+    QString stages = {};    // the stages, one a line: the name, a tab, the deadline as typed
+    QString sections = {};  // the section texts the user wrote (sectiontexts.h)
 
     friend bool operator==(const ProjectValues&, const ProjectValues&) = default;
 };

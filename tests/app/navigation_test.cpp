@@ -6,6 +6,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step6text.h"
 #include "pages/step7.h"
 #include "pages/step8.h"
 #include "project/projectfile.h"
@@ -139,8 +140,10 @@ private Q_SLOTS:
         QVERIFY(w.step4->checkMenu->isChecked());
         press(f, w.step4->btnNext, w.step5);
         press(f, w.step5->btnNext, w.step6);
-        press(f, w.step6->btnNext, w.step7);
-        press(f, w.step7->btnPrev, w.step6);
+        press(f, w.step6->btnNext, w.step6text);
+        press(f, w.step6text->btnNext, w.step7);
+        press(f, w.step7->btnPrev, w.step6text);
+        press(f, w.step6text->btnPrev, w.step6);
         press(f, w.step6->btnPrev, w.step5);
         press(f, w.step5->btnPrev, w.step4);
         press(f, w.step4->btnPrev, w.step3approval);

@@ -2,11 +2,15 @@
 #include "docgen/documentcontent.h"
 #include "docgen/docwriter.h"
 #include "docgen/extendeddocument.h"
+#include "docgen/extendedoutline.h"
 #include "docgen/htmloutput.h"
 #include "docgen/rtfoutput.h"
+#include "project/sectiontexts.h"
+#include "project/standardlists.h"
 
 #include <QFile>
 #include <QMultiHash>
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -55,14 +59,17 @@ QMultiHash<QString, QString> placed(const DocModel& model) {
                                                          : QStringLiteral("Содержание");
         for (const Block& b : sheet.blocks) {
             if (b.kind == BlockKind::Heading)
-                where = b.text;
+                where = QString(b.text).replace(QChar(0x00A0), u' ');
             QStringList texts = b.left + b.right;
             if (b.kind == BlockKind::Lines)
                 texts = b.text.split(QStringLiteral("\r\n"));
             else if (b.kind != BlockKind::Columns && b.kind != BlockKind::Gap)
                 texts.append(paragraphText(b, pages));
-            for (const QString& text : texts)
-                at.insert(where, text);
+            for (const QStringList& row : b.rows)
+                texts += row;
+            // Compared as typed: the typography's no-break spaces as plain ones.
+            for (QString text : texts)
+                at.insert(where, text.replace(QChar(0x00A0), u' '));
         }
     }
     return at;
@@ -82,15 +89,58 @@ struct ContentCase {
     QStringList absent;                         // paragraphs found nowhere
 };
 
+// The document's pages as laid out: the title sheet counts the sheets but the approval
+// sheet; the contents list the text's headings, in order, with the page each stands on.
+void expectPagesAgree(const DocModel& model, const char* name) {
+    class Pages : public PageSink {
+    public:
+        QList<int> shown;
+        void beginPage(int number) override { shown.append(number); }
+        void line(const LaidLine&) override {}
+    } laid;
+    const Pagination pages = paginate(model, {}, &laid);
+    EXPECT_EQ(laid.shown.mid(0, 4), (QList<int>{0, 0, 2, 3})) << name;
+    EXPECT_EQ(pages.sheets, laid.shown.size() - 1) << name;
+    EXPECT_TRUE(placed(model)
+                    .values(QStringLiteral("Титульный лист"))
+                    .contains(QStringLiteral("Листов %1").arg(pages.sheets)))
+        << name;
+    const QList<const Block*> headings = headingsOf(model);
+    ASSERT_EQ(pages.headingPages.size(), headings.size());
+    EXPECT_EQ(headings.constFirst()->text, QStringLiteral("1. Введение"));
+    EXPECT_EQ(pages.headingPages.constFirst(), 3) << name;
+    EXPECT_TRUE(std::is_sorted(pages.headingPages.begin(), pages.headingPages.end()));
+}
+
+void expectContent(const ContentCase& c, const DocumentInputs& in) {
+    const DocModel model = extendedDocument(in);
+    const QMultiHash<QString, QString> at = placed(model);
+    for (const auto& [where, text] : c.present)
+        EXPECT_TRUE(at.values(where).contains(text))
+            << c.name << ": " << qPrintable(where) << " / " << qPrintable(text);
+    const QStringList all = at.values();
+    for (const QString& text : c.absent)
+        EXPECT_FALSE(all.contains(text)) << c.name << ": " << qPrintable(text);
+    // Nothing dates the document, whatever the user left out.
+    for (const QString& text : all) {
+        for (const char* dated : {"Pentium", "Мбайт", "Windows 2000", "Windows 2003", "SQL Server"})
+            EXPECT_FALSE(text.contains(QString::fromUtf8(dated)))
+                << c.name << ": " << qPrintable(text);
+    }
+    expectPagesAgree(model, c.name);
+}
+
 } // namespace
 
 TEST(ExtendedDocument, EveryValueStandsWhereItBelongs) {
-    const QString functionsSentence =
-        "Программа должна обеспечивать возможность выполнения перечисленных ниже функций:";
+    const QString h14 = "1.4. Заказчик и исполнитель";
     const QString h21 = "2.1. Требования к функциональным характеристикам";
     const QString h33 = "3.3. Требования к составу и параметрам технических средств";
     const QString h341 = "3.4.1. Требования к информационным структурам и методам решения";
     const QString h343 = "3.4.3. Требования к программным средствам, используемым программой";
+    const QString h41 = "4.1. Предварительный состав программной документации";
+    const QString h61 = "6.1. Стадии разработки";
+    const QString functions = "Программа должна выполнять перечисленные ниже функции:";
     const ContentCase cases[] = {
         {"blank values give lines to fill in",
          [](DocumentInputs&) {},
@@ -100,24 +150,29 @@ TEST(ExtendedDocument, EveryValueStandsWhereItBelongs) {
           {"ЛУ", "________________ ________________"},
           {"ЛУ", "«___» ______________ 20___ г."},
           {"ЛУ", "КАЛЬКУЛЯТОР"},
-          {"ЛУ", "ТЕХНИЧЕСКОЕ ЗАДАНИЕ"},
           {"ЛУ", "ЛИСТ УТВЕРЖДЕНИЯ"},
           {"ЛУ", "RU.________._____-__ ТЗ 01-ЛУ"},
           {"Титульный лист", "УТВЕРЖДЕН"},
-          {"Титульный лист", "RU.________._____-__ ТЗ 01-ЛУ"},
           {"Титульный лист", "RU.________._____-__ ТЗ 01"},
           {"Титульный лист", "2031"},
+          {"1.1. Наименование программы", "Наименование программы: «Калькулятор»."},
           {"1.3. Основания для разработки",
            "Основанием для разработки является ______________________________."},
-          {"1.4. Заказчик и исполнитель", "Заказчик: ______________________________"},
-          {"1.4. Заказчик и исполнитель", "Исполнитель: ______________________________"},
-          {h21, "Программа должна обеспечивать выполнение функций, указанных в подразделе 1.2 "
-                "«Назначение и область применения»."},
-          {h33, "3.3.1.4. операционную систему Windows 2000 Server или Windows 2003;"},
-          {h341, "База данных работает под управлением Microsoft SQL Server. Используется много "
-                 "поточный доступ к базе данных. Необходимо обеспечить одновременную работу с "
-                 "программой с той же базой данной модулей экспорта внешних данных."}},
-         {functionsSentence, "3.3.2. Дополнительные требования к техническим средствам:"}},
+          {h14, "Заказчик: ______________________________."},
+          {h14, "Исполнитель: ______________________________."},
+          {h21, "Программа должна выполнять функции, указанные в подразделе 1.2 «Назначение и "
+                "область применения»."},
+          {h33, "В состав технических средств должен входить персональный компьютер со "
+                "следующими характеристиками:"},
+          {h33, "а) процессор — ______;"},
+          {h33, "в) свободное место на диске — не менее ______ ГБ."},
+          {h341, "Требования к информационным структурам и методам решения не предъявляются."},
+          {h343, "Программа должна работать под управлением лицензионной операционной системы "
+                 "______."},
+          {h41, "Программная документация не разрабатывается."},
+          {h61, "Стадии и этапы разработки определяются по согласованию Заказчика и "
+                "Исполнителя."}},
+         {functions}},
         {"every value filled in",
          [](DocumentInputs& in) {
              ProjectValues& v = in.values;
@@ -126,9 +181,10 @@ TEST(ExtendedDocument, EveryValueStandsWhereItBelongs) {
              v.companyPhone = QStringLiteral("+7 495 000-00-00");
              v.companyInfo = QStringLiteral("Первая\r\n\r\nвторая");
              v.customer = QStringLiteral("АО «Заказчик»");
+             v.executor = QStringLiteral("ООО \"Разработчик\"");
              v.agreedPosition = QStringLiteral("Директор АО «Заказчик»");
              v.agreedName = QStringLiteral("И. И. Иванов");
-             v.approvedPosition = QStringLiteral("Директор ООО «Ромашка»");
+             v.approvedPosition = QStringLiteral("Директор");
              v.approvedName = QStringLiteral("П. П. Петров");
              v.designation = QStringLiteral("RU.12345678.00001-01");
              v.basis = QStringLiteral("Договор № 7\r\nот 1 марта");
@@ -136,82 +192,164 @@ TEST(ExtendedDocument, EveryValueStandsWhereItBelongs) {
              v.osOther = QStringLiteral("РЕД ОС 7.3");
              v.hardware = QStringLiteral("Сканер штрихкодов");
              v.staff = QStringLiteral("Кладовщик\r\nБухгалтер");
+             v.database = QStringLiteral("PostgreSQL 16");
+             v.documents = QStringLiteral("Техническое задание\r\nРуководство оператора");
+             v.stages = QStringLiteral("Техническое задание\t01.03.2027\r\nВнедрение\t");
              in.functions = {{"2.1.1.", "Приход", "Строка 1\r\nСтрока 2"},
                              {"2.1.1.1.", "Накладная", ""}};
          },
          {{"ЛУ", "Директор АО «Заказчик»"},
           {"ЛУ", "АО «Заказчик»"},
           {"ЛУ", "________________ И. И. Иванов"},
-          {"ЛУ", "Директор ООО «Ромашка»"},
+          {"ЛУ", "ООО «Разработчик»"},
           {"ЛУ", "________________ П. П. Петров"},
           {"ЛУ", "СКЛАД-КОНТРОЛЬ"},
           {"ЛУ", "RU.12345678.00001-01 ТЗ 01-ЛУ"},
           {"Титульный лист", "RU.12345678.00001-01 ТЗ 01"},
-          {"1.1. Наименование программы", "Наименование программы: «Склад-Контроль»"},
-          {"1.2. Назначение и область применения", "Считает суммы и разности."},
+          {"1.1. Наименование программы", "Наименование программы: «Склад-Контроль»."},
           {"1.2. Назначение и область применения", "Ведёт журнал вычислений."},
+          {"1.3. Основания для разработки", "Основанием для разработки является:"},
           {"1.3. Основания для разработки", "Договор № 7"},
-          {"1.3. Основания для разработки", "от 1 марта"},
-          {"1.4. Заказчик и исполнитель", "Заказчик: АО «Заказчик»"},
-          {"1.4. Заказчик и исполнитель", "Исполнитель: ООО «Ромашка»"},
-          {"1.4. Заказчик и исполнитель", "Телефон: +7 495 000-00-00"},
-          {"1.4. Заказчик и исполнитель", "вторая"},
-          {h21, functionsSentence},
+          {h14, "Заказчик: АО «Заказчик»."},
+          {h14, "Исполнитель: ООО «Разработчик»."},
+          {h14, "Правообладатель: ООО «Ромашка»; телефон +7 495 000-00-00."},
+          {h14, "вторая"},
+          {h21, functions},
           {h21, "2.1.1. Приход"},
-          {h21, "Строка 1"},
           {h21, "Строка 2"},
           {h21, "2.1.1.1. Накладная"},
           {"3.2. Требования к квалификации и численности персонала", "Бухгалтер"},
-          {h33, "3.3.1.4. одну из операционных систем: Windows 11, Astra Linux, РЕД ОС 7.3;"},
           {h33, "Сканер штрихкодов"},
-          {h343, "Системные программные средства, используемые программой, должны быть "
-                 "представлены лицензионной локализованной версией одной из операционных систем: "
-                 "Windows 11, Astra Linux, РЕД ОС 7.3."}},
-         {"Правообладатель: ООО «Ромашка»", "______________________________"}},
+          {h341, "Данные программы должны храниться в базе данных под управлением СУБД "
+                 "PostgreSQL 16. Резервное копирование базы данных должно выполняться не реже "
+                 "одного раза в сутки; резервные копии должны храниться не менее ______ дней."},
+          {h343, "Программа должна работать под управлением одной из лицензионных операционных "
+                 "систем: Windows 11, Astra Linux, РЕД ОС 7.3."},
+          {h343, "Для хранения данных используется СУБД PostgreSQL 16."},
+          {h41, "В состав программной документации должны входить:"},
+          {h41, "а) техническое задание;"},
+          {h41, "б) руководство оператора."},
+          {h61, "Таблица 1 — Стадии и этапы разработки"},
+          {h61, "01.03.2027"},
+          {"6.2. Содержание работ по стадиям",
+           "На стадии «Внедрение» должны быть выполнены следующие работы: подготовка и передача "
+           "программы и программной документации для эксплуатации на объектах Заказчика."}},
+         {"Правообладатель: ООО «Ромашка»", "а) процессор — ______;",
+          "Требования к информационным структурам и методам решения не предъявляются.",
+          "Программная документация не разрабатывается."}},
         {"one other system and nothing ticked",
          [](DocumentInputs& in) { in.values.osOther = QStringLiteral("Альт Линукс"); },
-         {{h33, "3.3.1.4. операционную систему Альт Линукс;"},
-          {h343, "Системные программные средства, используемые программой, должны быть "
-                 "представлены лицензионной локализованной версией операционной системы Альт "
-                 "Линукс."}},
+         {{h343, "Программа должна работать под управлением лицензионной операционной системы "
+                 "Альт Линукс."}},
          {}},
+        {"a section the user wrote",
+         [](DocumentInputs& in) {
+             in.values.sections = sectionsValue(
+                 {{QStringLiteral("Специальные требования"),
+                   QStringLiteral("Программа работает без Интернета.\r\n\r\nа) первый пункт")}});
+         },
+         {{"3.7. Специальные требования", "Программа работает без Интернета."},
+          {"3.7. Специальные требования", "а) первый пункт"}},
+         {"Специальные требования не предъявляются."}},
     };
     for (const ContentCase& c : cases) {
         DocumentInputs in = extendedInputs();
         c.change(in);
-        const DocModel model = extendedDocument(in);
-        const QMultiHash<QString, QString> at = placed(model);
-        for (const auto& [where, text] : c.present)
-            EXPECT_TRUE(at.values(where).contains(text))
-                << c.name << ": " << qPrintable(where) << " / " << qPrintable(text);
+        expectContent(c, in);
+    }
+}
+
+// The program's type shapes what the requirements ask: each type's own paragraphs stand in
+// the document and no other type's.
+TEST(ExtendedDocument, EachProgramTypeHasItsOwnRequirements) {
+    const QString web =
+        "Клиентская часть программы должна работать в веб-браузерах ______ двух последних версий.";
+    const QString webServer = "В состав технических средств должны входить сервер, на котором "
+                              "работает программа, и рабочие места пользователей (клиенты) с "
+                              "веб-браузером. Сервер должен иметь следующие характеристики:";
+    const QString https = "Доступ к программе должен предоставляться после проверки имени и "
+                          "пароля пользователя. Обмен данными между клиентом и сервером должен "
+                          "вестись по защищенному протоколу HTTPS.";
+    const QString driver = "Ошибка в работе программы или отказ устройства не должны приводить к "
+                           "аварийной остановке операционной системы.";
+    const QString devices = "В состав технических средств должны входить устройства, с которыми "
+                            "работает программа: ______, и компьютер со следующими "
+                            "характеристиками:";
+    const QString service = "Программа должна работать как служба (сервис) операционной системы: "
+                            "запускаться при загрузке операционной системы без входа пользователя "
+                            "в систему и записывать сведения о своей работе и об ошибках в журнал.";
+    const QString restart =
+        "После аварийного завершения служба должна перезапускаться автоматически, без участия "
+        "пользователя.";
+    const QString computer =
+        "В состав технических средств должен входить персональный компьютер со следующими "
+        "характеристиками:";
+    const QString database = "Для хранения данных используется СУБД SQLite.";
+    const QString noProtection = "Требования к защите информации и программ не предъявляются.";
+    const QStringList own[] = {{computer, database, noProtection},
+                               {web, webServer, https},
+                               {driver, devices, noProtection},
+                               {service, restart, noProtection},
+                               {computer, noProtection}};
+    const QStringList every{web,     webServer, https,    driver,   devices,
+                            service, restart,   computer, database, noProtection};
+    for (const ProgramTypeRow& type : programTypes()) {
+        DocumentInputs in = extendedInputs();
+        in.values.programType = type.caption.toString();
+        // A database is the typical program's only.
+        in.values.database = QStringLiteral("SQLite");
+        const QStringList expected = own[int(type.type)];
+        ContentCase c{"", {}, {}, {}};
+        const QByteArray name = type.caption.toUtf8();
+        c.name = name.constData();
+        for (const QString& text : every) {
+            if (expected.contains(text))
+                c.present.append({QString(), text});
+            else
+                c.absent.append(text);
+        }
+        const QMultiHash<QString, QString> at = placed(extendedDocument(in));
         const QStringList all = at.values();
+        for (const auto& [where, text] : c.present)
+            EXPECT_TRUE(all.contains(text)) << c.name << ": " << qPrintable(text);
         for (const QString& text : c.absent)
             EXPECT_FALSE(all.contains(text)) << c.name << ": " << qPrintable(text);
-        if (!in.values.os.isEmpty()) {
-            for (const QString& text : all)
-                EXPECT_FALSE(text.contains(QStringLiteral("Windows 2000")) ||
-                             text.contains(QStringLiteral("Microsoft SQL")))
-                    << c.name << ": " << qPrintable(text);
-        }
-        // The title sheet counts the sheets but the approval sheet; the contents list the
-        // text's headings, in order, with the page each stands on.
-        class Pages : public PageSink {
-        public:
-            QList<int> shown;
-            void beginPage(int number) override { shown.append(number); }
-            void line(const LaidLine&) override {}
-        } laid;
-        const Pagination pages = paginate(model, {}, &laid);
-        EXPECT_EQ(laid.shown.mid(0, 4), (QList<int>{0, 0, 2, 3})) << c.name;
-        EXPECT_EQ(pages.sheets, laid.shown.size() - 1) << c.name;
-        EXPECT_TRUE(at.values(QStringLiteral("Титульный лист"))
-                        .contains(QStringLiteral("Листов %1").arg(pages.sheets)))
-            << c.name;
-        const QList<const Block*> headings = headingsOf(model);
-        ASSERT_EQ(pages.headingPages.size(), headings.size());
-        EXPECT_EQ(headings.constFirst()->text, QStringLiteral("1. Введение"));
-        EXPECT_EQ(pages.headingPages.constFirst(), 3) << c.name;
-        EXPECT_TRUE(std::is_sorted(pages.headingPages.begin(), pages.headingPages.end()));
+    }
+}
+
+// The fixed text as an editor reads it: no Latin letter inside a Cyrillic word, none of the
+// misspellings that once stood there, a capital at each paragraph's start and its full stop
+// or colon at the end.
+TEST(ExtendedDocument, TheFixedTextIsCorrect) {
+    const QRegularExpression mixed(QStringLiteral("[А-Яа-яЁё][A-Za-z]|[A-Za-z][А-Яа-яЁё]"));
+    const QStringList misspelled{"некоректн",
+                                 "эксплутат",
+                                 "предьявля",
+                                 "много поточн",
+                                 "-ти минут",
+                                 "ГОСТ 51188",
+                                 "базой данной",
+                                 "этап разработки подготовка",
+                                 "утверждение и методик",
+                                 "не рассчитываются"};
+    QStringList texts;
+    for (const OutlineRow& row : extendedOutline())
+        texts.append(row.text.toString());
+    for (const StageRow& stage : developmentStages())
+        texts += {stage.name.toString(), stage.steps.toString(), stage.works.toString()};
+    for (const QStringView document : programDocuments())
+        texts.append(document.toString());
+    for (const QString& text : texts) {
+        EXPECT_FALSE(mixed.match(text).hasMatch()) << qPrintable(text);
+        for (const QString& wrong : misspelled)
+            EXPECT_FALSE(text.contains(wrong)) << qPrintable(text);
+    }
+    for (const OutlineRow& row : extendedOutline()) {
+        if (row.level > 0 || row.item || row.text.isEmpty())
+            continue;
+        EXPECT_TRUE(row.text.front().isUpper()) << qPrintable(row.text.toString());
+        EXPECT_TRUE(row.text.endsWith(u'.') || row.text.endsWith(u':'))
+            << qPrintable(row.text.toString());
     }
 }
 
@@ -282,7 +420,6 @@ TEST(HtmlOutput, ControlCharactersLeaveTheExtendedHtmlOnly) {
         inputs.values.title = QStringLiteral("Склад\x01\tучёт");
         inputs.values.description = QStringLiteral("Первая\x0bстрока\x1f");
         const QByteArray html = documentBytes(DocFormat::Html, inputs);
-        DocMode = DocModeNone;
         for (const char control : {'\x01', '\x0b', '\x1f'})
             EXPECT_EQ(html.contains(control), !extended) << extended << " " << int(control);
         EXPECT_TRUE(html.contains("\t\xf3\xf7\xb8\xf2")) << "the tab stays; " << extended;

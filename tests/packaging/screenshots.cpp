@@ -10,6 +10,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step6text.h"
 #include "pages/step7.h"
 #include "pages/step8.h"
 #include "structure/menutreemodel.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,9 +88,13 @@ int main(int argc, char** argv) {
         w.step3owner->btnNext->click();
         camera.shoot(w.step3approval, QStringLiteral("step3approval"));
         w.step3approval->btnNext->click();
+        camera.shoot(w.step4, QStringLiteral("step4-extended"));
         w.step4->btnNext->click();
         w.step5->btnNext->click();
         camera.shoot(w.step6, QStringLiteral("step6-extended"));
+        w.step6->btnNext->click();
+        w.step6text->SectionList->setCurrentRow(4);
+        camera.shoot(w.step6text, QStringLiteral("step6text"));
     }
     WizardFixture f({project});
     Windows& w = f.w();

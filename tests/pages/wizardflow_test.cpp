@@ -4,6 +4,7 @@
 #include "pages/step3os.h"
 #include "pages/step3owner.h"
 #include "pages/step4.h"
+#include "pages/step6text.h"
 #include "pages/step7.h"
 #include "project/codec1251.h"
 #include "project/projectfile.h"
@@ -57,6 +58,7 @@ class WizardFlowTest : public QObject {
         QCOMPARE(w.step3os->EditOS->text(), QStringLiteral("Astra Linux 1.7"));
         QCOMPARE(w.step3approval->prCustomer->text(), QStringLiteral("АО «Заказчик»"));
         QCOMPARE(w.step3approval->prApprovedName->text(), QStringLiteral("П. П. Петров"));
+        QCOMPARE(w.step3approval->prExecutor->text(), QStringLiteral("ИП Петров"));
         QCOMPARE(w.step3approval->prDesignation->text(), QStringLiteral("RU.12345678.00001-01"));
         QCOMPARE(w.step3approval->prBasis->toPlainText(),
                  QStringLiteral("Договор № 5\nот 01.12.2026"));
@@ -151,6 +153,7 @@ private Q_SLOTS:
             typeText(approval->prAgreedName, QStringLiteral("И. И. Иванов"));
             typeText(approval->prApprovedPosition, QStringLiteral("Руководитель"));
             typeText(approval->prApprovedName, QStringLiteral("П. П. Петров"));
+            typeText(approval->prExecutor, QStringLiteral("ИП Петров"));
             typeText(approval->prDesignation, QStringLiteral("RU.1234"));
             QVERIFY(approval->DesignationHint->isVisible());
             click(approval->btnNext);
@@ -189,6 +192,8 @@ private Q_SLOTS:
             w.step6->uMenu->setCurrentIndex(w.step6->uMenu->model()->index(1, 0));
             typeText(w.step6->MenuDescription, QStringLiteral("Два оператора"));
             click(w.step6->btnNext);
+            QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step6text));
+            click(w.step6text->btnNext);
             QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step7));
 
             // Items that still carry the new item's texts are named before a save; going
@@ -210,8 +215,9 @@ private Q_SLOTS:
             f.seam.choiceAnswers = {0};
             click(w.step7->btnNext);
             const QStringList lines = tz::decode1251(readFileBytes(document)).split("\r\n");
-            QVERIFY(lines.contains("<p>Наименование программы: «Касса»</p>"));
-            QVERIFY(lines.contains("<p>Исполнитель: ИП Иванов</p>"));
+            QVERIFY(lines.contains("<p>Наименование программы: «Касса».</p>"));
+            QVERIFY(lines.contains("<p>Исполнитель: ИП Петров.</p>"));
+            QVERIFY(lines.contains("<p>Правообладатель: ИП Иванов.</p>"));
             static const QRegularExpression item("^<p[^>]*>(2\\.1\\.\\d[.\\d]* [^<]*)</p>$");
             QStringList items;
             for (const QString& line : lines) {
@@ -245,6 +251,16 @@ private Q_SLOTS:
                                           ".Basis",
                                           "Договор № 5",
                                           "от 01.12.2026",
+                                          ".Executor",
+                                          "ИП Петров",
+                                          ".Documents",
+                                          "Техническое задание",
+                                          "Программа и методика испытаний",
+                                          "Руководство оператора",
+                                          ".Stages",
+                                          "Техническое задание\t",
+                                          "Рабочий проект\t",
+                                          "Внедрение\t",
                                           ".NewTitle",
                                           ".Finish"}));
         }

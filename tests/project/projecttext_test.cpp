@@ -3,6 +3,7 @@
 #include "project/projectfile.h"
 #include "project/projecttext.h"
 #include "project/random32.h"
+#include "project/sectiontexts.h"
 #include "renewreference.h"
 
 #include <QRandomGenerator>
@@ -332,6 +333,22 @@ TEST(Renew, ExtendedBlocksAreWrittenBeforeNewTitleAndReadBack) {
         {".Basis",
          [](ProjectValues& v) { v.basis = "Договор № 5\r\n.от 01.12.2026"; },
          {"Договор № 5", "\\.от 01.12.2026"}},
+        {".Executor",
+         [](ProjectValues& v) { v.executor = "ООО «Разработчик»"; },
+         {"ООО «Разработчик»"}},
+        {".ProgramType", [](ProjectValues& v) { v.programType = "Драйвер"; }, {"Драйвер"}},
+        {".Database", [](ProjectValues& v) { v.database = "PostgreSQL 16"; }, {"PostgreSQL 16"}},
+        {".Documents",
+         [](ProjectValues& v) { v.documents = "Техническое задание\r\nФормуляр"; },
+         {"Техническое задание", "Формуляр"}},
+        {".Stages",
+         [](ProjectValues& v) { v.stages = "Рабочий проект\tдо 1 марта\r\nВнедрение\t"; },
+         {"Рабочий проект\tдо 1 марта", "Внедрение\t"}},
+        {".Sections",
+         [](ProjectValues& v) {
+             v.sections = sectionsValue({{"Специальные требования", "§ 5 договора\r\n.NET"}});
+         },
+         {"§ Специальные требования", "\\§ 5 договора", "\\.NET"}},
     };
     ProjectValues all = sampleValues();
     QStringList text = newProjectText(QStringLiteral("1"));
@@ -361,6 +378,9 @@ TEST(Renew, ExtendedBlocksAreWrittenBeforeNewTitleAndReadBack) {
     EXPECT_EQ(read.approvedPosition, all.approvedPosition);
     EXPECT_EQ(read.approvedName, all.approvedName);
     EXPECT_EQ(read.basis, all.basis);
+    EXPECT_EQ(read, all);
+    EXPECT_EQ(sectionTexts(read.sections),
+              (QList<SectionText>{{"Специальные требования", "§ 5 договора\r\n.NET"}}));
     EXPECT_TRUE(readProjectValues(saved, false).os.isEmpty());
 
     QStringList kept = saved;

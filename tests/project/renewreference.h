@@ -8,9 +8,10 @@
 // fast rewrite must give exactly the same text.
 inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QStringList& structure,
                            const tz::MenuRecords& menu, bool extended = false) {
-    const QStringList extendedKeys{".OS",         ".OSOther",     ".Hardware",
-                                   ".Staff",      ".Customer",    ".AgreedBy",
-                                   ".ApprovedBy", ".Designation", ".Basis"};
+    const QStringList extendedKeys{".OS",        ".OSOther",  ".Hardware",    ".Staff",
+                                   ".Customer",  ".AgreedBy", ".ApprovedBy",  ".Designation",
+                                   ".Basis",     ".Executor", ".ProgramType", ".Database",
+                                   ".Documents", ".Stages",   ".Sections"};
     const auto pair = [](const QString& first, const QString& second) {
         return first.isEmpty() && second.isEmpty() ? QString() : first + "\r\n" + second;
     };
@@ -22,7 +23,13 @@ inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QSt
                                      pair(v.agreedPosition, v.agreedName),
                                      pair(v.approvedPosition, v.approvedName),
                                      v.designation,
-                                     v.basis};
+                                     v.basis,
+                                     v.executor,
+                                     v.programType,
+                                     v.database,
+                                     v.documents,
+                                     v.stages,
+                                     v.sections};
     for (const char* key : {"NewTitle", "Title", "Description", "CompanyName", "CompanyURL",
                             "CompanyEMail", "CompanyPhone", "CompanyInfo", "Structure", "Menu"})
         tz::ensureKey(t, QString::fromLatin1(key));
