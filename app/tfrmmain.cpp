@@ -6,6 +6,7 @@
 #include "pages/step2.h"
 #include "pages/uiseam.h"
 #include "pages/wizardpage.h"
+#include "project/atomicfile.h"
 #include "project/projecttext.h"
 
 #include <QApplication>
@@ -124,8 +125,16 @@ void TfrmMain::goBack(WizardPage& page) {
 bool TfrmMain::TZSave() {
     const WriteOutcome outcome = writeProject();
     if (outcome == WriteOutcome::Failed)
-        m_seam.message(QApplication::activeWindow(), writeError(m_session.fileName()));
+        m_seam.message(QApplication::activeWindow(), saveFailure());
     return outcome == WriteOutcome::Written;
+}
+
+// The extended mode says why; the usual message stays as it is.
+QString TfrmMain::saveFailure() const {
+    const QString message = writeError(m_session.fileName());
+    if (!extendedMode() || m_lastSaveError == 0)
+        return message;
+    return message + QStringLiteral(": ") + tz::writeFailureReason(m_lastSaveError);
 }
 
 TfrmMain::WriteOutcome TfrmMain::writeProject() {
@@ -141,6 +150,7 @@ TfrmMain::WriteOutcome TfrmMain::writeProject() {
                       {QStringLiteral("Да"), QStringLiteral("Нет")}, 1) != 0)
         return WriteOutcome::Declined;
     const tz::SaveResult saved = m_session.save();
+    m_lastSaveError = saved.error;
     if (!saved.ok)
         return WriteOutcome::Failed;
     if (!saved.unencodable.isEmpty() && saved.unencodable != m_reportedUnencodable) {
@@ -168,7 +178,7 @@ bool TfrmMain::requestQuit(WizardPage& page) {
     while (outcome != WriteOutcome::Written) {
         const QString& fileName = m_session.fileName();
         const QString reason = outcome == WriteOutcome::Failed
-                                   ? writeError(fileName)
+                                   ? saveFailure()
                                    : QStringLiteral("Изменения из мастера не записаны: файл ") +
                                          fileName + QStringLiteral(" изменён другой программой");
         const int choice = m_seam.choose(

@@ -77,6 +77,7 @@ private:
     // user cancelled or the file is another wizard's.
     QString chooseOtherFile(QWidget* parent);
     ChainState chainState() const;
+    QString saveFailure() const;
 
     UiSeam& m_seam;
     tz::ProjectSession m_session;
@@ -85,4 +86,5 @@ private:
     QStringList m_startMessages;
     bool m_sessionEnded = false;
     QString m_reportedUnencodable;
+    int m_lastSaveError = 0;
 };

@@ -160,15 +160,17 @@ QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs) {
     return writeDocument(device, format, inputs) ? bytes : QByteArray();
 }
 
-bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs) {
+bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs, int* error) {
     // A document of no bytes is one that could not be made.
-    return writeFileAtomically(path, [&](QIODevice& file) {
-        return writeDocument(file, format, inputs) && file.pos() > 0;
-    });
+    return writeFileAtomically(
+        path,
+        [&](QIODevice& file) { return writeDocument(file, format, inputs) && file.pos() > 0; },
+        error);
 }
 
-QString documentSaveError(const QString& path) {
-    return QStringLiteral("Не удается сохранить документ в файл ") + path;
+QString documentSaveError(const QString& path, int error) {
+    const QString message = QStringLiteral("Не удается сохранить документ в файл ") + path;
+    return error ? message + QStringLiteral(": ") + writeFailureReason(error) : message;
 }
 
 } // namespace tz

@@ -62,10 +62,12 @@ bool writeDocument(QIODevice& device, DocFormat format, const DocumentInputs& in
 QByteArray documentBytes(DocFormat format, const DocumentInputs& inputs);
 
 // Writes the document into the file, replacing its content atomically: when writing fails,
-// an earlier file stays as it was. False on failure.
-bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs);
+// an earlier file stays as it was. False on failure, its error number in error.
+bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& inputs,
+                  int* error = nullptr);
 
-// The message for a document that could not be written.
-QString documentSaveError(const QString& path);
+// The message for a document that could not be written; with the error number, it says
+// why.
+QString documentSaveError(const QString& path, int error = 0);
 
 } // namespace tz

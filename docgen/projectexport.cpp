@@ -69,8 +69,9 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     }
     inputs.values.description = joinedValue(projectBytes, project.blocks[description]);
     projectBytes.clear();
-    if (!saveDocument(outputPath, *format, inputs))
-        return documentSaveError(outputPath);
+    int error = 0;
+    if (!saveDocument(outputPath, *format, inputs, &error))
+        return documentSaveError(outputPath, error);
     return QString();
 }
 

@@ -111,8 +111,9 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
     const QString path = withDefaultSuffix(chosen, SaveDocument.defaultSuffix);
     m_savedDocument = path;
     tz::DocMode = tz::formatRow(format).docMode;
-    if (!tz::saveDocument(path, format, documentInputs()))
-        seam().message(this, tz::documentSaveError(path));
+    int error = 0;
+    if (!tz::saveDocument(path, format, documentInputs(), &error))
+        seam().message(this, tz::documentSaveError(path, extendedMode() ? error : 0));
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {

@@ -132,8 +132,9 @@ LoadResult loadProjectFile(const QString& path) {
 
 SaveResult saveProjectFile(const QString& path, const QStringList& text) {
     ProjectBytes out = serializeProject(text);
-    if (!writeFileAtomically(path, out.bytes))
-        return {false, std::move(out.unencodable), {}};
+    int error = 0;
+    if (!writeFileAtomically(path, out.bytes, &error))
+        return {false, std::move(out.unencodable), {}, error};
     return {true, std::move(out.unencodable), stampOf(path, out.bytes)};
 }
 

@@ -52,6 +52,7 @@ struct SaveResult {
     bool ok = false;
     QString unencodable;
     FileStamp stamp; // of the file as written
+    int error = 0;   // the system's error number of a failure (atomicfile.h)
 };
 // Atomic: a failed save leaves the earlier file as it was.
 SaveResult saveProjectFile(const QString& path, const QStringList& text);
