@@ -1,10 +1,11 @@
 #include "docgen/pageddocument.h"
 
 #include "docgen/docstyle.h"
+#include "docgen/pdffont.h"
+#include "docgen/pdfobjects.h"
 
-#include <QFont>
-#include <QPainter>
-#include <QPdfWriter>
+#include <QDateTime>
+#include <QPageSize>
 
 namespace tz {
 namespace {
@@ -13,15 +14,36 @@ namespace {
 // exact height, as in word processors.
 constexpr qreal kAscent = 0.891;
 constexpr qreal kDescent = 0.216;
+// Device pixels a point: the page is drawn in them, as Qt's own PDF writer draws it.
+constexpr qreal kScale = PdfFont::kPdfDpi / 72.0;
 
+// A position as Qt keeps it: in 64ths of a device pixel, the rest cut off.
+QByteArray position(qreal pixels) {
+    return PdfObjects::number(qint64(pixels * 64) / 64.0);
+}
+
+QByteArray textString(const QString& text) {
+    QByteArray utf16 = "<FEFF";
+    for (const QChar ch : text)
+        utf16 += QByteArray::number(ch.unicode(), 16).rightJustified(4, '0');
+    return utf16 + '>';
+}
+
+// Each page's text goes into its own content stream, written as soon as the page is full,
+// one text string a line: the glyphs follow each other by the widths of the font resource.
 class PdfPages : public PageSink {
 public:
-    PdfPages(QPdfWriter& pdf, QPainter& painter)
-        : m_pdf(pdf), m_painter(painter), m_scale(pdf.resolution() / 72.0) {}
+    PdfPages(PdfObjects& pdf, int parent, int resources)
+        : m_pdf(pdf), m_parent(parent), m_resources(resources) {}
 
     void beginPage(int shownNumber) override {
-        if (m_pages++ > 0)
-            m_pdf.newPage();
+        endPage();
+        const QSize size = QPageSize(QPageSize::A4).sizePoints();
+        m_height = size.height();
+        const QByteArray unit = PdfObjects::number(1 / kScale);
+        m_content = unit + " 0 0 -" + unit + " 0 " + QByteArray::number(m_height) + " cm\nBT\n";
+        m_font = nullptr;
+        m_fontSize = 0;
         if (shownNumber > 0) {
             ParaFormat f;
             f.sizePt = page::kNumberPt;
@@ -35,7 +57,7 @@ public:
     void line(const LaidLine& l) override {
         const qreal left = page::mm(page::kLeftMm);
         const qreal top = page::mm(page::kTopMm);
-        draw(l.text.toString(), left + l.x, top + l.y, *l.format);
+        draw(l.text, left + l.x, top + l.y, *l.format);
         if (l.number > 0) {
             // The page number at the right edge, dots leading to it.
             const QString number = QString::number(l.number);
@@ -51,49 +73,90 @@ public:
         }
     }
 
-private:
-    void draw(const QString& text, qreal x, qreal y, const ParaFormat& f) {
-        if (text.isEmpty())
-            return;
-        if (f.sizePt != m_fontSize || f.bold != m_fontBold) {
-            QFont font(QStringLiteral("Times New Roman"));
-            font.setPointSizeF(f.sizePt);
-            font.setBold(f.bold);
-            font.setKerning(false);
-            font.setHintingPreference(QFont::PreferNoHinting);
-            m_painter.setFont(font);
-            m_fontSize = f.sizePt;
-            m_fontBold = f.bold;
-        }
-        const qreal baseline = y + (f.lineHeight + (kAscent - kDescent) * f.sizePt) / 2;
-        m_painter.drawText(QPointF(x * m_scale, baseline * m_scale), text);
+    // Ends the last page; the numbers of the page objects, in order.
+    const QList<int>& finish() {
+        endPage();
+        return m_pages;
     }
 
-    QPdfWriter& m_pdf;
-    QPainter& m_painter;
-    qreal m_scale;
-    int m_pages = 0;
-    // The font set last.
+    PdfFont regular{false, 0};
+    PdfFont bold{true, 1};
+
+private:
+    void endPage() {
+        if (m_content.isEmpty())
+            return;
+        m_content += "ET\n";
+        const int content = m_pdf.writeStream(m_content);
+        m_pages.append(m_pdf.write("<< /Type /Page /Parent " + PdfObjects::ref(m_parent) +
+                                   " /Resources " + PdfObjects::ref(m_resources) + " /Contents " +
+                                   PdfObjects::ref(content) + " >>"));
+        m_content.resize(0); // keeps its room for the next page
+    }
+
+    void draw(QStringView text, qreal x, qreal y, const ParaFormat& f) {
+        if (text.isEmpty())
+            return;
+        PdfFont& font = f.bold ? bold : regular;
+        if (&font != m_font || f.sizePt != m_fontSize) {
+            m_content += '/' + font.resource(f.sizePt) + ' ' +
+                         QByteArray::number(f.sizePt * kScale) + " Tf\n";
+            m_font = &font;
+            m_fontSize = f.sizePt;
+        }
+        const qreal baseline = y + (f.lineHeight + (kAscent - kDescent) * f.sizePt) / 2;
+        m_content += "1 0 0 -1 ";
+        m_content += position(x * kScale);
+        m_content += ' ';
+        m_content += position(baseline * kScale);
+        m_content += " Tm (";
+        font.appendGlyphs(text, m_content);
+        m_content += ") Tj\n";
+    }
+
+    PdfObjects& m_pdf;
+    int m_parent;
+    int m_resources;
+    int m_height = 0;
+    QByteArray m_content;
+    QList<int> m_pages;
+    // The font set last on the page.
+    const PdfFont* m_font = nullptr;
     int m_fontSize = 0;
-    bool m_fontBold = false;
 };
 
 } // namespace
 
 bool writePdf(const DocModel& model, const Pagination& pages, QIODevice& device) {
-    QPdfWriter pdf(&device);
-    pdf.setResolution(720);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                                  QPageLayout::Millimeter));
-    pdf.setCreator(QStringLiteral("tzwizard " TZ_VERSION));
-    pdf.setTitle(QStringLiteral("Техническое задание к программе «") + model.title + u'»');
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    painter.setPen(Qt::black);
-    PdfPages sink(pdf, painter);
+    PdfObjects pdf(device);
+    const int catalog = pdf.reserve();
+    const int tree = pdf.reserve();
+    const int resources = pdf.reserve();
+    const int info = pdf.write(
+        "<< /Title " +
+        textString(QStringLiteral("Техническое задание к программе «") + model.title + u'»') +
+        " /Creator " + textString(QStringLiteral("tzwizard " TZ_VERSION)) + " /CreationDate (D:" +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
+        "Z) >>");
+    PdfPages sink(pdf, tree, resources);
     paginate(model, pages, &sink);
-    return painter.end();
+    const QList<int>& pageObjects = sink.finish();
+    QByteArray kids;
+    for (const int page : pageObjects)
+        kids += PdfObjects::ref(page) + ' ';
+    const QSize a4 = QPageSize(QPageSize::A4).sizePoints();
+    pdf.write(tree, "<< /Type /Pages /Kids [" + kids + "] /Count " +
+                        QByteArray::number(pageObjects.size()) + " /MediaBox [0 0 " +
+                        QByteArray::number(a4.width()) + ' ' + QByteArray::number(a4.height()) +
+                        "] >>");
+    QByteArray fonts;
+    for (const PdfFont* font : {&sink.regular, &sink.bold}) {
+        for (const auto& [name, number] : font->write(pdf))
+            fonts += '/' + name + ' ' + PdfObjects::ref(number) + ' ';
+    }
+    pdf.write(resources, "<< /Font << " + fonts + ">> >>");
+    pdf.write(catalog, "<< /Type /Catalog /Pages " + PdfObjects::ref(tree) + " >>");
+    return pdf.finish(catalog, info);
 }
 
 } // namespace tz
