@@ -18,8 +18,8 @@
 namespace tz {
 namespace {
 
-// A change of more blocks than this (a pasted or loaded text) has its first blocks checked at
-// once, and the others when they come into view.
+// A change of more blocks than this (a pasted or loaded text) has only its first blocks
+// checked at once.
 constexpr int kMostBlocksAtOnce = 50;
 // Of a longer line (shown unwrapped) only the part around the cursor, or its beginning, is
 // checked: the whole of it at every keystroke would cost more than the keystroke.
@@ -83,23 +83,19 @@ bool TextEditSpelling::underline(const QTextBlock& block) {
 }
 
 // Within the document's own change, as QSyntaxHighlighter does: the layout takes the new
-// formats with the new text, and the box is painted once.
+// formats with the new text, and the box is painted once. Blocks past the first ones of a
+// large change are underlined when they come into view.
 void TextEditSpelling::contentsChanged(int position, int removed, int added) {
     Q_UNUSED(removed);
-    QTextDocument* doc = m_edit->document();
-    QTextBlock block = doc->findBlock(position);
+    QTextBlock block = m_edit->document()->findBlock(position);
     const int end = position + added;
-    int count = 0;
-    for (; block.isValid() && block.position() <= end; block = block.next()) {
-        if (count++ < kMostBlocksAtOnce) {
-            underline(block);
-        } else if (!block.layout()->formats().isEmpty()) {
-            block.layout()->clearFormats();
-            doc->markContentsDirty(block.position(), block.length());
+    for (int count = 0; block.isValid() && block.position() <= end; block = block.next()) {
+        if (++count > kMostBlocksAtOnce) {
+            m_visible.start();
+            return;
         }
+        underline(block);
     }
-    if (count > kMostBlocksAtOnce)
-        m_visible.start();
 }
 
 void TextEditSpelling::lookAtVisibleBlocks() {
