@@ -22,11 +22,19 @@ QByteArray position(qreal pixels) {
     return PdfObjects::number(qint64(pixels * 64) / 64.0);
 }
 
-QByteArray textString(const QString& text) {
-    QByteArray utf16 = "<FEFF";
-    for (const QChar ch : text)
-        utf16 += QByteArray::number(ch.unicode(), 16).rightJustified(4, '0');
-    return utf16 + '>';
+// The document's properties. The title can be as long as the text: no copies of it are made,
+// and its string is gone before the pages are written.
+int writeProperties(PdfObjects& pdf, const DocModel& model) {
+    QByteArray properties = "<< /Creator ";
+    PdfObjects::appendTextString(properties, {u"tzwizard " TZ_VERSION});
+    properties += " /CreationDate (D:";
+    properties +=
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    properties += "Z) /Title ";
+    PdfObjects::appendTextString(properties,
+                                 {u"Техническое задание к программе «", model.title, u"»"});
+    properties += " >>";
+    return pdf.write(properties);
 }
 
 // Each page's text goes into its own content stream, written as soon as the page is full,
@@ -132,12 +140,7 @@ bool writePdf(const DocModel& model, const Pagination& pages, QIODevice& device)
     const int catalog = pdf.reserve();
     const int tree = pdf.reserve();
     const int resources = pdf.reserve();
-    const int info = pdf.write(
-        "<< /Title " +
-        textString(QStringLiteral("Техническое задание к программе «") + model.title + u'»') +
-        " /Creator " + textString(QStringLiteral("tzwizard " TZ_VERSION)) + " /CreationDate (D:" +
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
-        "Z) >>");
+    const int info = writeProperties(pdf, model);
     PdfPages sink(pdf, tree, resources);
     paginate(model, pages, &sink);
     const QList<int>& pageObjects = sink.finish();

@@ -49,17 +49,7 @@ void PdfFont::appendGlyphs(QStringView text, QByteArray& out) {
         quint16 glyph = m_glyphOfChar[ch.unicode()];
         if (glyph == kUnknown)
             glyph = lookUp(ch.unicode());
-        for (const char byte : {char(glyph >> 8), char(glyph & 0xff)}) {
-            if (byte == '(' || byte == ')' || byte == '\\') {
-                *to++ = '\\';
-                *to++ = byte;
-            } else if (byte == '\r') {
-                *to++ = '\\';
-                *to++ = 'r';
-            } else {
-                *to++ = byte;
-            }
-        }
+        to = PdfObjects::putInString(to, glyph);
     }
     out.truncate(to - out.constData());
 }

@@ -18,6 +18,26 @@ QByteArray PdfObjects::number(qreal value) {
     return text;
 }
 
+void PdfObjects::appendTextString(QByteArray& out, std::initializer_list<QStringView> parts) {
+    char code[4];
+    qsizetype size = 2 + 2; // the parentheses and the byte order mark
+    for (const QStringView part : parts) {
+        for (const QChar ch : part)
+            size += putInString(code, ch.unicode()) - code;
+    }
+    const qsizetype start = out.size();
+    out.reserve(start + size + 16); // room for the end of a dictionary without a copy
+    out.resize(start + size);
+    char* to = out.data() + start;
+    *to++ = '(';
+    to = putInString(to, 0xfeff);
+    for (const QStringView part : parts) {
+        for (const QChar ch : part)
+            to = putInString(to, ch.unicode());
+    }
+    *to = ')';
+}
+
 PdfObjects::PdfObjects(QIODevice& device) : m_device(device) {
     put("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
 }

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QList>
+#include <QStringView>
+
+#include <initializer_list>
 
 namespace tz {
 
@@ -27,6 +30,19 @@ public:
     bool finish(int catalog, int info);
 
     static QByteArray ref(int number) { return QByteArray::number(number) + " 0 R"; }
+    // Writes the two bytes of a 16-bit code into a literal string at the place, escaped where
+    // they would end it or read as a line break; the place after them. Four bytes at most.
+    static char* putInString(char* to, quint16 code) {
+        for (const char byte : {char(code >> 8), char(code & 0xff)}) {
+            if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r')
+                *to++ = '\\';
+            *to++ = byte == '\r' ? 'r' : byte;
+        }
+        return to;
+    }
+    // Appends the parts of a UTF-16 text as one literal string, with the byte order mark that
+    // says so, allocating no more than the string takes.
+    static void appendTextString(QByteArray& out, std::initializer_list<QStringView> parts);
     // A real number as PDF writes it: at most six decimals, no exponent.
     static QByteArray number(qreal value);
 
