@@ -46,10 +46,10 @@ public:
 
     void beginPage(int shownNumber) override {
         endPage();
-        const QSize size = QPageSize(QPageSize::A4).sizePoints();
-        m_height = size.height();
+        // Device pixels from the top left corner, as Qt drew them.
+        const int height = QPageSize(QPageSize::A4).sizePoints().height();
         const QByteArray unit = PdfObjects::number(1 / kScale);
-        m_content = unit + " 0 0 -" + unit + " 0 " + QByteArray::number(m_height) + " cm\nBT\n";
+        m_content = unit + " 0 0 -" + unit + " 0 " + QByteArray::number(height) + " cm\nBT\n";
         m_font = nullptr;
         m_fontSize = 0;
         if (shownNumber > 0) {
@@ -125,7 +125,6 @@ private:
     PdfObjects& m_pdf;
     int m_parent;
     int m_resources;
-    int m_height = 0;
     QByteArray m_content;
     QList<int> m_pages;
     // The font set last on the page.
