@@ -48,9 +48,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # whose widths the pages are counted with and in which the PDF is set where Times New Roman
 # is missing. The libraries' dependencies are added to these.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libquazip1-qt6-1, fonts-liberation2")
-# Wine's free Tahoma, the font the pages are laid out for.
+# Wine's free Tahoma, the font the pages are laid out for; the Russian dictionary of the
+# spell check, which is off without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "shared-mime-info, desktop-file-utils, hicolor-icon-theme, fonts-wine")
+    "shared-mime-info, desktop-file-utils, hicolor-icon-theme, fonts-wine, hunspell-ru")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${TZ_PACKAGING_DIR}/debian/postinst ${TZ_PACKAGING_DIR}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

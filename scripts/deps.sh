@@ -3,14 +3,16 @@
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev libquazip1-qt6-dev
-       fonts-dejavu-core fonts-liberation2 qt6-translations-l10n fonts-wine)
+       libhunspell-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n fonts-wine)
+# Without it the program runs with spell checking off.
+spelling=(hunspell-ru)
 tests=(libgtest-dev libbenchmark-dev libreoffice-writer
        desktop-file-utils appstream shared-mime-info clang-14 libclang-rt-14-dev dpkg-dev
        file xvfb xauth poppler-utils python3-docx)
 
 case "${1:-run}" in
-  run) wanted=("${build[@]}") ;;
-  test) wanted=("${build[@]}" "${tests[@]}") ;;
+  run) wanted=("${build[@]}" "${spelling[@]}") ;;
+  test) wanted=("${build[@]}" "${spelling[@]}" "${tests[@]}") ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
