@@ -1,5 +1,4 @@
 #include "docgen/docstyle.h"
-#include "docgen/pageddocument.h"
 #include "docgen/pagination.h"
 #include "docgen/projectexport.h"
 
@@ -19,7 +18,7 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("example.pdf"));
         QCOMPARE(tz::exportDocument(qEnvironmentVariable("TZ_TEST_SOURCE_DIR") +
                                         QStringLiteral("/examples/servicecenter.tz"),
-                                    pdf, QString(), {true, tz::writePdf}),
+                                    pdf, QString(), {true}),
                  QString());
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"),
