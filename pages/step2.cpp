@@ -4,6 +4,7 @@
 #include "pages/projectmemo.h"
 #include "pages/uiseam.h"
 #include "project/projectsession.h"
+#include "spelling/spellcheck.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,10 @@ TfrmStep2::TfrmStep2(const PageContext& context)
     auto* binder = new FieldBinder(session(), this);
     binder->bind(PrTitle, &tz::ProjectValues::title);
     binder->bind(PrDescription, &tz::ProjectValues::description);
+    if (extendedMode()) {
+        tz::attachSpellCheck(PrTitle);
+        tz::attachSpellCheck(PrDescription);
+    }
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep2::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep2::btnPrevClick);
 }

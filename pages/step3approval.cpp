@@ -3,6 +3,7 @@
 #include "pages/fieldbinder.h"
 #include "pages/uiseam.h"
 #include "project/projectsession.h"
+#include "spelling/spellcheck.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -116,6 +117,8 @@ TfrmStep3approval::TfrmStep3approval(const PageContext& context)
     // What is typed is kept as it is, well formed or not; the hint says what is wrong.
     binder->bind(prDesignation, &tz::ProjectValues::designation);
     binder->bind(prBasis, &tz::ProjectValues::basis);
+    if (extendedMode())
+        tz::attachSpellCheck(prBasis);
     connect(prDesignation, &QLineEdit::textChanged, this, &TfrmStep3approval::showDesignationHint);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3approval::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3approval::btnPrevClick);

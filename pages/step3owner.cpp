@@ -3,6 +3,7 @@
 #include "pages/fieldbinder.h"
 #include "pages/projectmemo.h"
 #include "project/projectsession.h"
+#include "spelling/spellcheck.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -73,6 +74,8 @@ TfrmStep3owner::TfrmStep3owner(const PageContext& context)
     binder->bind(prCompanyEMail, &tz::ProjectValues::companyEMail);
     binder->bind(prCompanyPhone, &tz::ProjectValues::companyPhone);
     binder->bind(prCompanyInfo, &tz::ProjectValues::companyInfo);
+    if (extendedMode())
+        tz::attachSpellCheck(prCompanyInfo);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3owner::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3owner::btnPrevClick);
 }

@@ -10,6 +10,7 @@
 #include "project/standardlists.h"
 #include "project/templatefile.h"
 #include "project/textlines.h"
+#include "spelling/spellcheck.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -99,6 +100,7 @@ TfrmStep6text::TfrmStep6text(const PageContext& context)
     SectionText = new QPlainTextEdit(this);
     SectionText->setObjectName(QStringLiteral("SectionText"));
     SectionText->setTabChangesFocus(true);
+    tz::attachSpellCheck(SectionText);
     btnDefaultText = new QPushButton(QStringLiteral("Исходный текст"), this);
     btnDefaultText->setObjectName(QStringLiteral("btnDefaultText"));
     btnDefaultText->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "pages/fieldbinder.h"
 #include "project/projectsession.h"
+#include "spelling/spellcheck.h"
 #include "structure/menutreeview.h"
 
 #include <QPlainTextEdit>
@@ -43,6 +44,7 @@ TfrmStep6::TfrmStep6(const PageContext& context)
     btnDeleteMenu->setEnabled(false);
     m_binder = new FieldBinder(session(), this);
     m_binder->bind(MenuDescription, &tz::ProjectValues::hardware);
+    tz::attachSpellCheck(MenuDescription);
     connect(uMenu->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TfrmStep6::uMenuChange);
 }
