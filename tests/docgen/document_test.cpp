@@ -282,7 +282,6 @@ TEST(HtmlOutput, ControlCharactersLeaveTheExtendedHtmlOnly) {
         inputs.values.title = QStringLiteral("Склад\x01\tучёт");
         inputs.values.description = QStringLiteral("Первая\x0bстрока\x1f");
         const QByteArray html = documentBytes(DocFormat::Html, inputs);
-        DocMode = DocModeNone;
         for (const char control : {'\x01', '\x0b', '\x1f'})
             EXPECT_EQ(html.contains(control), !extended) << extended << " " << int(control);
         EXPECT_TRUE(html.contains("\t\xf3\xf7\xb8\xf2")) << "the tab stays; " << extended;
