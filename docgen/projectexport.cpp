@@ -64,7 +64,8 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
             *options.notice = QStringLiteral("пункты структуры программы глубже шестого уровня "
                                              "вложенности показаны в документе на шестом уровне");
     }
-    inputs.values.description = joinedValue(projectBytes, project.blocks[description]);
+    inputs.values.description =
+        joinedValue(projectBytes, project.blocks[description], options.extended);
     projectBytes.clear();
     if (!saveDocument(outputPath, *format, inputs))
         return documentSaveError(outputPath);
