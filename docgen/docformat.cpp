@@ -171,4 +171,8 @@ QString documentSaveError(const QString& path) {
     return QStringLiteral("Не удается сохранить документ в файл ") + path;
 }
 
+QString documentOverProjectError(const QString& projectPath) {
+    return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
+}
+
 } // namespace tz

@@ -67,5 +67,7 @@ bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& i
 
 // The message for a document that could not be written.
 QString documentSaveError(const QString& path);
+// The message for a document whose file is the project's, under whatever name.
+QString documentOverProjectError(const QString& projectPath);
 
 } // namespace tz

@@ -54,7 +54,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     // By identity, not by path: a bind mount, a hard link or another letter case on FAT
     // names the project under another path.
     if (sameFile(outputPath, projectPath))
-        return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
+        return documentOverProjectError(projectPath);
 
     DocumentInputs inputs;
     {
