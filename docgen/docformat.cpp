@@ -173,4 +173,8 @@ QString documentSaveError(const QString& path, int error) {
     return error ? message + QStringLiteral(": ") + writeFailureReason(error) : message;
 }
 
+QString documentOverProjectError(const QString& projectPath) {
+    return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
+}
+
 } // namespace tz

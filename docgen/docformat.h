@@ -69,5 +69,7 @@ bool saveDocument(const QString& path, DocFormat format, const DocumentInputs& i
 // The message for a document that could not be written; with the error number, it says
 // why.
 QString documentSaveError(const QString& path, int error = 0);
+// The message for a document whose file is the project's, under whatever name.
+QString documentOverProjectError(const QString& projectPath);
 
 } // namespace tz

@@ -55,7 +55,7 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
     // By identity, not by path: a bind mount, a hard link or another letter case on FAT
     // names the project under another path.
     if (sameFile(outputPath, projectPath))
-        return QStringLiteral("Документ нельзя записать поверх файла проекта ") + projectPath;
+        return documentOverProjectError(projectPath);
 
     DocumentInputs inputs;
     {
@@ -67,7 +67,8 @@ QString exportDocument(const QString& projectPath, const QString& outputPath,
             *options.notice = QStringLiteral("пункты структуры программы глубже шестого уровня "
                                              "вложенности показаны в документе на шестом уровне");
     }
-    inputs.values.description = joinedValue(projectBytes, project.blocks[description]);
+    inputs.values.description =
+        joinedValue(projectBytes, project.blocks[description], options.extended);
     projectBytes.clear();
     int error = 0;
     if (!saveDocument(outputPath, *format, inputs, &error))

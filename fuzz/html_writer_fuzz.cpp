@@ -21,9 +21,8 @@ using fuzz::check;
 namespace {
 
 QString html(const tz::DocumentInputs& inputs) {
-    tz::DocMode = tz::DocModeHtml;
     tz::DocBuffer doc;
-    tz::BuildDocument(doc, inputs);
+    tz::BuildDocument(doc, tz::DocModeHtml, inputs);
     return tz::decode1251(tz::htmlBytes(doc));
 }
 

@@ -215,9 +215,8 @@ extern "C" const char* __asan_default_options() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QList<QString> texts = fuzz::utf16Texts(data, size, 2);
-    tz::DocMode = tz::DocModeRichText;
     tz::DocBuffer doc;
-    tz::DocWriter writer(doc);
+    tz::DocWriter writer(doc, tz::DocModeRichText);
     writer.AddHeader(texts.at(0), QString());
     writer.AddPara(QStringLiteral("Наименование программы: \"") + texts.at(0) + u'"');
     writer.AddH2(QStringLiteral("1.2. Назначение и область применения"));
@@ -240,8 +239,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     tz::Block contents;
     contents.kind = tz::BlockKind::Contents;
     const tz::DocModel model{
-        texts.at(0),
-        texts.at(1),
+        {texts.at(0), texts.at(1)},
         {{tz::SheetKind::Approval, {columns, name}},
          {tz::SheetKind::Contents, {contents}},
          {tz::SheetKind::Text, {tz::heading(1, texts.at(0)), tz::lines(texts.at(1), 1)}}}};

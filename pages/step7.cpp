@@ -4,6 +4,7 @@
 #include "docgen/docwriter.h"
 #include "docgen/extendedcontent.h"
 #include "project/addresses.h"
+#include "project/fileidentity.h"
 #include "project/projectsession.h"
 
 #include <QPushButton>
@@ -109,6 +110,12 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
     if (chosen.isEmpty())
         return;
     const QString path = withDefaultSuffix(chosen, SaveDocument.defaultSuffix);
+    // By identity, as export checks it: a link named like the document, or the project's own
+    // name typed in, would put the document in place of the project.
+    if (tz::sameFile(path, session().fileName())) {
+        seam().message(this, tz::documentOverProjectError(session().fileName()));
+        return;
+    }
     m_savedDocument = path;
     tz::DocMode = tz::formatRow(format).docMode;
     int error = 0;

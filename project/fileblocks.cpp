@@ -7,13 +7,6 @@
 #include "project/valueescape.h"
 
 namespace tz {
-namespace {
-
-bool endsBlock(QByteArrayView line) {
-    return line.size() > 2 && line.front() == '.';
-}
-
-} // namespace
 
 FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys,
                           qsizetype undecoded) {
@@ -23,24 +16,30 @@ FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys,
     FileBlocks found;
     found.blocks.resize(std::size_t(keys.size()));
     FileBlock* open = nullptr;
+    bool openMenu = false;
     const FileBlock* kept = undecoded >= 0 ? &found.blocks[std::size_t(undecoded)] : nullptr;
     qsizetype position = 0;
     auto line = [&](QByteArrayView bytesOfLine) {
         const qsizetype at = position++;
+        bool projectKey = false;
         // Only short lines that begin with "." may be keys; only those are decoded.
         if (bytesOfLine.size() <= keys::longestKey && bytesOfLine.startsWith('.')) {
             const QString decoded = decode1251(bytesOfLine);
-            found.hasKeyLine |= isProjectKey(decoded);
+            projectKey = isProjectKey(decoded);
+            found.hasKeyLine |= projectKey;
             for (qsizetype k = 0; k < keys.size(); ++k) {
                 FileBlock& block = found.blocks[std::size_t(k)];
                 if (block.keyLine < 0 && decoded.compare(keys[k], Qt::CaseInsensitive) == 0) {
                     block.keyLine = at;
                     open = &block;
+                    openMenu = keys::same(keys[k], keys::Menu);
                     return;
                 }
             }
         }
-        if (open && endsBlock(bytesOfLine))
+        // A block ends where no reader of it reads on: values at a line that may be a key, the
+        // records of ".Menu" at a key of the project (menublock.h).
+        if (open && (openMenu ? projectKey : keys::hasKeyForm(bytesOfLine)))
             open = nullptr;
         if (!open)
             return;
@@ -75,7 +74,7 @@ QStringList blocksText(const FileBlocks& found, const QList<QStringView>& keys) 
     return text;
 }
 
-QString joinedValue(QByteArrayView bytes, const FileBlock& block) {
+QString joinedValue(QByteArrayView bytes, const FileBlock& block, bool extended) {
     // As in blocksText: a key on the first line counts as missing.
     if (block.keyLine <= 0 || block.firstByte < 0)
         return QString();
@@ -85,9 +84,9 @@ QString joinedValue(QByteArrayView bytes, const FileBlock& block) {
     // The text's last line is never a value: the rule leaves it out of a block that reaches it.
     if (block.reachesEnd)
         lines.removeLast();
-    // The value ends before a line that begins with "." (a record tag, in a block of records).
+    // The value ends where the mode's reading rule stops.
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines.at(i).startsWith('.')) {
+        if (extended ? keys::hasKeyForm(lines.at(i)) : lines.at(i).startsWith('.')) {
             lines.resize(i);
             break;
         }

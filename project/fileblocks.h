@@ -10,8 +10,9 @@
 namespace tz {
 
 // One block of a project file as read from its bytes: the lines after the first line that
-// is its key (letter case ignored), up to the next line that begins with "." and is
-// longer than two characters. The record tags of ".Menu" thus stay in its block.
+// is its key (letter case ignored), up to the next line that may be a key (projectkeys.h),
+// which holds every line the pages' reading rule takes in either mode; the block of ".Menu"
+// up to the next key line of the project, which holds every record its reader takes.
 struct FileBlock {
     qsizetype keyLine = -1; // the key line's position; -1 when the key is missing
     QStringList lines;
@@ -35,9 +36,9 @@ struct FileBlocks {
 FileBlocks readFileBlocks(QByteArrayView bytes, const QList<QStringView>& keys,
                           qsizetype undecoded = -1);
 
-// A block's value of several lines as the pages' reading rule gives it: its lines as typed,
-// joined by CR LF, decoded straight from the bytes the block was read from.
-QString joinedValue(QByteArrayView bytes, const FileBlock& block);
+// A block's value of several lines as the pages' reading rule gives it in the mode: its lines
+// as typed, joined by CR LF, decoded straight from the bytes the block was read from.
+QString joinedValue(QByteArrayView bytes, const FileBlock& block, bool extended);
 
 // A project text of only the blocks, which the pages' reading rule and the structure
 // loader read as they read the whole text: the same keys with the same value lines.

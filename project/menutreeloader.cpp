@@ -1,5 +1,6 @@
 #include "project/menutreeloader.h"
 
+#include "project/menublock.h"
 #include "project/random32.h"
 #include "project/textlines.h"
 #include "project/valueescape.h"
@@ -13,7 +14,7 @@
 namespace tz {
 namespace {
 
-enum Field { UidField, CaptionField, DescriptionField, TagField, FieldCount };
+constexpr std::size_t kMenuFields = 4;
 
 struct ReadRecord {
     TMyMenuData data;
@@ -28,6 +29,7 @@ struct FieldLines {
     qsizetype firstEntry = -1;
     qsizetype lastEntry = -1;
     bool escaped = false; // a line was written escaped
+    bool raw = false;     // a line begins with "." as typed, as earlier versions wrote it
 
     void append(const QString& line, QStringView separator, qsizetype entry) {
         if (count++ > 0)
@@ -36,6 +38,7 @@ struct FieldLines {
             escaped = true;
             text += QStringView(line).sliced(1);
         } else {
+            raw |= line.startsWith(u'.');
             text += line;
         }
         const bool follows = count == 1 || (lastEntry >= 0 && entry == lastEntry + 1);
@@ -52,43 +55,41 @@ std::optional<qint32> readInt(const FieldLines& field) {
     return ok ? std::optional(value) : std::nullopt;
 }
 
-// Reads the ".Menu" block record by record, line by line, under the same bounds as the
-// rewrite uses: up to the first entry that begins with "." and is longer than two
-// characters, never the last line. An entry with line breaks counts as its lines.
+// Makes the records of the ".Menu" block from its entries as MenuBlockReader tells them,
+// under the bounds the rewrite uses too. An entry with line breaks counts as its lines.
 class RecordReader {
 public:
     // The entries of descriptions are joined in the text when it is given.
     RecordReader(QStringList* text, bool& damaged) : m_text(text), m_damaged(damaged) {}
 
-    // A line of the block; the position of its entry when the entry is this line alone.
-    void line(const QString& line, qsizetype entry) {
-        if (line == u".u") {
+    void entry(const MenuEntry& what, const QString& entry, qsizetype position) {
+        switch (what.kind) {
+        case MenuEntry::RecordStart:
             finish();
             m_open = true;
             m_fields = {};
             m_seen = {true, false, false, false};
             m_outOfOrder = false;
-            m_field = UidField;
             return;
-        }
-        if (!m_open) {
+        case MenuEntry::Stray:
             m_damaged = true;
             return;
-        }
-        const Field tag = line.size() != 2 ? FieldCount
-                          : line == u".c"  ? CaptionField
-                          : line == u".d"  ? DescriptionField
-                          : line == u".l"  ? TagField
-                                           : FieldCount;
-        if (tag != FieldCount) {
-            m_outOfOrder |= tag != m_field + 1;
-            m_seen[tag] = true;
-            m_field = tag;
+        case MenuEntry::FieldTag:
+            m_outOfOrder |= !what.inOrder;
+            m_seen[std::size_t(what.field)] = true;
             return;
+        case MenuEntry::FieldLine:
+            break;
         }
         // A caption pasted with line breaks is written as several lines; they are one
         // caption again.
-        m_fields[m_field].append(line, m_field == CaptionField ? u" " : u"\r\n", entry);
+        FieldLines& field = m_fields[std::size_t(what.field)];
+        const QStringView separator = what.field == MenuField::Caption ? u" " : u"\r\n";
+        if (!entry.contains(u'\r') && !entry.contains(u'\n')) {
+            field.append(entry, separator, position);
+            return;
+        }
+        forEachLine(entry, [&](QStringView line) { field.append(line.toString(), separator, -1); });
     }
 
     // The records in tree order (the block holds them in reverse); the entries of joined
@@ -110,23 +111,27 @@ public:
     }
 
 private:
+    FieldLines& field(MenuField which) { return m_fields[std::size_t(which)]; }
+
     void finish() {
         if (!m_open)
             return;
         m_open = false;
         ReadRecord read;
-        const std::optional<qint32> uid = readInt(m_fields[UidField]);
-        const std::optional<qint32> tag = readInt(m_fields[TagField]);
+        const std::optional<qint32> uid = readInt(field(MenuField::Uid));
+        const std::optional<qint32> tag = readInt(field(MenuField::Tag));
         read.uidRead = uid.has_value();
         read.data.Uid = uid.value_or(0);
         read.data.Tag = tag.value_or(0);
-        read.data.Caption = std::move(m_fields[CaptionField].text);
-        FieldLines& description = m_fields[DescriptionField];
+        read.data.Caption = std::move(field(MenuField::Caption).text);
+        FieldLines& description = field(MenuField::Description);
         read.data.Description = std::move(description.text);
         // A description of several lines now stands in the project text once, as one entry
         // shared with the record, as a rewrite writes it: its lines would otherwise be held
-        // twice, which in a large project is most of its memory. The file is the same.
-        if (m_text && description.count > 1 && description.firstEntry >= 0) {
+        // twice, which in a large project is most of its memory. The file is the same: the
+        // entry is the description escaped as its lines were, so one whose lines that begin
+        // with "." were written raw, as earlier versions did, keeps its lines.
+        if (m_text && description.count > 1 && description.firstEntry >= 0 && !description.raw) {
             QStringList& text = *m_text;
             text[description.firstEntry] = description.escaped
                                                ? escapeValueLines(read.data.Description)
@@ -135,8 +140,8 @@ private:
                 text[e] = QString();
             m_joined.push_back({description.firstEntry + 1, description.lastEntry + 1});
         }
-        m_damaged |=
-            m_outOfOrder || !uid || !tag || !m_seen[CaptionField] || !m_seen[DescriptionField];
+        m_damaged |= m_outOfOrder || !uid || !tag || !m_seen[std::size_t(MenuField::Caption)] ||
+                     !m_seen[std::size_t(MenuField::Description)];
         m_records.push_back(std::move(read));
     }
 
@@ -145,33 +150,21 @@ private:
     // Runs of entries (from, to) that were joined into the entry before them.
     std::vector<std::pair<qsizetype, qsizetype>> m_joined;
     bool m_open = false;
-    std::array<FieldLines, FieldCount> m_fields;
-    std::array<bool, FieldCount> m_seen{};
+    std::array<FieldLines, kMenuFields> m_fields;
+    std::array<bool, kMenuFields> m_seen{};
     bool m_outOfOrder = false;
-    Field m_field = UidField;
     std::vector<ReadRecord> m_records;
 };
 
 std::vector<ReadRecord> readRecords(const QStringList& text, QStringList* shared, bool& damaged) {
     RecordReader reader(shared, damaged);
     const qsizetype k = findKey(text, u".Menu");
-    for (qsizetype j = k + 1; k > 0 && j <= text.size() - 2; ++j) {
-        const QString entry = text.at(j);
-        if (!entry.contains(u'\r') && !entry.contains(u'\n')) {
-            if (entry.startsWith(u'.') && entry.size() > 2)
-                break;
-            reader.line(entry, j);
-            continue;
-        }
-        QStringList lines;
-        const QStringView tail = forEachEndedLine(
-            QStringView(entry), [&](QStringView line) { lines.append(line.toString()); });
-        lines.append(tail.toString());
-        if (lines.constFirst().startsWith(u'.') && lines.constFirst().size() > 2)
-            break;
-        for (const QString& line : lines)
-            reader.line(line, -1);
-    }
+    if (k <= 0)
+        return reader.records();
+    MenuBlockReader block(text, k);
+    MenuEntry entry;
+    while (block.next(entry))
+        reader.entry(entry, text.at(block.position()), block.position());
     return reader.records();
 }
 

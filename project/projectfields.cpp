@@ -8,8 +8,8 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-QStringList typedLines(const QStringList& text, QStringView key) {
-    QStringList lines = valueLines(text, key);
+QStringList typedLines(const QStringList& text, QStringView key, bool extended) {
+    QStringList lines = valueLines(text, key, extended);
     for (QString& line : lines)
         line = unescapeValueLines(line);
     return lines;
@@ -28,7 +28,7 @@ const ProjectField* fieldOf(QString ProjectValues::*member) {
 ProjectValues readProjectValues(const QStringList& text, bool extended) {
     ProjectValues v;
     for (const ProjectField& field : fieldsOf(extended)) {
-        QStringList lines = typedLines(text, field.key);
+        QStringList lines = typedLines(text, field.key, extended);
         QString& value = v.*field.member;
         switch (field.kind) {
         case FieldKind::Line:

@@ -100,8 +100,8 @@ constexpr std::span<const ProjectField> fieldsOf(bool extended) {
 const ProjectField* fieldOf(QString ProjectValues::*member);
 
 // The values a project text holds, read as the pages read them (the reading rule of
-// projecttext.h), each line as typed (valueescape.h). Without the extended mode its values
-// stay empty.
+// projecttext.h, in the mode's form), each line as typed (valueescape.h). Without the
+// extended mode its values stay empty.
 ProjectValues readProjectValues(const QStringList& text, bool extended);
 
 // The value as the field's block holds it, before escaping: the pair's two lines, or

@@ -44,4 +44,19 @@ inline bool mayBeKey(QStringView line) {
     return line.size() >= shortestKey && line.size() <= longestKey && line.at(0) == u'.';
 }
 
+// The form of every key, of this version or of another: "." and ASCII letters only. A line
+// of another form cannot be a key, whatever it begins with. Works on bytes and on text alike.
+template <typename View> bool hasKeyForm(View line) {
+    if (line.size() < 2 || line[0] != u'.')
+        return false;
+    return std::all_of(line.begin() + 1, line.end(),
+                       [](auto c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
+}
+
+// Where a value's lines end: the pages' reading rule takes them up to a line that begins
+// with "."; the extended mode only up to one that may be a key.
+inline bool endsValueLines(QStringView line, bool extended) {
+    return extended ? hasKeyForm(line) : line.startsWith(u'.');
+}
+
 } // namespace tz::keys

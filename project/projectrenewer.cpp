@@ -1,6 +1,7 @@
 #include "project/projectrenewer.h"
 
 #include "project/listmarks.h"
+#include "project/menublock.h"
 #include "project/projectfields.h"
 #include "project/projectkeys.h"
 #include "project/relocate.h"
@@ -17,17 +18,6 @@ namespace {
 
 bool beginsWithDot(const QString& entry) {
     return !entry.isEmpty() && entry.at(0) == u'.';
-}
-
-// Inside ".Menu" only a line that begins with "." and is longer than two characters ends
-// the block; the record tags ".u", ".c", ".d", ".l" do not. An entry counts by its first line.
-bool endsMenuBlock(const QString& entry) {
-    if (!beginsWithDot(entry))
-        return false;
-    qsizetype firstLine = 0;
-    while (firstLine < entry.size() && entry.at(firstLine) != u'\r' && entry.at(firstLine) != u'\n')
-        ++firstLine;
-    return firstLine > 2;
 }
 
 // The same string object: the text cannot differ.
@@ -73,16 +63,6 @@ void replaceEntries(QStringList& text, qsizetype at, qsizetype count, QStringLis
     }
 }
 
-// The first position after the old value lines of the block whose key line is at the
-// position; the last line of the text is never removed by a rewrite.
-qsizetype regionEnd(const QStringList& text, qsizetype key, bool menuBlock) {
-    const qsizetype count = text.size();
-    qsizetype j = key + 1;
-    while (j < count - 1 && !(menuBlock ? endsMenuBlock(text.at(j)) : beginsWithDot(text.at(j))))
-        ++j;
-    return std::min(std::max(j, key + 1), count);
-}
-
 // The entry is the number in decimal, as QString::number writes it.
 bool isNumber(const QString& entry, qint32 number) {
     char digits[16];
@@ -105,6 +85,22 @@ struct Block {
 };
 
 } // namespace
+
+// The first position after the old value lines of the block whose key line is at the
+// position: where the block's readers stop, so that a rewrite replaces exactly what they read.
+// The last line of the text is never removed by a rewrite.
+qsizetype ProjectRenewer::regionEnd(const QStringList& text, qsizetype key,
+                                    std::size_t block) const {
+    const qsizetype count = text.size();
+    if (block == menuBlock())
+        return std::min(menuBlockEnd(text, key), count);
+    // The structure lines are read under the pages' rule in either mode.
+    const bool extended = m_extended && isValueBlock(block);
+    qsizetype j = key + 1;
+    while (j < count - 1 && !keys::endsValueLines(text.at(j), extended))
+        ++j;
+    return std::min(std::max(j, key + 1), count);
+}
 
 QStringView ProjectRenewer::keyOf(std::size_t block) const {
     if (isValueBlock(block))
@@ -218,7 +214,7 @@ void ProjectRenewer::renewAll(QStringList& text, const ProjectValues& values,
     for (std::size_t b = 0; b < blockCount(); ++b) {
         const qsizetype k = positionOf(found, b);
         if (k >= 0)
-            blocks.push_back({b, k, regionEnd(text, k, b == menuBlock())});
+            blocks.push_back({b, k, regionEnd(text, k, b)});
     }
     // A structure line that began with "." would end its block early at the next rewrite;
     // such a text is rewritten whole every time.
@@ -305,7 +301,7 @@ bool ProjectRenewer::adopt(QStringList& text, const ProjectValues& values,
             continue;
         }
         const qsizetype at = key + 1;
-        const qsizetype end = regionEnd(text, key, b == menuBlock());
+        const qsizetype end = regionEnd(text, key, b);
         const qsizetype size = end - at;
         bool same = false;
         if (isValueBlock(b)) {
@@ -337,7 +333,7 @@ bool ProjectRenewer::adopt(QStringList& text, const ProjectValues& values,
     for (std::size_t b = 0; b < blockCount(); ++b) {
         m_key[b] = positionOf(found, b);
         if (m_key[b] >= 0)
-            m_size[b] = regionEnd(text, m_key[b], b == menuBlock()) - m_key[b] - 1;
+            m_size[b] = regionEnd(text, m_key[b], b) - m_key[b] - 1;
         if (isValueBlock(b))
             m_given[b] = valueOf(values, b);
     }

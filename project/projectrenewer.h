@@ -60,6 +60,7 @@ private:
     KeyPositions findAllKeys(const QStringList& text) const;
     qsizetype positionOf(const KeyPositions& found, std::size_t block) const;
     bool isRewrittenKey(const QString& line) const;
+    qsizetype regionEnd(const QStringList& text, qsizetype key, std::size_t block) const;
     bool missesEnsuredKey(const KeyPositions& found) const;
     void ensureExtendedKeys(QStringList& text, const ProjectValues& values,
                             KeyPositions& found) const;

@@ -90,12 +90,13 @@ QString stripLeadingDotsPerLine(const QString& text) {
     return out;
 }
 
-QStringList valueLines(const QStringList& text, QStringView key) {
+QStringList valueLines(const QStringList& text, QStringView key, bool extended) {
     QStringList lines;
     const qsizetype k = findKey(text, key);
     if (k <= 0)
         return lines;
-    for (qsizetype j = k + 1; j <= text.size() - 2 && !text.at(j).startsWith(u'.'); ++j)
+    for (qsizetype j = k + 1; j <= text.size() - 2 && !keys::endsValueLines(text.at(j), extended);
+         ++j)
         lines.append(text.at(j));
     return lines;
 }

@@ -33,8 +33,9 @@ QString stripLeadingDotsPerLine(const QString& text);
 bool anyLineBeginsWithDot(QStringView text);
 
 // The value lines of a key under the pages' reading rule: after a key found at a position
-// greater than 0, lines up to the next one beginning with "." and never the last line.
-QStringList valueLines(const QStringList& text, QStringView key);
+// greater than 0, lines up to the next one beginning with "." and never the last line. The
+// extended mode reads on over lines that begin with "." but cannot be keys (projectkeys.h).
+QStringList valueLines(const QStringList& text, QStringView key, bool extended = false);
 // The last value line (one-line fields); empty when there is none.
 QString singleValue(const QStringList& text, QStringView key);
 

@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -225,6 +227,41 @@ private Q_SLOTS:
                                   f.path(QStringLiteral("no/such/folder/x.html"))}));
         QCOMPARE(readFileBytes(path), QByteArray("earlier document"));
         QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step7));
+    }
+
+    // The project's own name typed in the dialog, or the name proposed when it is a link to the
+    // project: the page refuses, as export does, and the project and the page stay as they were.
+    void theProjectIsNeverWrittenOverWithTheDocument_data() {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("the project's own name") << false;
+        QTest::newRow("a link to the project") << true;
+    }
+
+    void theProjectIsNeverWrittenOverWithTheDocument() {
+        QFETCH(bool, link);
+        WizardFixture f;
+        const QString project = f.path(QStringLiteral("proj.tz"));
+        prepare(f, project);
+        QVERIFY(f.session().save().ok);
+        const QByteArray bytes = readFileBytes(project);
+        const QString proposed = f.path(QStringLiteral("proj.doc"));
+        if (link)
+            QVERIFY(QFile::link(QStringLiteral("proj.tz"), proposed));
+        f.seam.fileAnswers = {link ? proposed : project, QString()};
+        press(f);
+        QCOMPARE(f.seam.fileRequests.at(0).file.fileName, proposed);
+        QCOMPARE(f.seam.messages,
+                 QStringList{QStringLiteral("Документ нельзя записать поверх файла проекта ") +
+                             project});
+        QCOMPARE(readFileBytes(project), bytes);
+        QVERIFY(!f.session().changedOnDisk());
+        QCOMPARE(tz::DocMode, tz::DocModeNone);
+        QCOMPARE(f.visiblePage(), static_cast<QWidget*>(f.w().step7));
+        // The next save proposes what the first one did.
+        press(f);
+        QCOMPARE(f.seam.fileRequests.at(1).file.fileName, proposed);
+        if (link)
+            QCOMPARE(QFileInfo(proposed).symLinkTarget(), project);
     }
 
     void theOtherPagesDoNotChangeTheDocument() {

@@ -42,7 +42,7 @@ TEST(FileBlocks, GiveWhatTheWholeTextGives) {
         for (const QStringView key : keys)
             ASSERT_EQ(valueLines(blocks, key), valueLines(text, key)) << shown;
         const FileBlocks undecoded = readFileBlocks(bytes, keys, 1);
-        ASSERT_EQ(joinedValue(bytes, undecoded.blocks[1]),
+        ASSERT_EQ(joinedValue(bytes, undecoded.blocks[1], false),
                   readProjectValues(text, false).description)
             << shown;
         Random32 first(0), second(0);

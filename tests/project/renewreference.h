@@ -4,6 +4,8 @@
 #include "project/projectvalues.h"
 #include "project/valueescape.h"
 
+#include <QRegularExpression>
+
 // The rewrite done the slow, literal way: one deletion and one insertion at a time. The
 // fast rewrite must give exactly the same text.
 inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QStringList& structure,
@@ -73,9 +75,14 @@ inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QSt
         if (tz::findKey(t, extendedKeys[e]) >= 0)
             blocks.append({extendedKeys[e], tz::escapeValueLines(extendedValues[e])});
     }
+    // The extended mode reads a value on over lines that begin with "." but cannot be keys.
+    const QRegularExpression keyForm(QStringLiteral("^\\.[A-Za-z]+$"));
+    auto endsValue = [&](const QString& s) {
+        return extended ? keyForm.match(s).hasMatch() : dot(s);
+    };
     for (const auto& [key, value] : blocks) {
         const qsizetype k = tz::findKey(t, key);
-        while (k + 1 < t.size() - 1 && !dot(t.at(k + 1)))
+        while (k + 1 < t.size() - 1 && !endsValue(t.at(k + 1)))
             t.removeAt(k + 1);
         t.insert(k + 1, value);
     }
@@ -84,8 +91,41 @@ inline void referenceRenew(QStringList& t, const tz::ProjectValues& v, const QSt
         t.removeAt(k + 1);
     for (const QString& line : structure)
         t.insert(k + 1, line);
+    // ".Menu" ends where a line that begins with "." and is longer than two characters stands,
+    // but a caption takes every line up to its record's ".d" and a description every line up
+    // to its ".l" when that tag stands before the next key line of the project.
     k = tz::findKey(t, u".Menu");
-    while (k + 1 < t.size() - 1 && !(dot(t.at(k + 1)) && firstLineLength(t.at(k + 1)) > 2))
+    const qsizetype last = t.size() - 1;
+    auto closing = [&](qsizetype from, QStringView tag) -> qsizetype {
+        for (qsizetype j = from; j < last && !tz::isProjectKey(t.at(j)); ++j) {
+            if (t.at(j) == tag)
+                return j;
+        }
+        return -1;
+    };
+    bool open = false;
+    int field = 0; // 0 Uid, 1 caption, 2 description, 3 Tag
+    qsizetype end = k + 1;
+    while (end < last) {
+        const QString& s = t.at(end);
+        if (s == u".u") {
+            open = true;
+            field = 0;
+        } else if (dot(s) && firstLineLength(s) > 2) {
+            break;
+        } else if (open && (s == u".c" || s == u".d" || s == u".l")) {
+            const int tag = s == u".c" ? 1 : s == u".d" ? 2 : 3;
+            const qsizetype to =
+                tag == field + 1 && tag < 3 ? closing(end + 1, tag == 1 ? u".d" : u".l") : -1;
+            field = tag;
+            if (to >= 0) {
+                end = to;
+                continue;
+            }
+        }
+        ++end;
+    }
+    for (qsizetype n = end - k - 1; n > 0; --n)
         t.removeAt(k + 1);
     for (const tz::TMyMenuData& r : menu) {
         for (const QString& line :
