@@ -9,6 +9,7 @@
 #include "project/projectkeys.h"
 #include "project/projectsession.h"
 #include "project/random32.h"
+#include "project/standardlists.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,8 +40,12 @@ QStringList written(const QStringList& lines, bool escaped) {
 }
 
 // A project as the program writes it, whose second menu item has the row's texts and whose
-// extended block ".Customer" follows ".Menu".
+// extended block ".Customer" follows ".Menu"; an extended rewrite adds the documents and
+// stages an older file did not list.
 QStringList projectText(const OlderFile& row, bool escapedRecords, bool escapedValues) {
+    const QStringList listed = escapedValues ? QStringList{".Documents"} + defaultDocuments() +
+                                                   QStringList{".Stages"} + defaultStages()
+                                             : QStringList();
     return QStringList{"#",
                        ".ProjectUID",
                        "20240315100000128241",
@@ -63,13 +68,11 @@ QStringList projectText(const OlderFile& row, bool escapedRecords, bool escapedV
                        ".Menu",      ".u",
                        "10000002",   ".c"} +
            written(row.caption, escapedRecords) + QStringList{".d"} +
-           written(row.description, escapedRecords) + QStringList{".l",        "0",
-                                                                  ".u",        "10000001",
-                                                                  ".c",        "Первый пункт",
-                                                                  ".d",        "Его описание",
-                                                                  ".l",        "0",
-                                                                  ".Customer", "АО «Заказчик»",
-                                                                  ".NewTitle", ".Finish"};
+           written(row.description, escapedRecords) +
+           QStringList{
+               ".l",           "0",  ".u", "10000001",  ".c",           "Первый пункт", ".d",
+               "Его описание", ".l", "0",  ".Customer", "АО «Заказчик»"} +
+           listed + QStringList{".NewTitle", ".Finish"};
 }
 
 // The file's text, readable in a failure's message.
