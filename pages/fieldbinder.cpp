@@ -165,7 +165,8 @@ void FieldBinder::refresh(const tz::ProjectField* field) {
         if (same(shown, value))
             continue;
         auto* memo = qobject_cast<QPlainTextEdit*>(binding.widget);
-        if (memo && field->stripsDots && same(tz::keptValue(*field, shown), value)) {
+        if (memo && field->kept == tz::Kept::WithoutLeadingDots &&
+            same(tz::keptValue(*field, shown), value)) {
             // Only the points the user typed at the lines' starts go, caret kept.
             const bool wasLoading = std::exchange(m_loading, true);
             stripMemoLineDots(memo);

@@ -4,11 +4,15 @@
 #include "pages/richmemo.h"
 #include "project/addresses.h"
 #include "project/projectsession.h"
+#include "project/recentprojects.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +68,18 @@ TfrmStep1::TfrmStep1(const PageContext& context)
     group->addWidget(btnNewTZ);
     group->addWidget(btnOldTZ);
     group->addLayout(fileRow);
+    if (extendedMode()) {
+        auto* label = new QLabel(QStringLiteral("Недавние задания:"), GroupProject);
+        RecentList = new QListWidget(GroupProject);
+        RecentList->setObjectName(QStringLiteral("RecentList"));
+        label->setBuddy(RecentList);
+        group->addWidget(label);
+        group->addWidget(RecentList, 1);
+        GroupProject->setFixedHeight(280);
+        showRecentProjects();
+        connect(RecentList, &QListWidget::currentRowChanged, this, &TfrmStep1::RecentListChange);
+        connect(RecentList, &QListWidget::itemActivated, this, &TfrmStep1::btnNextClick);
+    }
     group->addStretch(1);
     body()->addWidget(GroupProject);
 
@@ -83,9 +99,37 @@ TfrmStep1::TfrmStep1(const PageContext& context)
 void TfrmStep1::showFileName(const QString& path) {
     prFilename->setText(path);
     btnOldTZ->setChecked(true);
+    if (RecentList && !path.isEmpty() && tz::rememberProject(path))
+        showRecentProjects();
+}
+
+// The name and the folder of each, the latest first.
+void TfrmStep1::showRecentProjects() {
+    RecentList->clear();
+    for (const QString& path : tz::recentProjects()) {
+        const QFileInfo info(path);
+        auto* item = new QListWidgetItem(info.fileName() + QStringLiteral(" — ") +
+                                             QDir::toNativeSeparators(info.absolutePath()),
+                                         RecentList);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(path);
+    }
+}
+
+void TfrmStep1::RecentListChange() {
+    if (const QListWidgetItem* item = RecentList->currentItem()) {
+        prFilename->setText(item->data(Qt::UserRole).toString());
+        btnOldTZ->setChecked(true);
+    }
+}
+
+void TfrmStep1::startInLastFolder(UiSeam::FileRequest& request) const {
+    if (const QString folder = tz::lastProjectFolder(); extendedMode() && !folder.isEmpty())
+        request.fileName = folder + u'/';
 }
 
 void TfrmStep1::btnSelectClick() {
+    startInLastFolder(OpenDialog);
     const QString path = seam().openFile(this, OpenDialog);
     if (path.isEmpty())
         return;
@@ -95,6 +139,7 @@ void TfrmStep1::btnSelectClick() {
 
 void TfrmStep1::btnNextClick() {
     if (btnNewTZ->isChecked()) {
+        startInLastFolder(SaveDialog);
         const QString path =
             withDefaultSuffix(seam().saveFile(this, SaveDialog), SaveDialog.defaultSuffix);
         if (path.isEmpty() || !claimProjectFile(session(), path, seam(), this))
@@ -113,6 +158,7 @@ void TfrmStep1::btnNextClick() {
             seam().message(this, answer.message);
         return;
     }
+    startInLastFolder(OpenDialog);
     const QString chosen = seam().openFile(this, OpenDialog);
     if (!chosen.isEmpty())
         prFilename->setText(chosen);

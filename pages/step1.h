@@ -5,6 +5,7 @@
 
 class QGroupBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class RichMemo;
@@ -21,6 +22,8 @@ public:
     QRadioButton* btnOldTZ = nullptr;
     QLineEdit* prFilename = nullptr;
     QPushButton* btnSelect = nullptr;
+    // The extended mode's projects opened or created last.
+    QListWidget* RecentList = nullptr;
     UiSeam::FileRequest OpenDialog;
     UiSeam::FileRequest SaveDialog;
 
@@ -30,8 +33,12 @@ public:
     void btnSelectClick();
     void btnNextClick();
     void MemosURLClick(const QString& url);
+    void RecentListChange();
 
 private:
     // The project's file, opened or created.
     void showFileName(const QString& path);
+    void showRecentProjects();
+    // The dialogs start in the folder of the project opened last.
+    void startInLastFolder(UiSeam::FileRequest& request) const;
 };

@@ -72,6 +72,10 @@ TfrmStep3approval::TfrmStep3approval(const PageContext& context)
     QPalette warning = DesignationHint->palette();
     warning.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     DesignationHint->setPalette(warning);
+    // The hint has its room whether it shows or not, so that nothing below it moves.
+    QSizePolicy room = DesignationHint->sizePolicy();
+    room.setRetainSizeWhenHidden(true);
+    DesignationHint->setSizePolicy(room);
     DesignationHint->hide();
 
     prBasis = new ProjectMemo(this);
@@ -120,19 +124,25 @@ TfrmStep3approval::TfrmStep3approval(const PageContext& context)
     if (extendedMode())
         tz::attachSpellCheck(prBasis);
     connect(prDesignation, &QLineEdit::textChanged, this, &TfrmStep3approval::showDesignationHint);
+    connect(prDesignation, &QLineEdit::editingFinished, this,
+            &TfrmStep3approval::showDesignationHint);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3approval::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3approval::btnPrevClick);
 }
 
 QString TfrmStep3approval::designationMessage() {
-    return QStringLiteral("Обозначение записывается так: RU.12345678.00001-01 — «RU.», восемь "
-                          "цифр кода организации, точка, пять цифр регистрационного номера, "
-                          "дефис и две цифры номера редакции.");
+    return QStringLiteral("Обозначение записывается так: RU.12345678.00001-01 — код страны «RU» "
+                          "или «643», точка, восемь цифр кода организации, точка, пять цифр "
+                          "регистрационного номера, дефис и две цифры номера редакции.");
 }
 
+// The hint waits until the designation is typed whole or the field is left, rather than
+// flashing from the first keystroke.
 void TfrmStep3approval::showDesignationHint() {
+    constexpr qsizetype kWhole = 20; // "RU.12345678.00001-01"
     const QString designation = prDesignation->text();
-    DesignationHint->setVisible(!designation.isEmpty() &&
+    const bool typed = !prDesignation->hasFocus() || designation.size() >= kWhole;
+    DesignationHint->setVisible(typed && !designation.isEmpty() &&
                                 !tz::isWellFormedDesignation(designation));
 }
 

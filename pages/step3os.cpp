@@ -99,22 +99,52 @@ TfrmStep3os::TfrmStep3os(const PageContext& context)
     setTabOrder(CheckBoxRedOS, CheckBoxAlt);
     setTabOrder(CheckBoxAlt, EditOS);
 
-    connect(CheckBoxWindows, &MouseUpCheckBox::mouseUp, this, &TfrmStep3os::CheckBoxWindowsMouseUp);
-    connect(CheckBoxServer, &MouseUpCheckBox::mouseUp, this, &TfrmStep3os::CheckBoxServerMouseUp);
     connect(btnNext, &QPushButton::clicked, this, &TfrmStep3os::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TfrmStep3os::btnPrevClick);
     if (!extendedMode()) {
+        connect(CheckBoxWindows, &MouseUpCheckBox::mouseUp, this,
+                &TfrmStep3os::CheckBoxWindowsMouseUp);
+        connect(CheckBoxServer, &MouseUpCheckBox::mouseUp, this,
+                &TfrmStep3os::CheckBoxServerMouseUp);
         for (QCheckBox* box : {CheckBoxWindows10, CheckBoxWindows11, CheckBoxServer2019,
                                CheckBoxServer2022, CheckBoxAstra, CheckBoxRedOS, CheckBoxAlt})
             box->hide();
         return;
     }
+    // A family box shows its systems' state and ticks or clears them all, by the mouse and
+    // by Space alike; Tab goes down one column, then the next.
+    for (MouseUpCheckBox* family : {CheckBoxWindows, CheckBoxServer})
+        family->setTristate(true);
+    connect(CheckBoxWindows, &QCheckBox::clicked, this, &TfrmStep3os::CheckBoxWindowsMouseUp);
+    connect(CheckBoxServer, &QCheckBox::clicked, this, &TfrmStep3os::CheckBoxServerMouseUp);
+    const QList<QWidget*> order{CheckBoxWindows,    CheckBoxWindows2000,
+                                CheckBoxWindowsXP,  CheckBoxWindows10,
+                                CheckBoxWindows11,  CheckBoxServer,
+                                CheckBoxServer2000, CheckBoxServer2003,
+                                CheckBoxServer2019, CheckBoxServer2022,
+                                CheckBoxAstra,      CheckBoxRedOS,
+                                CheckBoxAlt,        EditOS};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
     auto* binder = new FieldBinder(session(), this);
     binder->bind([this] { showSystems(); });
     binder->bind(EditOS, &tz::ProjectValues::osOther);
     const auto store = binder->stored([this] { storeSystems(); });
-    for (QCheckBox* box : systemBoxes())
+    for (QCheckBox* box : systemBoxes()) {
         connect(box, &QCheckBox::toggled, this, store);
+        connect(box, &QCheckBox::toggled, this, &TfrmStep3os::showFamilies);
+    }
+}
+
+void TfrmStep3os::showFamilies() {
+    for (const auto& [family, members] : {std::pair{CheckBoxWindows, windowsMembers()},
+                                          std::pair{CheckBoxServer, serverMembers()}}) {
+        const auto ticked = std::count_if(members.begin(), members.end(),
+                                          [](const QCheckBox* box) { return box->isChecked(); });
+        family->setCheckState(ticked == 0                ? Qt::Unchecked
+                              : ticked == members.size() ? Qt::Checked
+                                                         : Qt::PartiallyChecked);
+    }
 }
 
 QList<QCheckBox*> TfrmStep3os::systemBoxes() const {
@@ -140,6 +170,7 @@ void TfrmStep3os::showSystems() {
     m_otherSystems.removeAll(QString());
     for (QCheckBox* box : systemBoxes())
         box->setChecked(m_otherSystems.removeAll(box->text()) > 0);
+    showFamilies();
 }
 
 // Systems of the project that the page has no box for follow the ticked ones.
@@ -153,14 +184,25 @@ void TfrmStep3os::storeSystems() {
                        (ticked + m_otherSystems).join(QLatin1String("\r\n")));
 }
 
+// Without the extended mode the family box's own tick goes to its systems. In the extended
+// mode the box shows their state: a click ticks them all unless all are ticked.
 void TfrmStep3os::CheckBoxWindowsMouseUp() {
-    for (QCheckBox* member : windowsMembers())
-        member->setChecked(CheckBoxWindows->isChecked());
+    tickFamily(CheckBoxWindows, windowsMembers());
 }
 
 void TfrmStep3os::CheckBoxServerMouseUp() {
-    for (QCheckBox* member : serverMembers())
-        member->setChecked(CheckBoxServer->isChecked());
+    tickFamily(CheckBoxServer, serverMembers());
+}
+
+void TfrmStep3os::tickFamily(QCheckBox* family, const QList<QCheckBox*>& members) {
+    bool tick = family->isChecked();
+    if (extendedMode())
+        tick = std::any_of(members.begin(), members.end(),
+                           [](const QCheckBox* box) { return !box->isChecked(); });
+    for (QCheckBox* member : members)
+        member->setChecked(tick);
+    if (extendedMode())
+        showFamilies();
 }
 
 void TfrmStep3os::btnNextClick() {

@@ -56,6 +56,8 @@ private:
     // The extended mode's values come from the project; the family boxes only help to tick.
     void showSystems();
     void storeSystems();
+    void showFamilies();
+    void tickFamily(QCheckBox* family, const QList<QCheckBox*>& members);
     QList<QCheckBox*> windowsMembers() const;
     QList<QCheckBox*> serverMembers() const;
 

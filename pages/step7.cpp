@@ -7,6 +7,9 @@
 #include "project/fileidentity.h"
 #include "project/projectsession.h"
 
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -52,7 +55,11 @@ TfrmStep7::TfrmStep7(const PageContext& context)
     selectDOCX = findChild<QRadioButton*>(QStringLiteral("selectDOCX"));
     m_choices.constFirst().first->setChecked(true);
     selectEXE->setEnabled(false);
+    // A choice that nothing ever opens has no place on the extended mode's page.
+    selectEXE->setVisible(!extendedMode());
     body()->addStretch(1);
+    if (extendedMode())
+        addSavedPanel();
 
     SaveDocument.confirmOverwrite = true;
 
@@ -121,6 +128,61 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
     int error = 0;
     if (!tz::saveDocument(path, format, documentInputs(), &error))
         seam().message(this, tz::documentSaveError(path, extendedMode() ? error : 0));
+    else if (SavedPanel)
+        showSaved(path);
+}
+
+void TfrmStep7::addSavedPanel() {
+    SavedPanel = new QWidget(this);
+    SavedPanel->setObjectName(QStringLiteral("SavedPanel"));
+    SavedLabel = new QLabel(SavedPanel);
+    SavedLabel->setObjectName(QStringLiteral("SavedLabel"));
+    SavedLabel->setWordWrap(true);
+    SavedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const auto button = [this](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, SavedPanel);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    btnOpenDocument = button("btnOpenDocument", QStringLiteral("Открыть документ"));
+    btnOpenFolder = button("btnOpenFolder", QStringLiteral("Открыть папку"));
+    btnDone = button("btnDone", QStringLiteral("Готово"));
+    btnDone->setToolTip(QStringLiteral("Сохранить задание и закрыть мастер"));
+    auto* layout = new QVBoxLayout(SavedPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(SavedLabel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnOpenDocument);
+    buttons->addWidget(btnOpenFolder);
+    buttons->addStretch(1);
+    buttons->addWidget(btnDone);
+    layout->addLayout(buttons);
+    body()->addWidget(SavedPanel);
+    SavedPanel->hide();
+    connect(btnOpenDocument, &QPushButton::clicked, this, &TfrmStep7::btnOpenDocumentClick);
+    connect(btnOpenFolder, &QPushButton::clicked, this, &TfrmStep7::btnOpenFolderClick);
+    connect(btnDone, &QPushButton::clicked, this, &TfrmStep7::btnDoneClick);
+}
+
+// The document is at hand at once: Space opens it.
+void TfrmStep7::showSaved(const QString& path) {
+    SavedLabel->setText(QStringLiteral("Документ сохранён: ") + path);
+    SavedPanel->show();
+    btnOpenDocument->setFocus();
+}
+
+void TfrmStep7::btnOpenDocumentClick() {
+    seam().openUrl(QUrl::fromLocalFile(m_savedDocument));
+}
+
+void TfrmStep7::btnOpenFolderClick() {
+    seam().openUrl(QUrl::fromLocalFile(QFileInfo(m_savedDocument).absolutePath()));
+}
+
+// Closing the page saves the project and ends the wizard.
+void TfrmStep7::btnDoneClick() {
+    close();
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {

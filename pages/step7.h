@@ -5,6 +5,8 @@
 #include "pages/uiseam.h"
 #include "pages/wizardpage.h"
 
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace tz {
@@ -33,9 +35,18 @@ public:
     QRadioButton* selectDOCX = nullptr;
     // The save dialog's settings; its file name is the one proposed last.
     UiSeam::FileRequest SaveDocument;
+    // In the extended mode, after a save: where the document is and what to do with it.
+    QWidget* SavedPanel = nullptr;
+    QLabel* SavedLabel = nullptr;
+    QPushButton* btnOpenDocument = nullptr;
+    QPushButton* btnOpenFolder = nullptr;
+    QPushButton* btnDone = nullptr;
 
     void btnNextClick();
     void btnPrevClick();
+    void btnOpenDocumentClick();
+    void btnOpenFolderClick();
+    void btnDoneClick();
 
 Q_SIGNALS:
     // The user goes back to the structure page to describe the item.
@@ -47,6 +58,8 @@ private:
     // first; false when the user goes back to the structure to describe them.
     bool unfinishedItemsAccepted();
     tz::DocumentInputs documentInputs() const;
+    void addSavedPanel();
+    void showSaved(const QString& path);
 
     // Each format's choice, in the table's order.
     QList<std::pair<QRadioButton*, tz::DocFormat>> m_choices;

@@ -3,6 +3,7 @@
 #include "project/projectsession.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,8 +13,11 @@
 #include <QVBoxLayout>
 
 WizardPage::WizardPage(const PageContext& context, const Frame& frame)
-    : QDialog(nullptr), m_context(context) {
-    setWindowTitle(frame.caption);
+    : QDialog(nullptr), m_context(context), m_caption(frame.caption) {
+    showTitle();
+    if (extendedMode())
+        connect(&context.session, &tz::ProjectSession::fileNameChanged, this,
+                &WizardPage::showTitle);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -83,6 +87,17 @@ QString WizardPage::statusPanelText(int panel) const {
 
 void WizardPage::setStatusPanelText(int panel, const QString& text) {
     m_panels[panel]->setText(text);
+}
+
+// The extended mode's pages say which project they show and that the mode is on.
+void WizardPage::showTitle() {
+    if (!extendedMode()) {
+        setWindowTitle(m_caption);
+        return;
+    }
+    const QString file = QFileInfo(session().fileName()).fileName();
+    setWindowTitle(m_caption + (file.isEmpty() ? QString() : QStringLiteral(" — ") + file) +
+                   QStringLiteral(" (расширенный режим)"));
 }
 
 tz::ProjectModel& WizardPage::model() const {

@@ -62,8 +62,10 @@ protected:
 
 private:
     void focusFirstControl();
+    void showTitle();
 
     PageContext m_context;
+    QString m_caption;
     QVBoxLayout* m_body = nullptr;
     QLabel* m_panels[2] = {nullptr, nullptr};
 };

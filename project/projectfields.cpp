@@ -59,9 +59,16 @@ QString fieldEntry(const ProjectValues& values, const ProjectField& field) {
 }
 
 QString keptValue(const ProjectField& field, const QString& value) {
-    if (!field.stripsDots)
-        return value;
-    return field.kind == FieldKind::Line ? stripLeadingDots(value) : stripLeadingDotsPerLine(value);
+    switch (field.kept) {
+    case Kept::AsTyped:
+        break;
+    case Kept::WithoutLeadingDots:
+        return field.kind == FieldKind::Line ? stripLeadingDots(value)
+                                             : stripLeadingDotsPerLine(value);
+    case Kept::Designation:
+        return designationOnly(value);
+    }
+    return value;
 }
 
 } // namespace tz

@@ -21,9 +21,16 @@ enum class FieldKind {
 // Which wizard keeps the value: every one, or only the extended mode's.
 enum class FieldMode { Default, Extended };
 
+// How a value is kept of what the user types.
+enum class Kept {
+    AsTyped,
+    WithoutLeadingDots, // of each line: title and purpose
+    Designation,        // the designation without the document's code typed after it
+};
+
 // One value of the project: its key, where the model keeps it, how it is written and in
-// which mode. Title and purpose lose their leading points as they are typed; every other
-// value keeps them and is written escaped (valueescape.h). An organisation's template
+// which mode. A value keeps the leading points the user typed, unless its row says
+// otherwise, and is written escaped (valueescape.h). An organisation's template
 // (templatefile.h) keeps the values marked for it.
 struct ProjectField {
     QStringView key;
@@ -31,13 +38,13 @@ struct ProjectField {
     FieldKind kind;
     FieldMode mode;
     QString ProjectValues::*second = nullptr;
-    bool stripsDots = false;
+    Kept kept = Kept::AsTyped;
     bool templated = false;
 };
 
 // Marks on a row of the table.
-constexpr ProjectField strippingDots(ProjectField field) {
-    field.stripsDots = true;
+constexpr ProjectField kept(Kept how, ProjectField field) {
+    field.kept = how;
     return field;
 }
 constexpr ProjectField templated(ProjectField field) {
@@ -49,9 +56,10 @@ constexpr ProjectField templated(ProjectField field) {
 // rewrite makes sure of them, the extended ones in the order they stand before ".NewTitle".
 // Adding a value to the project is a row here, a member of ProjectValues and its widget.
 inline constexpr ProjectField kFields[] = {
-    strippingDots({u".Title", &ProjectValues::title, FieldKind::Line, FieldMode::Default}),
-    strippingDots(
-        {u".Description", &ProjectValues::description, FieldKind::Lines, FieldMode::Default}),
+    kept(Kept::WithoutLeadingDots,
+         {u".Title", &ProjectValues::title, FieldKind::Line, FieldMode::Default}),
+    kept(Kept::WithoutLeadingDots,
+         {u".Description", &ProjectValues::description, FieldKind::Lines, FieldMode::Default}),
     templated({u".CompanyName", &ProjectValues::companyName, FieldKind::Line, FieldMode::Default}),
     templated({u".CompanyURL", &ProjectValues::companyURL, FieldKind::Line, FieldMode::Default}),
     templated(
@@ -68,7 +76,8 @@ inline constexpr ProjectField kFields[] = {
      &ProjectValues::agreedName},
     templated({u".ApprovedBy", &ProjectValues::approvedPosition, FieldKind::Pair,
                FieldMode::Extended, &ProjectValues::approvedName}),
-    {u".Designation", &ProjectValues::designation, FieldKind::Line, FieldMode::Extended},
+    kept(Kept::Designation,
+         {u".Designation", &ProjectValues::designation, FieldKind::Line, FieldMode::Extended}),
     {u".Basis", &ProjectValues::basis, FieldKind::Lines, FieldMode::Extended},
     templated({u".Executor", &ProjectValues::executor, FieldKind::Line, FieldMode::Extended}),
     {u".ProgramType", &ProjectValues::programType, FieldKind::Line, FieldMode::Extended},
@@ -108,8 +117,7 @@ ProjectValues readProjectValues(const QStringList& text, bool extended);
 // nothing when both are empty.
 QString fieldEntry(const ProjectValues& values, const ProjectField& field);
 
-// The value the model keeps when it is given this one: title and purpose without their
-// leading points.
+// The value the model keeps when it is given this one, as its row says.
 QString keptValue(const ProjectField& field, const QString& value);
 
 } // namespace tz

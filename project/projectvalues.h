@@ -38,7 +38,11 @@ struct ProjectValues {
     friend bool operator==(const ProjectValues&, const ProjectValues&) = default;
 };
 
-// A designation as ГОСТ 19.103 gives it: "RU.", 8 digits, ".", 5 digits, "-", 2 digits.
+// A designation as ГОСТ 19.103 gives it: the country's code ("RU" or "643"), ".", 8 digits,
+// ".", 5 digits, "-", 2 digits.
 bool isWellFormedDesignation(const QString& designation);
+// A well-formed designation typed with the document's code after it ("… ТЗ 01", "… ТЗ 01-ЛУ")
+// without that code; any other text as it is.
+QString designationOnly(const QString& typed);
 
 } // namespace tz

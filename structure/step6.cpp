@@ -40,8 +40,8 @@ TfrmStep6::TfrmStep6(const PageContext& context)
     if (!extendedMode())
         return;
     // Nothing is added to or deleted from the two requirements.
-    btnAddMenu->setEnabled(false);
-    btnDeleteMenu->setEnabled(false);
+    btnAddMenu->hide();
+    btnDeleteMenu->hide();
     m_binder = new FieldBinder(session(), this);
     m_binder->bind(MenuDescription, &tz::ProjectValues::hardware);
     tz::attachSpellCheck(MenuDescription);
