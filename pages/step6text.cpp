@@ -4,6 +4,7 @@
 #include "docgen/extendedtext.h"
 #include "pages/fieldbinder.h"
 #include "pages/memotext.h"
+#include "pages/previewpane.h"
 #include "pages/uiseam.h"
 #include "project/projectsession.h"
 #include "project/sectiontexts.h"
@@ -78,7 +79,7 @@ QString memoLines(QString text) {
 } // namespace
 
 TfrmStep6text::TfrmStep6text(const PageContext& context)
-    : WizardPage(context, {QStringLiteral("Текст документа")}),
+    : WizardPage(context, {QStringLiteral("Текст документа"), Size::Wide}),
       m_binder(new FieldBinder(session(), this)) {
     setObjectName(QStringLiteral("frmStep6text"));
     for (const tz::OutlineSection& section : tz::outlineSections()) {
@@ -89,7 +90,7 @@ TfrmStep6text::TfrmStep6text(const PageContext& context)
     SectionList = new QListWidget(this);
     SectionList->setObjectName(QStringLiteral("SectionList"));
     SectionList->setAccessibleName(QStringLiteral("Разделы документа"));
-    SectionList->setFixedWidth(300);
+    SectionList->setFixedWidth(260);
     // Long headings wrap rather than hide behind a scroll bar.
     SectionList->setWordWrap(true);
     SectionList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -154,9 +155,22 @@ TfrmStep6text::TfrmStep6text(const PageContext& context)
     SectionPanel->insertWidget(DocumentPanel, DocumentList);
     SectionPanel->insertWidget(StagePanel, StageTable);
 
+    Preview = new PreviewPane(
+        [this] {
+            tz::DocumentInputs inputs = documentInputs();
+            inputs.year = tz::documentYear();
+            return inputs;
+        },
+        this);
+    connect(&session(), &tz::ProjectSession::edited, this, [this] {
+        if (isVisible())
+            Preview->refreshSoon();
+    });
+
     auto* columns = new QHBoxLayout;
     columns->addWidget(SectionList);
     columns->addWidget(SectionPanel, 1);
+    columns->addWidget(Preview, 1);
     body()->addLayout(columns, 1);
 
     btnSaveTemplate = new QPushButton(QStringLiteral("Сохранить как шаблон"), PrevPanel);
@@ -193,6 +207,7 @@ void TfrmStep6text::showEvent(QShowEvent* event) {
     if (SectionList->currentRow() < 0)
         SectionList->setCurrentRow(0);
     SectionList->setFocus();
+    Preview->refresh();
 }
 
 const tz::OutlineSection* TfrmStep6text::chosenSection() const {
@@ -206,8 +221,12 @@ tz::DocumentInputs TfrmStep6text::documentInputs() const {
     return inputs;
 }
 
+// The preview shows the section chosen.
 void TfrmStep6text::SectionListChange() {
     m_binder->load();
+    if (const tz::OutlineSection* section = chosenSection())
+        Preview->showHeading(section->heading->number.toString() + QStringLiteral(". ") +
+                             section->heading->text.toString());
 }
 
 void TfrmStep6text::showSection() {

@@ -5,6 +5,7 @@
 #include "pages/wizardpage.h"
 
 class FieldBinder;
+class PreviewPane;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -31,6 +32,7 @@ public:
     QListWidget* DocumentList = nullptr;
     QTableWidget* StageTable = nullptr;
     QPushButton* btnSaveTemplate = nullptr;
+    PreviewPane* Preview = nullptr;
 
     void SectionListChange();
     void SectionTextChange();

@@ -3,6 +3,7 @@
 #include "docgen/documentpath.h"
 #include "docgen/docwriter.h"
 #include "docgen/extendedcontent.h"
+#include "pages/previewpane.h"
 #include "project/addresses.h"
 #include "project/fileidentity.h"
 #include "project/projectsession.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace tz {
@@ -19,10 +21,26 @@ int DocMode = DocModeNone;
 } // namespace tz
 
 TfrmStep7::TfrmStep7(const PageContext& context)
-    : WizardPage(context, {QStringLiteral("Формирование Документации")}) {
+    : WizardPage(context, {QStringLiteral("Формирование Документации"),
+                           context.session.extended() ? Size::Wide : Size::Fixed700x500}) {
     setObjectName(QStringLiteral("frmStep7"));
     body()->setContentsMargins(24, 24, 24, 10);
     body()->setSpacing(14);
+    // The extended mode shows the document beside the choices.
+    QVBoxLayout* column = body();
+    if (extendedMode()) {
+        auto* split = new QHBoxLayout;
+        column = new QVBoxLayout;
+        column->setSpacing(14);
+        Preview = new PreviewPane([this] { return documentInputs(); }, this);
+        split->addLayout(column, 2);
+        split->addWidget(Preview, 3);
+        body()->addLayout(split, 1);
+        connect(&session(), &tz::ProjectSession::edited, this, [this] {
+            if (isVisible())
+                Preview->refreshSoon();
+        });
+    }
     const auto choice = [this](const char* name, const QString& text) {
         auto* button = new QRadioButton(text, this);
         button->setObjectName(QLatin1String(name));
@@ -33,7 +51,7 @@ TfrmStep7::TfrmStep7(const PageContext& context)
         QRadioButton* button = choice(row.choice, row.caption.toString());
         m_choices.append({button, row.id});
         if (!row.extendedOnly)
-            body()->addWidget(button);
+            column->addWidget(button);
         else if (extendedMode())
             extended.append(button);
         else
@@ -43,10 +61,10 @@ TfrmStep7::TfrmStep7(const PageContext& context)
         choice("selectEXE", QStringLiteral("Создать программу (данная функция проходит отладку, "
                                            "подробнее на ") +
                                 tz::addresses::publisherSite() + u')');
-    body()->addWidget(selectEXE);
+    column->addWidget(selectEXE);
     // The extended mode's formats stand after the online build, which keeps its place.
     for (QRadioButton* button : extended)
-        body()->addWidget(button);
+        column->addWidget(button);
     selectDOC = findChild<QRadioButton*>(QStringLiteral("selectDOC"));
     selectHTML = findChild<QRadioButton*>(QStringLiteral("selectHTML"));
     selectRTF = findChild<QRadioButton*>(QStringLiteral("selectRTF"));
@@ -57,9 +75,9 @@ TfrmStep7::TfrmStep7(const PageContext& context)
     selectEXE->setEnabled(false);
     // A choice that nothing ever opens has no place on the extended mode's page.
     selectEXE->setVisible(!extendedMode());
-    body()->addStretch(1);
+    column->addStretch(1);
     if (extendedMode())
-        addSavedPanel();
+        addSavedPanel(column);
 
     SaveDocument.confirmOverwrite = true;
 
@@ -132,7 +150,7 @@ void TfrmStep7::saveDocument(tz::DocFormat format) {
         showSaved(path);
 }
 
-void TfrmStep7::addSavedPanel() {
+void TfrmStep7::addSavedPanel(QVBoxLayout* column) {
     SavedPanel = new QWidget(this);
     SavedPanel->setObjectName(QStringLiteral("SavedPanel"));
     SavedLabel = new QLabel(SavedPanel);
@@ -158,7 +176,7 @@ void TfrmStep7::addSavedPanel() {
     buttons->addStretch(1);
     buttons->addWidget(btnDone);
     layout->addLayout(buttons);
-    body()->addWidget(SavedPanel);
+    column->addWidget(SavedPanel);
     SavedPanel->hide();
     connect(btnOpenDocument, &QPushButton::clicked, this, &TfrmStep7::btnOpenDocumentClick);
     connect(btnOpenFolder, &QPushButton::clicked, this, &TfrmStep7::btnOpenFolderClick);
@@ -193,6 +211,12 @@ tz::DocumentInputs TfrmStep7::documentInputs() const {
         inputs.year = tz::documentYear();
     }
     return inputs;
+}
+
+void TfrmStep7::showEvent(QShowEvent* event) {
+    WizardPage::showEvent(event);
+    if (!event->spontaneous() && Preview)
+        Preview->refresh();
 }
 
 void TfrmStep7::btnPrevClick() {

@@ -5,9 +5,11 @@
 #include "pages/uiseam.h"
 #include "pages/wizardpage.h"
 
+class PreviewPane;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace tz {
 class MenuNode;
@@ -41,12 +43,17 @@ public:
     QPushButton* btnOpenDocument = nullptr;
     QPushButton* btnOpenFolder = nullptr;
     QPushButton* btnDone = nullptr;
+    // The document as it will print, in the extended mode.
+    PreviewPane* Preview = nullptr;
 
     void btnNextClick();
     void btnPrevClick();
     void btnOpenDocumentClick();
     void btnOpenFolderClick();
     void btnDoneClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 Q_SIGNALS:
     // The user goes back to the structure page to describe the item.
@@ -58,7 +65,7 @@ private:
     // first; false when the user goes back to the structure to describe them.
     bool unfinishedItemsAccepted();
     tz::DocumentInputs documentInputs() const;
-    void addSavedPanel();
+    void addSavedPanel(QVBoxLayout* column);
     void showSaved(const QString& path);
 
     // Each format's choice, in the table's order.

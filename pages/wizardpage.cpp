@@ -22,11 +22,19 @@ WizardPage::WizardPage(const PageContext& context, const Frame& frame)
                    Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    if (frame.size == Size::Fixed700x500) {
+    switch (frame.size) {
+    case Size::Fixed700x500:
         setFixedSize(694, 475);
-    } else {
+        break;
+    case Size::AtLeast600x450:
         setMinimumSize(594, 425);
         resize(594, 425);
+        break;
+    case Size::Wide:
+        // Within a screen of 1024 by 768 with its panel.
+        setMinimumSize(694, 475);
+        resize(990, 600);
+        break;
     }
 
     auto* outer = new QVBoxLayout(this);

@@ -19,7 +19,8 @@ class ProjectModel;
 class WizardPage : public QDialog {
     Q_OBJECT
 public:
-    enum class Size { Fixed700x500, AtLeast600x450 };
+    // Wide: the extended mode's pages with the document beside what the user edits.
+    enum class Size { Fixed700x500, AtLeast600x450, Wide };
     struct Frame {
         QString caption;
         Size size = Size::Fixed700x500;

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev libquazip1-qt6-dev
-       libhunspell-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n fonts-wine)
+       qt6-pdf-dev libhunspell-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n fonts-wine)
 # Without it the program runs with spell checking off.
 spelling=(hunspell-ru)
 tests=(libgtest-dev libbenchmark-dev libreoffice-writer

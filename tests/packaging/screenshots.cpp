@@ -4,6 +4,7 @@
 #include "app/appicon.h"
 #include "app/application.h"
 #include "online/step9.h"
+#include "pages/previewpane.h"
 #include "pages/step1.h"
 #include "pages/step2.h"
 #include "pages/step3approval.h"
@@ -26,6 +27,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,8 +95,14 @@ int main(int argc, char** argv) {
         w.step5->btnNext->click();
         camera.shoot(w.step6, QStringLiteral("step6-extended"));
         w.step6->btnNext->click();
+        QSignalSpy preview(w.step6text->Preview, &PreviewPane::refreshed);
+        preview.wait(10000);
         w.step6text->SectionList->setCurrentRow(4);
         camera.shoot(w.step6text, QStringLiteral("step6text"));
+        w.step6text->btnNext->click();
+        QSignalSpy document(w.step7->Preview, &PreviewPane::refreshed);
+        document.wait(10000);
+        camera.shoot(w.step7, QStringLiteral("step7-extended"));
     }
     WizardFixture f({project});
     Windows& w = f.w();

@@ -1,0 +1,27 @@
+#include "docgen/documentpreview.h"
+
+#include "docgen/extendeddocument.h"
+#include "docgen/pageddocument.h"
+#include "docgen/pagination.h"
+
+#include <QBuffer>
+
+namespace tz {
+
+DocumentPreview previewOf(const DocumentInputs& inputs) {
+    DocumentPreview preview;
+    const DocModel model = extendedDocument(inputs);
+    const Pagination pages = paginate(model);
+    QBuffer device(&preview.pdf);
+    device.open(QIODevice::WriteOnly);
+    if (!writePdf(model, pages, device))
+        preview.pdf.clear();
+    // As the outline writes them, without the typography's no-break spaces.
+    for (const Block* heading : headingsOf(model))
+        preview.headings.append(QString(heading->text).replace(QChar(0x00A0), u' '));
+    // The approval sheet, unnumbered, is the PDF's first page: a page's number is its index.
+    preview.headingPages = pages.headingPages;
+    return preview;
+}
+
+} // namespace tz
