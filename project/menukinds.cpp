@@ -3,19 +3,29 @@
 #include "project/menutree.h"
 #include "project/textlines.h"
 
+#include <charconv>
+
 namespace tz {
 
+// Written character by character into storage taken once: the value is made anew after
+// every change of a large tree's structure.
 QString kindLines(const MenuTree& tree) {
-    QString lines;
-    // An eight-digit Uid, a blank, the letter and CR LF.
-    lines.reserve(12 * tree.records().size());
+    QString lines(16 * tree.records().size(), Qt::Uninitialized);
+    QChar* const begin = lines.data();
+    QChar* out = begin;
     forEachBelow(tree.root(), [&](const MenuNode* item, int) {
-        if (!lines.isEmpty())
-            lines.append(u"\r\n");
-        lines.append(QString::number(item->record()->Uid));
-        lines.append(u' ');
-        lines.append(QChar(char16_t(item->kind())));
+        if (out != begin) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        }
+        char digits[12];
+        const auto written = std::to_chars(digits, digits + sizeof digits, item->record()->Uid).ptr;
+        for (const char* digit = digits; digit != written; ++digit)
+            *out++ = QLatin1Char(*digit);
+        *out++ = u' ';
+        *out++ = QChar(char16_t(item->kind()));
     });
+    lines.truncate(out - begin);
     return lines;
 }
 
