@@ -194,7 +194,8 @@ bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
 }
 
 bool MenuTree::move(MenuNode* node, MenuNode* parent, int row) {
-    if (!canDrop(node, parent))
+    if (!canDrop(node, parent) || row < 0 ||
+        row > parent->childCount() - (node->m_parent == parent ? 1 : 0))
         return false;
     const int count = node->m_size;
     const int from = indexOf(node);
@@ -241,7 +242,7 @@ MenuBranch MenuTree::takeBranch(MenuNode* node) {
 
 MenuNode* MenuTree::insertBranch(MenuNode* parent, int row, const MenuBranch& branch) {
     const int count = int(branch.records.size());
-    if (count == 0)
+    if (count == 0 || row < 0 || row > parent->childCount())
         return nullptr;
     // The branch is built apart, its sizes summed from its last node back, then put in.
     std::vector<MenuNode*> built;

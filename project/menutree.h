@@ -119,11 +119,12 @@ public:
     bool drop(MenuNode* dragged, MenuNode* target);
     // Moves the node as a drop on the parent would, to the row given among the parent's
     // children as they stand after the move; false (and nothing changes) when the drop
-    // would be refused.
+    // would be refused or the row is not one of those.
     bool move(MenuNode* node, MenuNode* parent, int row);
     // Deletes the item with its subtree and records; an empty branch for the root.
     MenuBranch takeBranch(MenuNode* node);
-    // Puts the branch under the parent at the row; returns its top item.
+    // Puts the branch under the parent at the row; returns its top item, or null (and
+    // nothing changes) for an empty branch or a row the parent has not.
     MenuNode* insertBranch(MenuNode* parent, int row, const MenuBranch& branch);
 
     void setCaption(MenuNode* item, const QString& caption);

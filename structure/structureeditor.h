@@ -15,10 +15,6 @@ class TfrmAddMenuItem;
 class TfrmStep5;
 class UiSeam;
 
-namespace tz {
-class MenuNode;
-} // namespace tz
-
 // The structure page's editing in the extended mode. Every edit of the tree can be undone;
 // items move by keys, by buttons and by drops before, after or into another item; a branch
 // is deleted whole once the user agrees; each item keeps its kind. The page's handlers hand
