@@ -20,12 +20,14 @@ void keepRegistrationInTemporaryFolder() {
     qputenv("XDG_CONFIG_HOME", xdg.filePath(QStringLiteral("config")).toLocal8Bit());
 }
 
-BenchWizard::BenchWizard(int items) : BenchWizard(makeBenchProject(items, kMebibyte)) {}
+BenchWizard::BenchWizard(int items, bool extended)
+    : BenchWizard(makeBenchProject(items, kMebibyte), extended) {}
 
-BenchWizard::BenchWizard(const QStringList& projectText)
+BenchWizard::BenchWizard(const QStringList& projectText, bool extended)
     : m_path(dir.filePath(QStringLiteral("bench.tz"))) {
     writeBenchProject(m_path, projectText);
-    m_main = createWizard(seam, {});
+    m_main =
+        createWizard(seam, extended ? QStringList{QStringLiteral("--extended")} : QStringList());
     m_main->TimerStart->stop();
     open(m_path);
 }

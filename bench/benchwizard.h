@@ -34,9 +34,10 @@ void keepRegistrationInTemporaryFolder();
 // benchmarks show the pages they time themselves.
 class BenchWizard {
 public:
-    explicit BenchWizard(int items);
+    // In the extended mode when asked.
+    explicit BenchWizard(int items, bool extended = false);
     // The project file written from the text, or the one at the path, opened unless asked not to.
-    explicit BenchWizard(const QStringList& projectText);
+    explicit BenchWizard(const QStringList& projectText, bool extended = false);
     BenchWizard(const QString& projectPath, bool opened);
     ~BenchWizard();
 

@@ -8,7 +8,9 @@
 #include "structure/menutreemodel.h"
 #include "structure/menutreeview.h"
 #include "structure/step5.h"
+#include "structure/structureeditor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -136,6 +138,38 @@ void BM_CaptionKeystroke(benchmark::State& state) {
         state.SkipWithError("the caption did not reach the tree");
 }
 BENCHMARK(BM_CaptionKeystroke)->Apply(sizes);
+
+// The extended editor's "Вниз" on the root's first item, with everything below it, and its
+// undo, one after the other: each the move, the project text's rewrite, the kinds made
+// anew and the view's layout and painting afterwards.
+void BM_MoveDownOrUndo(benchmark::State& state) {
+    BenchWizard wizard(int(state.range(0)), true);
+    TfrmStep5* page = shownPage(wizard);
+    MenuTreeView* view = page->uMenu;
+    const MenuTreeModel& tree = page->menuModel();
+    const QModelIndex root = tree.rootIndex();
+    QAction* down = nullptr;
+    for (QAction* action : view->actions()) {
+        if (action->text() == QStringLiteral("Вниз"))
+            down = action;
+    }
+    QUndoStack& undo = page->editor()->undoStack();
+    const PaintCounter counter(view->viewport());
+    const QString first = tree.index(0, 0, root).data().toString();
+    for (auto _ : state) {
+        afterSelecting(state, view, tree.index(undo.canUndo() ? 1 : 0, 0, root), [&] {
+            if (undo.canUndo())
+                undo.undo();
+            else
+                down->trigger();
+        });
+    }
+    check(state, wizard, state.range(0), counter);
+    if (tree.index(undo.canUndo() ? 1 : 0, 0, root).data().toString() != first ||
+        (!undo.canUndo() && !undo.canRedo()))
+        state.SkipWithError("the item was not moved and moved back");
+}
+BENCHMARK(BM_MoveDownOrUndo)->Apply(sizes)->UseManualTime();
 
 } // namespace
 

@@ -16,7 +16,8 @@ namespace tz {
 struct DocumentFunction {
     QString number; // "2.1.1.", "2.1.1.1.", ...
     QString caption;
-    QString description; // CR LF between its lines; may be empty
+    QString description;   // CR LF between its lines; may be empty
+    bool standard = false; // a ready-made function from the catalogue
 };
 
 // What the user's project brings into the document. The usual document takes the title,

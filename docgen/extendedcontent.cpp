@@ -13,7 +13,8 @@ void addNumbered(const MenuNode* node, const QString& number, QList<DocumentFunc
     for (int i = 0; i < node->childCount(); ++i) {
         const MenuNode* child = node->child(i);
         const QString childNumber = number + QString::number(i + 1) + u'.';
-        out.append({childNumber, child->record()->Caption, child->record()->Description});
+        out.append({childNumber, child->record()->Caption, child->record()->Description,
+                    child->kind() == MenuKind::StandardFunction});
         addNumbered(child, childNumber, out);
     }
 }
@@ -36,7 +37,7 @@ bool addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText) {
     // The document shows no Uid, so the ones drawn for unreadable records need not be the
     // program's own sequence.
     Random32 random(0);
-    const LoadedMenuTree loaded = loadMenuTree(projectText, random);
+    const LoadedMenuTree loaded = loadMenuTree(projectText, random, readKinds(inputs.values.kinds));
     inputs.functions = numberedFunctions(loaded.tree);
     return loaded.flattened;
 }

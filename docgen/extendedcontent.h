@@ -15,9 +15,9 @@ class MenuTree;
 // The tree's items in tree order, the root left out, each numbered by its place under 2.1.
 QList<DocumentFunction> numberedFunctions(const MenuTree& tree);
 
-// The functions of a project text's menu tree, and this year for the title sheet. True when
-// the tree went deeper than the editor allows and its deeper items are shown at the editor's
-// deepest level.
+// The functions of a project text's menu tree, of the kinds the inputs' values give, and this
+// year for the title sheet. True when the tree went deeper than the editor allows and its
+// deeper items are shown at the editor's deepest level.
 bool addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText);
 
 // This year, which the title sheet shows.

@@ -235,7 +235,9 @@ private:
         m_blocks.append(caption(row.text.toString()));
         for (const DocumentFunction& f : m_in.functions) {
             const int depth = int(f.number.count(u'.')) - 2;
-            Block item = paragraph(f.number + u' ' + f.caption);
+            Block item =
+                paragraph(f.number + u' ' + f.caption +
+                          (f.standard ? QStringLiteral(" (стандартная функция)") : QString()));
             item.level = qMax(0, depth - 1);
             const QString description = filledLines(f.description);
             item.keepWithNext = !description.isEmpty();

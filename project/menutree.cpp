@@ -33,6 +33,16 @@ bool MenuNode::isAncestorOf(const MenuNode* node) const {
     return false;
 }
 
+int MenuNode::height() const {
+    int deepest = 0;
+    forEachBelow(this, [&](const MenuNode*, int depth) { deepest = std::max(deepest, depth); });
+    return deepest + 1;
+}
+
+MenuKind MenuNode::kind() const {
+    return m_record && m_children.empty() ? m_record->Kind : MenuKind::Submenu;
+}
+
 const QString& MenuTree::rootText() {
     static const QString text = QStringLiteral("Главное Меню Программы");
     return text;
@@ -50,20 +60,11 @@ const QString& MenuTree::newItemDescription() {
 
 std::vector<const MenuNode*> MenuTree::unfinishedItems() const {
     std::vector<const MenuNode*> found;
-    // A walk without recursion: a tree may be deeper than the stack.
-    std::vector<std::pair<const MenuNode*, int>> path{{m_root.get(), 0}};
-    while (!path.empty()) {
-        auto& [node, next] = path.back();
-        if (next == node->childCount()) {
-            path.pop_back();
-            continue;
-        }
-        const MenuNode* child = node->child(next++);
-        const TMyMenuData* record = child->record();
+    forEachBelow(m_root.get(), [&](const MenuNode* item, int) {
+        const TMyMenuData* record = item->record();
         if (record->Caption == newItemCaption() || record->Description == newItemDescription())
-            found.push_back(child);
-        path.emplace_back(child, 0);
-    }
+            found.push_back(item);
+    });
     return found;
 }
 
@@ -150,6 +151,14 @@ std::unique_ptr<MenuNode> MenuTree::detach(MenuNode* node) {
     return owned;
 }
 
+void MenuTree::attach(std::unique_ptr<MenuNode> node, MenuNode* parent, int row) {
+    node->m_parent = parent;
+    auto& siblings = parent->m_children;
+    for (auto it = siblings.insert(siblings.begin() + row, std::move(node)); it != siblings.end();
+         ++it)
+        (*it)->m_row = row++;
+}
+
 void MenuTree::forgetUids(const MenuNode* node) {
     auto it = m_uidCount.find(node->m_record->Uid);
     if (it != m_uidCount.end() && --it.value() == 0)
@@ -181,49 +190,125 @@ void MenuTree::appendStructureLines(const MenuNode* node, QStringList& lines) co
 bool MenuTree::drop(MenuNode* dragged, MenuNode* target) {
     if (!canDrop(dragged, target))
         return false;
-    const int count = dragged->m_size;
-    const int from = indexOf(dragged);
+    return move(dragged, target, target->childCount() - (dragged->m_parent == target ? 1 : 0));
+}
 
-    for (MenuNode* n = dragged->m_parent; n; n = n->m_parent)
+bool MenuTree::move(MenuNode* node, MenuNode* parent, int row) {
+    if (!canDrop(node, parent) || row < 0 ||
+        row > parent->childCount() - (node->m_parent == parent ? 1 : 0))
+        return false;
+    const int count = node->m_size;
+    const int from = indexOf(node);
+
+    for (MenuNode* n = node->m_parent; n; n = n->m_parent)
         n->m_size -= count;
-    std::unique_ptr<MenuNode> owned = detach(dragged);
-    dragged->m_parent = target;
-    dragged->m_row = target->childCount();
-    target->m_children.push_back(std::move(owned));
-    for (MenuNode* n = target; n; n = n->m_parent)
+    attach(detach(node), parent, row);
+    for (MenuNode* n = parent; n; n = n->m_parent)
         n->m_size += count;
 
-    const int to = indexOf(dragged);
+    const int to = indexOf(node);
     if (to > from)
         rotateElements(m_records, from, from + count, to + count);
     else
         rotateElements(m_records, to, from, from + count);
-    // The levels below the dragged node have changed with it.
+    // The levels below the moved node have changed with it.
     m_history.add([&] {
         QStringList lines;
         lines.reserve(count);
-        appendStructureLines(dragged, lines);
+        appendStructureLines(node, lines);
         std::reverse(lines.begin(), lines.end());
         return MenuEdit{from, count, {}, to, std::move(lines)};
     });
     return true;
 }
 
+MenuBranch MenuTree::takeBranch(MenuNode* node) {
+    MenuNode* parent = node->m_parent;
+    if (!parent)
+        return {};
+    const int count = node->m_size;
+    const int index = indexOf(node);
+    MenuBranch branch{m_records.mid(index, count), {0}};
+    branch.depths.reserve(count);
+    forEachBelow(node, [&](const MenuNode*, int depth) { branch.depths.append(depth); });
+    m_records.remove(index, count);
+    m_history.add([&] { return MenuEdit{index, count, {}, -1, {}}; });
+    forgetUids(node);
+    for (MenuNode* n = parent; n; n = n->m_parent)
+        n->m_size -= count;
+    detach(node);
+    return branch;
+}
+
+MenuNode* MenuTree::insertBranch(MenuNode* parent, int row, const MenuBranch& branch) {
+    const int count = int(branch.records.size());
+    if (count == 0 || row < 0 || row > parent->childCount())
+        return nullptr;
+    // The branch is built apart, its sizes summed from its last node back, then put in.
+    std::vector<MenuNode*> built;
+    built.reserve(std::size_t(count));
+    std::vector<MenuNode*> path;
+    std::unique_ptr<MenuNode> top;
+    for (int i = 0; i < count; ++i) {
+        auto owned = std::make_unique<MenuNode>();
+        MenuNode* node = owned.get();
+        built.push_back(node);
+        node->m_record = std::make_unique<TMyMenuData>(branch.records.at(i));
+        ++m_uidCount[node->m_record->Uid];
+        path.resize(std::size_t(branch.depths.at(i)));
+        Q_ASSERT(path.empty() == (i == 0));
+        if (path.empty())
+            top = std::move(owned);
+        else
+            attach(std::move(owned), path.back(), path.back()->childCount());
+        path.push_back(node);
+    }
+    for (auto it = built.rbegin(); it != built.rend(); ++it) {
+        for (const auto& child : (*it)->m_children)
+            (*it)->m_size += child->m_size;
+    }
+    MenuNode* node = top.get();
+    attach(std::move(top), parent, row);
+    for (MenuNode* n = parent; n; n = n->m_parent)
+        n->m_size += count;
+
+    const int index = indexOf(node);
+    m_records.insert(index, count, TMyMenuData());
+    std::copy(branch.records.begin(), branch.records.end(), m_records.begin() + index);
+    m_history.add([&] {
+        QStringList lines;
+        lines.reserve(count);
+        appendStructureLines(node, lines);
+        std::reverse(lines.begin(), lines.end());
+        return MenuEdit{index, 0, branch.records, -1, std::move(lines)};
+    });
+    return node;
+}
+
 void MenuTree::setCaption(MenuNode* item, const QString& caption) {
     if (!item->m_record)
         return;
     item->m_record->Caption = caption;
-    const int index = indexOf(item);
-    m_records[index].Caption = caption;
-    m_history.add([&] { return MenuEdit{index, 1, {m_records.at(index)}, -1, {}}; });
+    recordChanged(item);
 }
 
 void MenuTree::setDescription(MenuNode* item, const QString& description) {
     if (!item->m_record)
         return;
     item->m_record->Description = description;
+    recordChanged(item);
+}
+
+void MenuTree::setKind(MenuNode* item, MenuKind kind) {
+    if (!item->m_record)
+        return;
+    item->m_record->Kind = kind;
+    recordChanged(item);
+}
+
+void MenuTree::recordChanged(MenuNode* item) {
     const int index = indexOf(item);
-    m_records[index].Description = description;
+    m_records[index] = *item->m_record;
     m_history.add([&] { return MenuEdit{index, 1, {m_records.at(index)}, -1, {}}; });
 }
 

@@ -31,6 +31,11 @@ public:
     // The number of ancestors: 0 for the root, 1 for its children.
     int level() const;
     bool isAncestorOf(const MenuNode* node) const;
+    // The levels the subtree spans: 1 for a node without children.
+    int height() const;
+    // An item with children is a submenu; one without is what its record says. The root is
+    // the main menu.
+    MenuKind kind() const;
 
 private:
     friend class MenuTree;
@@ -39,6 +44,29 @@ private:
     std::vector<std::unique_ptr<MenuNode>> m_children;
     int m_size = 1; // the nodes of the subtree, this one included
     int m_row = 0;
+};
+
+// Visits the nodes below the top one in tree order, each with its depth below it (1 for its
+// children), without recursion: a tree may be deeper than the stack.
+template <typename Visit> void forEachBelow(const MenuNode* top, Visit&& visit) {
+    std::vector<std::pair<const MenuNode*, int>> path{{top, 0}};
+    while (!path.empty()) {
+        auto& [node, next] = path.back();
+        if (next == node->childCount()) {
+            path.pop_back();
+            continue;
+        }
+        const MenuNode* child = node->child(next++);
+        visit(child, int(path.size()));
+        path.emplace_back(child, 0);
+    }
+}
+
+// An item with its subtree, taken out of a tree or to be put into one: the records in tree
+// order, each with its level below the top item (0 for the top item itself).
+struct MenuBranch {
+    MenuRecords records;
+    QList<int> depths;
 };
 
 // Which state of a tree a list of its structure lines shows, and how the list was left:
@@ -89,9 +117,19 @@ public:
     // the end of the target's children; false (and nothing changes) when the drop is
     // refused. The nodes stay the same objects.
     bool drop(MenuNode* dragged, MenuNode* target);
+    // Moves the node as a drop on the parent would, to the row given among the parent's
+    // children as they stand after the move; false (and nothing changes) when the drop
+    // would be refused or the row is not one of those.
+    bool move(MenuNode* node, MenuNode* parent, int row);
+    // Deletes the item with its subtree and records; an empty branch for the root.
+    MenuBranch takeBranch(MenuNode* node);
+    // Puts the branch under the parent at the row; returns its top item, or null (and
+    // nothing changes) for an empty branch or a row the parent has not.
+    MenuNode* insertBranch(MenuNode* parent, int row, const MenuBranch& branch);
 
     void setCaption(MenuNode* item, const QString& caption);
     void setDescription(MenuNode* item, const QString& description);
+    void setKind(MenuNode* item, MenuKind kind);
 
     // The items that still carry the new item's caption or description, in tree order.
     std::vector<const MenuNode*> unfinishedItems() const;
@@ -114,8 +152,12 @@ private:
     void forgetUids(const MenuNode* node);
     // Takes the node out of its parent's children; its subtree's sizes are the caller's.
     std::unique_ptr<MenuNode> detach(MenuNode* node);
+    // Puts the node under the parent at the row; sizes are the caller's.
+    static void attach(std::unique_ptr<MenuNode> node, MenuNode* parent, int row);
     // The structure lines of the subtree in tree order.
     void appendStructureLines(const MenuNode* node, QStringList& lines) const;
+    // An edit of the records at the item's position: its record changed.
+    void recordChanged(MenuNode* item);
 
     std::unique_ptr<MenuNode> m_root;
     QHash<qint32, int> m_uidCount;

@@ -188,7 +188,8 @@ std::optional<StructureLine> readStructureLine(const QString& line, bool& damage
     return StructureLine{level, uid};
 }
 
-LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random32& random) {
+LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random32& random,
+                    const MenuKinds& kinds) {
     LoadedMenuTree loaded;
     MenuTree& tree = loaded.tree;
     std::vector<ReadRecord> records = readRecords(projectText, shared, loaded.damaged);
@@ -236,9 +237,13 @@ LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random3
             const std::size_t index = candidate.value();
             candidate.value() = nextWithUid[index];
             placed[index] = true;
-            node = tree.appendItem(parent, std::move(records[index].data));
+            TMyMenuData& data = records[index].data;
+            data.Kind = kinds.value(data.Uid, data.Kind);
+            node = tree.appendItem(parent, std::move(data));
         } else {
-            node = tree.addItem(parent, line->uid);
+            node = tree.appendItem(parent,
+                                   {MenuTree::newItemCaption(), MenuTree::newItemDescription(), 0,
+                                    line->uid, kinds.value(line->uid, MenuKind::UserFunction)});
         }
         path.push_back(node);
     }
@@ -251,6 +256,8 @@ LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random3
             do
                 data.Uid = tree.drawUid(random);
             while (firstWithUid.contains(data.Uid));
+        } else {
+            data.Kind = kinds.value(data.Uid, data.Kind);
         }
         tree.appendItem(tree.root(), std::move(data));
     }
@@ -259,12 +266,14 @@ LoadedMenuTree load(const QStringList& projectText, QStringList* shared, Random3
 
 } // namespace
 
-LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random) {
-    return load(projectText, nullptr, random);
+LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random,
+                            const MenuKinds& kinds) {
+    return load(projectText, nullptr, random, kinds);
 }
 
-LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random) {
-    return load(projectText, &projectText, random);
+LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random,
+                                   const MenuKinds& kinds) {
+    return load(projectText, &projectText, random, kinds);
 }
 
 } // namespace tz

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/menukinds.h"
 #include "project/menutree.h"
 
 #include <QStringList>
@@ -25,10 +26,12 @@ struct LoadedMenuTree {
 // one from the generator. Nothing goes as deep as the file: items deeper than the editor
 // adds them come at its deepest level, after the item before them, so that no walk over the
 // tree (its view, the document's numbering, taking it apart) recurses as deep as the input
-// and no item costs more than its depth in the editor.
-LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random);
+// and no item costs more than its depth in the editor. Items take their kinds by Uid.
+LoadedMenuTree loadMenuTree(const QStringList& projectText, Random32& random,
+                            const MenuKinds& kinds = {});
 // As loadMenuTree; a description of several lines then stands in the project text once, as
 // one entry shared with its record, the way a rewrite writes it. The file is the same.
-LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random);
+LoadedMenuTree loadMenuTreeSharing(QStringList& projectText, Random32& random,
+                                   const MenuKinds& kinds = {});
 
 } // namespace tz

@@ -85,6 +85,7 @@ inline constexpr ProjectField kFields[] = {
     templated({u".Documents", &ProjectValues::documents, FieldKind::List, FieldMode::Extended}),
     templated({u".Stages", &ProjectValues::stages, FieldKind::List, FieldMode::Extended}),
     templated({u".Sections", &ProjectValues::sections, FieldKind::Lines, FieldMode::Extended}),
+    {u".Kinds", &ProjectValues::kinds, FieldKind::List, FieldMode::Extended},
 };
 
 inline constexpr std::size_t kFieldCount = std::size(kFields);

@@ -1,5 +1,6 @@
 #include "project/projectsession.h"
 
+#include "project/menukinds.h"
 #include "project/menutreeloader.h"
 #include "project/projectid.h"
 #include "project/projectkeys.h"
@@ -74,10 +75,12 @@ void ProjectSession::open(ProjectRead&& read) {
 // The tree of an opened project comes from its blocks, so that the next rewrite writes back
 // what the file held; empty blocks give the root alone.
 void ProjectSession::loadTree() {
-    LoadedMenuTree loaded = loadMenuTreeSharing(m_text, processRandom());
     ProjectValues values = readProjectValues(m_text, m_extended);
-    if (m_extended)
+    LoadedMenuTree loaded = loadMenuTreeSharing(m_text, processRandom(), readKinds(values.kinds));
+    if (m_extended) {
         addExtendedDefaults(values, m_text);
+        values.kinds = kindLines(loaded.tree);
+    }
     m_model.replace(std::move(values), std::move(loaded.tree));
     m_model.setMainMenu(m_extended && m_model.tree().hasItems());
     if (m_model.tree().hasItems() || loaded.hadStructureLines)
@@ -111,9 +114,16 @@ void ProjectSession::setValue(QString ProjectValues::*member, const QString& val
 }
 
 void ProjectSession::treeEdited(bool structure) {
-    if (structure)
+    if (structure) {
         Restructure();
+        renewKinds();
+    }
     TZrenew();
+}
+
+void ProjectSession::renewKinds() {
+    if (m_extended)
+        m_model.setValue(&ProjectValues::kinds, kindLines(m_model.tree()));
 }
 
 void ProjectSession::TZrenew() {

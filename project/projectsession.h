@@ -57,7 +57,8 @@ public:
     // The user's edits. Each rewrites the project text.
     void setValue(QString ProjectValues::*member, const QString& value);
     void setMainMenu(bool on) { m_model.setMainMenu(on); }
-    // The tree changed through its adapter; its structure too, or only an item's texts.
+    // The tree changed through its adapter: its structure or an item's kind too, or only an
+    // item's texts.
     void treeEdited(bool structure);
 
     // Rewrites every block of the text from the model.
@@ -86,6 +87,8 @@ Q_SIGNALS:
 
 private:
     void loadTree();
+    // In the extended mode the kinds' value follows the tree.
+    void renewKinds();
 
     bool m_extended;
     ProjectModel m_model;

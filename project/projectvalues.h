@@ -34,6 +34,7 @@ struct ProjectValues {
     QString documents = {}; // the documents to make, one a line, by their names in ГОСТ 19.101
     QString stages = {};    // the stages, one a line: the name, a tab, the deadline as typed
     QString sections = {};  // the section texts the user wrote (sectiontexts.h)
+    QString kinds = {};     // the menu items' kinds (menukinds.h), written from the tree
 
     friend bool operator==(const ProjectValues&, const ProjectValues&) = default;
 };

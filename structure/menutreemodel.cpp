@@ -80,6 +80,52 @@ void MenuTreeModel::setDescription(const QModelIndex& item, const QString& descr
     }
 }
 
+QModelIndex MenuTreeModel::moveItem(const QModelIndex& item, const QModelIndex& parent, int row) {
+    tz::MenuNode* moved = node(item);
+    tz::MenuNode* under = node(parent);
+    if (!tz::MenuTree::canDrop(moved, under) || row < 0 ||
+        row > under->childCount() - (moved->parent() == under ? 1 : 0))
+        return {};
+    // Qt counts the destination row among the children before the move.
+    const int before = moved->parent() == under && row > moved->row() ? row + 1 : row;
+    const bool told = beginMoveRows(item.parent(), item.row(), item.row(), parent, before);
+    editedTree().move(moved, under, row);
+    if (told)
+        endMoveRows();
+    m_session.treeEdited(true);
+    return indexOf(moved);
+}
+
+tz::MenuBranch MenuTreeModel::takeBranch(const QModelIndex& item) {
+    tz::MenuNode* taken = node(item);
+    if (!taken || !taken->parent())
+        return {};
+    beginRemoveRows(item.parent(), item.row(), item.row());
+    tz::MenuBranch branch = editedTree().takeBranch(taken);
+    endRemoveRows();
+    m_session.treeEdited(true);
+    return branch;
+}
+
+QModelIndex MenuTreeModel::insertBranch(const QModelIndex& parent, int row,
+                                        const tz::MenuBranch& branch) {
+    tz::MenuNode* under = node(parent);
+    if (!under || branch.records.isEmpty() || row < 0 || row > under->childCount())
+        return {};
+    beginInsertRows(parent, row, row);
+    tz::MenuNode* inserted = editedTree().insertBranch(under, row, branch);
+    endInsertRows();
+    m_session.treeEdited(true);
+    return indexOf(inserted);
+}
+
+void MenuTreeModel::setKind(const QModelIndex& item, tz::MenuKind kind) {
+    if (tz::MenuNode* edited = node(item)) {
+        editedTree().setKind(edited, kind);
+        m_session.treeEdited(true);
+    }
+}
+
 QModelIndex MenuTreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (column != 0 || row < 0)
         return {};

@@ -30,6 +30,12 @@ public:
     QModelIndex drop(const QModelIndex& dragged, const QModelIndex& target);
     void setCaption(const QModelIndex& item, const QString& caption);
     void setDescription(const QModelIndex& item, const QString& description);
+    // The extended editor's edits, which its undo reverses: a move to the row among the
+    // parent's children as they stand after it, a branch taken out and put back, a kind.
+    QModelIndex moveItem(const QModelIndex& item, const QModelIndex& parent, int row);
+    tz::MenuBranch takeBranch(const QModelIndex& item);
+    QModelIndex insertBranch(const QModelIndex& parent, int row, const tz::MenuBranch& branch);
+    void setKind(const QModelIndex& item, tz::MenuKind kind);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

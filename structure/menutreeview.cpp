@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -112,19 +113,91 @@ void MenuTreeView::dragMoveEvent(QDragMoveEvent* event) {
     // The base class scrolls the view near its edges; the page decides the rest.
     QTreeView::dragMoveEvent(event);
     const QPoint point = event->position().toPoint();
+    if (acceptsDropPlace) {
+        const Place place = placeAt(point);
+        const bool accepted = event->source() == this && place.item.isValid() &&
+                              acceptsDropPlace(place.item, place.place);
+        showPlace(accepted ? place : Place());
+        if (accepted)
+            event->acceptProposedAction();
+        else
+            event->ignore();
+        return;
+    }
     if (event->source() == this && acceptsDropAt && acceptsDropAt(point))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
+void MenuTreeView::dragLeaveEvent(QDragLeaveEvent* event) {
+    QTreeView::dragLeaveEvent(event);
+    showPlace({});
+}
+
 void MenuTreeView::dropEvent(QDropEvent* event) {
+    showPlace({});
+    const QPoint point = event->position().toPoint();
+    if (event->source() == this && dropAtPlace) {
+        const Place place = placeAt(point);
+        if (place.item.isValid() && acceptsDropPlace(place.item, place.place)) {
+            dropAtPlace(place.item, place.place);
+            event->acceptProposedAction();
+        } else {
+            event->ignore();
+        }
+        return;
+    }
     if (event->source() != this || !dropAt) {
         event->ignore();
         return;
     }
-    dropAt(event->position().toPoint());
+    dropAt(point);
     event->acceptProposedAction();
+}
+
+MenuTreeView::Place MenuTreeView::placeAt(const QPoint& point) const {
+    const QModelIndex item = indexAt(point);
+    if (!item.isValid())
+        return {};
+    const QRect row = visualRect(item);
+    const int quarter = row.height() / 4;
+    if (point.y() < row.top() + quarter)
+        return {item, DropPlace::Before};
+    if (point.y() <= row.bottom() - quarter)
+        return {item, DropPlace::Into};
+    if (isExpanded(item) && model()->hasChildren(item))
+        return {model()->index(0, 0, item), DropPlace::Before};
+    return {item, DropPlace::After};
+}
+
+void MenuTreeView::showPlace(const Place& place) {
+    if (place.item == m_shownPlace.item && place.place == m_shownPlace.place)
+        return;
+    m_shownPlace = place;
+    viewport()->update();
+}
+
+void MenuTreeView::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    if (!m_shownPlace.item.isValid())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Text), 2));
+    const QRect row = visualRect(m_shownPlace.item);
+    // The line starts at the item's own indentation, which tells its level.
+    const int right = viewport()->width() - 1;
+    switch (m_shownPlace.place) {
+    case DropPlace::Before:
+        painter.drawLine(row.left(), row.top(), right, row.top());
+        break;
+    case DropPlace::After:
+        painter.drawLine(row.left(), row.bottom() + 1, right, row.bottom() + 1);
+        break;
+    case DropPlace::Into:
+        painter.drawRect(row.adjusted(1, 1, -1, -1));
+        break;
+    }
 }
 
 void MenuTreeView::fitLabel(const QModelIndex& index) {

@@ -7,6 +7,7 @@
 #include "structure/addmenuitem.h"
 #include "structure/menutreemodel.h"
 #include "structure/menutreeview.h"
+#include "structure/structureeditor.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -35,8 +36,12 @@ TfrmStep5::TfrmStep5(const PageContext& context, TfrmAddMenuItem* catalogue)
     setObjectName(QStringLiteral("frmStep5"));
     uMenu->setModel(m_model);
     uMenu->allowDragging();
-    uMenu->acceptsDropAt = [this](const QPoint& point) { return uMenuDragOver(point); };
-    uMenu->dropAt = [this](const QPoint& point) { uMenuDragDrop(point); };
+    if (extendedMode()) {
+        m_editor = new StructureEditor(*this, *m_model, seam(), catalogue);
+    } else {
+        uMenu->acceptsDropAt = [this](const QPoint& point) { return uMenuDragOver(point); };
+        uMenu->dropAt = [this](const QPoint& point) { uMenuDragDrop(point); };
+    }
     uMenu->customDraw = [this](QStyleOptionViewItem& option) { uMenuCustomDrawItem(option); };
     // The style paints the selected row's indentation itself, in the view's highlight.
     QPalette palette = uMenu->palette();
@@ -76,6 +81,10 @@ tz::MenuNode* TfrmStep5::selectedNode() const {
 }
 
 void TfrmStep5::btnAddMenuClick() {
+    if (m_editor) {
+        m_editor->addItem();
+        return;
+    }
     const QModelIndex selected = uMenu->currentIndex();
     tz::MenuNode* parent = m_model->node(selected);
     if (!parent)
@@ -91,6 +100,10 @@ void TfrmStep5::btnAddMenuClick() {
 }
 
 void TfrmStep5::btnDeleteMenuClick() {
+    if (m_editor) {
+        m_editor->deleteItem();
+        return;
+    }
     const QModelIndex selected = uMenu->currentIndex();
     tz::MenuNode* node = m_model->node(selected);
     if (!node || node == tree().root())
@@ -126,7 +139,9 @@ void TfrmStep5::uMenuChange() {
             MenuDescription->setPlainText(memoLines(record.Description));
         btnAddMenu->setEnabled(node->level() < 6);
     }
-    if (node->hasChildren())
+    if (m_editor)
+        m_editor->showItem(node);
+    else if (node->hasChildren())
         RadioButton3->setChecked(true);
 }
 
@@ -156,6 +171,10 @@ void TfrmStep5::uMenuDragDrop(const QPoint& point) {
 }
 
 void TfrmStep5::MenuCaptionChange() {
+    if (m_editor) {
+        m_editor->captionChanged();
+        return;
+    }
     const QModelIndex selected = uMenu->currentIndex();
     tz::MenuNode* node = m_model->node(selected);
     // Showing an item puts its own caption here: there is nothing to write back.
@@ -166,6 +185,10 @@ void TfrmStep5::MenuCaptionChange() {
 }
 
 void TfrmStep5::MenuDescriptionChange() {
+    if (m_editor) {
+        m_editor->descriptionChanged();
+        return;
+    }
     const QModelIndex selected = uMenu->currentIndex();
     tz::MenuNode* node = m_model->node(selected);
     const QString description = memoText(MenuDescription);
@@ -182,6 +205,10 @@ void TfrmStep5::selectItem(const tz::MenuNode* item) {
 }
 
 void TfrmStep5::Button3Click() {
+    if (m_editor) {
+        m_editor->chooseStandard();
+        return;
+    }
     if (!m_catalogue || m_catalogue->exec() != QDialog::Accepted)
         return;
     const QList<QTreeWidgetItem*> chosen = m_catalogue->mMenu->selectedItems();
@@ -208,7 +235,10 @@ void TfrmStep5::showEvent(QShowEvent* event) {
 }
 
 void TfrmStep5::FormShow() {
-    uMenu->setFocus();
+    if (m_editor)
+        m_editor->arrive();
+    else
+        uMenu->setFocus();
 }
 
 void TfrmStep5::btnNextClick() {

@@ -4,12 +4,13 @@
 #include "structure/structurepage.h"
 
 class MenuTreeModel;
+class StructureEditor;
 class TfrmAddMenuItem;
 class QModelIndex;
 class QStyleOptionViewItem;
 
 // The structure of the future program as a tree of menu items. The model holds the items
-// and their records; the view shows them.
+// and their records; the view shows them. In the extended mode the editor takes the edits.
 class TfrmStep5 : public StructurePage {
     Q_OBJECT
 public:
@@ -18,6 +19,8 @@ public:
     ~TfrmStep5() override;
 
     const MenuTreeModel& menuModel() const { return *m_model; }
+    // The extended mode's editor; null in the default mode.
+    StructureEditor* editor() const { return m_editor; }
     const tz::MenuTree& tree() const;
     // The items' records in tree order, root excluded.
     tz::MenuRecords menuRecords() const { return tree().records(); }
@@ -51,4 +54,5 @@ private:
 
     MenuTreeModel* m_model;
     TfrmAddMenuItem* m_catalogue;
+    StructureEditor* m_editor = nullptr;
 };

@@ -70,11 +70,11 @@ StructurePage::StructurePage(const PageContext& context, const QString& caption,
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->addWidget(uMenu, 1);
-    auto* strip = new QHBoxLayout;
-    strip->addWidget(btnAddMenu);
-    strip->addWidget(btnDeleteMenu);
-    strip->addStretch(1);
-    leftLayout->addLayout(strip);
+    m_treeButtons = new QHBoxLayout;
+    m_treeButtons->addWidget(btnAddMenu);
+    m_treeButtons->addWidget(btnDeleteMenu);
+    m_treeButtons->addStretch(1);
+    leftLayout->addLayout(m_treeButtons);
 
     PanelMenu = named<QWidget>("PanelMenu");
     // Taller only when the kind texts need more lines than the page was laid out for.

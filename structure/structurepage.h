@@ -3,6 +3,7 @@
 #include "pages/wizardpage.h"
 
 class MenuTreeView;
+class QBoxLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,12 @@ public:
     QPlainTextEdit* MenuDescription = nullptr;
     QPlainTextEdit* Hint1 = nullptr;
 
+    // The strip of buttons below the tree.
+    QBoxLayout* treeButtons() const { return m_treeButtons; }
+
 protected:
     StructurePage(const PageContext& context, const QString& caption, int leftWidth);
+
+private:
+    QBoxLayout* m_treeButtons = nullptr;
 };

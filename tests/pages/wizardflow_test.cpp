@@ -183,8 +183,11 @@ private Q_SLOTS:
                 return QPersistentModelIndex(structure->uMenu->currentIndex());
             };
             const QPersistentModelIndex sales = add(root, QStringLiteral("Продажа"));
-            add(sales, QStringLiteral("Чек"));
-            add(root, QStringLiteral("Отчёты"));
+            const QPersistentModelIndex check = add(sales, QStringLiteral("Чек"));
+            const QPersistentModelIndex reports = add(root, QStringLiteral("Отчёты"));
+            const auto kindLine = [&](const QModelIndex& item, const char* kind) {
+                return QString::number(structure->recordOf(item)->Uid) + u' ' + kind;
+            };
             click(structure->btnNext);
             QCOMPARE(f.visiblePage(), static_cast<QWidget*>(w.step6));
             QVERIFY(w.step6->MenuDescription->isVisible());
@@ -261,6 +264,10 @@ private Q_SLOTS:
                                           "Техническое задание\t",
                                           "Рабочий проект\t",
                                           "Внедрение\t",
+                                          ".Kinds",
+                                          kindLine(sales, "s"),
+                                          kindLine(check, "u"),
+                                          kindLine(reports, "u"),
                                           ".NewTitle",
                                           ".Finish"}));
         }

@@ -38,9 +38,13 @@ private Q_SLOTS:
         qint32 uid = 10000000;
         for (int step = 0; step < 400; ++step) {
             const QList<QModelIndex> all = indexes(model);
+            // Views keep their places by persistent indexes, which only right signals move.
+            QList<std::pair<QPersistentModelIndex, const tz::MenuNode*>> kept;
+            for (const QModelIndex& index : all)
+                kept.append({index, model.node(index)});
             const QModelIndex any = all.at(random.bounded(all.size()));
             const QModelIndex other = all.at(random.bounded(all.size()));
-            switch (random.bounded(4)) {
+            switch (random.bounded(6)) {
             case 0:
             case 1: {
                 // Each item its own caption, so that a row reported in the wrong place shows.
@@ -52,15 +56,38 @@ private Q_SLOTS:
             case 2:
                 model.removeItem(any);
                 break;
-            default:
+            case 3:
                 model.drop(any, other);
+                break;
+            case 4: {
+                // Among its siblings as often as elsewhere.
+                const QModelIndex under = random.bounded(2) ? any.parent() : other;
+                model.moveItem(any, under, random.bounded(model.rowCount(under) + 1));
+                break;
+            }
+            default: {
+                // The branch is put back under another node, at any of its rows.
+                const tz::MenuBranch branch = model.takeBranch(any);
+                if (branch.records.isEmpty())
+                    break;
+                const QList<QModelIndex> left = indexes(model);
+                const QModelIndex under = left.at(random.bounded(left.size()));
+                QVERIFY(model.insertBranch(under, random.bounded(model.rowCount(under) + 1), branch)
+                            .isValid());
+            }
             }
             if (random.bounded(3) == 0)
                 view.expandAll();
             QVERIFY(!QTest::currentTestFailed());
-            for (const QModelIndex& index : indexes(model)) {
+            for (const auto& [index, node] : kept)
+                QVERIFY(!index.isValid() || QModelIndex(index) == model.indexOf(node));
+            const QList<QModelIndex> shown = indexes(model);
+            for (const QModelIndex& index : shown) {
                 const tz::MenuNode* node = model.node(index);
                 QCOMPARE(model.indexOf(node), index);
+                // The records in tree order follow every edit.
+                if (node->record())
+                    QCOMPARE(model.tree().records().at(shown.indexOf(index) - 1), *node->record());
                 QCOMPARE(index.data().toString(), node->text());
                 QCOMPARE(model.rowCount(index), node->childCount());
             }
