@@ -40,11 +40,12 @@ QStringList written(const QStringList& lines, bool escaped) {
 }
 
 // A project as the program writes it, whose second menu item has the row's texts and whose
-// extended block ".Customer" follows ".Menu"; an extended rewrite adds the documents and
-// stages an older file did not list.
+// extended block ".Customer" follows ".Menu"; an extended rewrite adds the documents,
+// stages and menu kinds an older file did not list.
 QStringList projectText(const OlderFile& row, bool escapedRecords, bool escapedValues) {
     const QStringList listed = escapedValues ? QStringList{".Documents"} + defaultDocuments() +
-                                                   QStringList{".Stages"} + defaultStages()
+                                                   QStringList{".Stages"} + defaultStages() +
+                                                   QStringList{".Kinds", "10000001 u", "10000002 u"}
                                              : QStringList();
     return QStringList{"#",
                        ".ProjectUID",
