@@ -381,6 +381,8 @@ private:
             x.writeStartElement(STYLE, QStringLiteral("table-properties"));
             x.writeAttribute(STYLE, QStringLiteral("width"), pt(page::kTextWidth));
             x.writeAttribute(TABLE, QStringLiteral("align"), QStringLiteral("left"));
+            // Neighbouring cells share one rule, as in the other formats.
+            x.writeAttribute(TABLE, QStringLiteral("border-model"), QStringLiteral("collapsing"));
             x.writeEndElement();
             x.writeEndElement();
         }

@@ -57,9 +57,9 @@ private:
                 const ParaFormat f = formatOf(b);
                 return height + f.spaceBefore + f.lineHeight;
             } else if (b.kind == BlockKind::Table && !b.rows.isEmpty()) {
-                // A table's header and its first row.
+                // A table's header and its first row, with the rule under them.
                 const QList<qreal> widths = tableColumnWidths(b);
-                height += rowHeight(b.rows.constFirst(), widths, true);
+                height += rowHeight(b.rows.constFirst(), widths, true) + page::kRuleWidth;
                 return height + (b.rows.size() > 1 ? rowHeight(b.rows.at(1), widths, false) : 0);
             } else {
                 return height;
@@ -180,7 +180,8 @@ private:
         m_fresh = false;
     }
 
-    // The lines of each cell, each cell's text set inside its padding.
+    // The rule above a row and the lines of each cell, each cell's text set inside its
+    // padding: word processors give a row's rules their width in its height.
     static qreal rowHeight(const QStringList& row, const QList<qreal>& widths, bool header) {
         const ParaFormat f = cellFormat(header);
         int most = 1;
@@ -190,29 +191,34 @@ private:
                        [&](QStringView, qreal) { ++n; });
             most = qMax(most, n);
         }
-        return most * f.lineHeight + 2 * page::kCellPaddingY;
+        return page::kRuleWidth + most * f.lineHeight + 2 * page::kCellPaddingY;
     }
 
-    // Rows run on to the next page whole, the header first again.
+    // Rows run on to the next page whole, the header first again; the rule under the last
+    // row of a page closes it.
     void placeTable(const Block& b) {
         const QList<qreal> widths = tableColumnWidths(b);
         for (qsizetype r = 0; r < b.rows.size(); ++r) {
             const bool header = r == 0;
-            if (rowHeight(b.rows.at(r), widths, header) > room() && !m_fresh) {
+            if (rowHeight(b.rows.at(r), widths, header) + page::kRuleWidth > room() && !m_fresh) {
                 newPage(true);
                 if (!header)
                     placeRow(b.rows.constFirst(), widths, true);
             }
             placeRow(b.rows.at(r), widths, header);
         }
+        m_y += page::kRuleWidth;
     }
 
     void placeRow(const QStringList& row, const QList<qreal>& widths, bool header) {
         const ParaFormat& f = header ? m_headerFormat : m_cellFormat;
         const qreal height = rowHeight(row, widths, header);
+        // The rules' middles: of the row's rule and of the one under it.
+        const qreal top = m_y + page::kRuleWidth / 2;
+        const qreal bottom = top + height;
         qreal x = 0;
         for (qsizetype c = 0; c < widths.size(); ++c) {
-            qreal y = m_y + page::kCellPaddingY;
+            qreal y = m_y + page::kRuleWidth + page::kCellPaddingY;
             breakLines(row.value(c), widths.at(c) - 2 * page::kCellPaddingX, f,
                        [&](QStringView line, qreal width) {
                            if (m_sink)
@@ -220,13 +226,13 @@ private:
                            y += f.lineHeight;
                        });
             if (m_sink)
-                m_sink->rule(x, m_y, x, m_y + height);
+                m_sink->rule(x, top, x, bottom);
             x += widths.at(c);
         }
         if (m_sink) {
-            m_sink->rule(x, m_y, x, m_y + height);
-            m_sink->rule(0, m_y, x, m_y);
-            m_sink->rule(0, m_y + height, x, m_y + height);
+            m_sink->rule(x, top, x, bottom);
+            m_sink->rule(0, top, x, top);
+            m_sink->rule(0, bottom, x, bottom);
         }
         m_y += height;
         m_fresh = false;

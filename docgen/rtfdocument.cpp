@@ -191,7 +191,9 @@ private:
         const QByteArray rule = "\\brdrs\\brdrw" + number(page::kRuleWidth);
         for (qsizetype r = 0; r < b.rows.size(); ++r) {
             QByteArray& o = m_out.pending();
-            o += "\\trowd\\trgaph" + number(page::kCellPaddingX) + "\\trleft0\\trkeep";
+            o += "\\trowd\\trgaph" + number(page::kCellPaddingX) + "\\trpaddt" +
+                 number(page::kCellPaddingY) + "\\trpaddft3\\trpaddb" +
+                 number(page::kCellPaddingY) + "\\trpaddfb3\\trleft0\\trkeep";
             if (r == 0)
                 o += "\\trhdr";
             qreal right = 0;
