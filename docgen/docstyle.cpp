@@ -66,4 +66,10 @@ ParaFormat columnFormat() {
     return f;
 }
 
+ParaFormat columnSideFormat(bool right) {
+    ParaFormat f = columnFormat();
+    (right ? f.indent : f.rightIndent) = page::kColumnGap / 2;
+    return f;
+}
+
 } // namespace tz

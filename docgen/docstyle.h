@@ -39,6 +39,7 @@ struct ParaFormat {
     qreal spaceBefore = 0;
     qreal spaceAfter = 0;
     qreal indent = 0;
+    qreal rightIndent = 0;
     Align align = Align::Left;
     bool keepWithNext = false;
     bool unbreakable = false;
@@ -55,6 +56,9 @@ int headingSizePt(int level);
 ParaFormat formatOf(const Block& block);
 ParaFormat contentsEntryFormat(int level);
 ParaFormat columnFormat();
+// A paragraph of a Columns block in its column's half of the text's width: half the gap
+// between the columns on its inner side.
+ParaFormat columnSideFormat(bool right);
 // The text of a table's cells; the header's is bold.
 ParaFormat cellFormat(bool header);
 // A table's columns in points, the text's whole width.

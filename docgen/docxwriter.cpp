@@ -154,8 +154,14 @@ private:
         o += "<w:spacing w:before=\"" + twips(f.spaceBefore).toLatin1() + "\" w:after=\"" +
              twips(f.spaceAfter).toLatin1() + "\" w:line=\"" + twips(f.lineHeight).toLatin1() +
              "\" w:lineRule=\"exact\"/>";
-        if (f.indent > 0)
-            o += "<w:ind w:left=\"" + twips(f.indent).toLatin1() + "\"/>";
+        if (f.indent > 0 || f.rightIndent > 0) {
+            o += "<w:ind";
+            if (f.indent > 0)
+                o += " w:left=\"" + twips(f.indent).toLatin1() + '"';
+            if (f.rightIndent > 0)
+                o += " w:right=\"" + twips(f.rightIndent).toLatin1() + '"';
+            o += "/>";
+        }
         if (f.align != Align::Left)
             o += f.align == Align::Center ? "<w:jc w:val=\"center\"/>" : "<w:jc w:val=\"right\"/>";
         if (extra.outlineLevel >= 0)
@@ -417,9 +423,7 @@ private:
             x.writeAttribute(W, QStringLiteral("type"), QStringLiteral("dxa"));
             x.writeEndElement();
             x.writeEndElement();
-            ParaFormat f = columnFormat();
-            // The gap between the columns, half on each side.
-            f.indent = column == &b.right ? page::kColumnGap / 2 : 0;
+            const ParaFormat f = columnSideFormat(column == &b.right);
             if (column->isEmpty())
                 paragraph(QStringView(), f, false);
             for (const QString& text : *column)

@@ -76,6 +76,7 @@ void paragraphProperties(QXmlStreamWriter& x, const ParaFormat& f, Start start) 
     x.writeAttribute(FO, QStringLiteral("margin-top"), pt(f.spaceBefore));
     x.writeAttribute(FO, QStringLiteral("margin-bottom"), pt(f.spaceAfter));
     x.writeAttribute(FO, QStringLiteral("margin-left"), pt(f.indent));
+    x.writeAttribute(FO, QStringLiteral("margin-right"), pt(f.rightIndent));
     x.writeAttribute(FO, QStringLiteral("text-align"),
                      f.align == Align::Center  ? QStringLiteral("center")
                      : f.align == Align::Right ? QStringLiteral("end")
@@ -119,13 +120,14 @@ QString masterOf(Start start) {
 class ParagraphStyles {
 public:
     QString nameOf(const ParaFormat& f, const QString& parent, Start start) {
-        const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
+        const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9|%10")
                                 .arg(f.sizePt)
                                 .arg(f.bold)
                                 .arg(f.lineHeight)
                                 .arg(f.spaceBefore)
                                 .arg(f.spaceAfter)
                                 .arg(f.indent)
+                                .arg(f.rightIndent)
                                 .arg(int(f.align))
                                 .arg(int(f.keepWithNext) + 2 * int(f.tabRight))
                                 .arg(parent + u'|' + QString::number(int(start)));
@@ -515,11 +517,10 @@ private:
     void columns(const Block& b) override {
         const Start start = m_start;
         m_start = Start::None;
-        ParaFormat left = columnFormat();
-        ParaFormat right = columnFormat();
-        right.indent = page::kColumnGap / 2;
-        const QString leftStyle = m_styles.nameOf(left, QStringLiteral("Standard"), Start::None);
-        const QString rightStyle = m_styles.nameOf(right, QStringLiteral("Standard"), Start::None);
+        const QString leftStyle =
+            m_styles.nameOf(columnSideFormat(false), QStringLiteral("Standard"), Start::None);
+        const QString rightStyle =
+            m_styles.nameOf(columnSideFormat(true), QStringLiteral("Standard"), Start::None);
         if (!m_x)
             return;
         m_x->writeStartElement(TABLE, QStringLiteral("table"));

@@ -73,6 +73,8 @@ private:
         w += f.align == Align::Center ? "\\qc" : f.align == Align::Right ? "\\qr" : "\\ql";
         if (f.indent > 0)
             w += "\\li" + number(f.indent);
+        if (f.rightIndent > 0)
+            w += "\\ri" + number(f.rightIndent);
         w += "\\sb" + number(f.spaceBefore) + "\\sa" + number(f.spaceAfter);
         w += "\\sl-" + number(f.lineHeight) + "\\slmult0\\nowidctlpar";
         if (f.keepWithNext)
@@ -164,18 +166,16 @@ private:
     }
 
     void columns(const Block& b) {
-        const ParaFormat f = columnFormat();
         const int half = twips(page::kTextWidth / 2);
         QByteArray& o = m_out.pending();
         o += "\\trowd\\trgaph0\\trleft0\\cellx" + QByteArray::number(half) + "\\cellx" +
              number(page::kTextWidth) + "\r\n";
         for (const QStringList* column : {&b.left, &b.right}) {
-            const QByteArray side = column == &b.left ? "\\ri" : "\\li";
+            const QByteArray words = formatWords(columnSideFormat(column == &b.right));
             if (column->isEmpty())
                 o += "\\pard\\plain\\intbl";
             for (qsizetype i = 0; i < column->size(); ++i) {
-                o += "\\pard\\plain\\intbl" + side + number(page::kColumnGap / 2) + formatWords(f) +
-                     ' ';
+                o += "\\pard\\plain\\intbl" + words + ' ';
                 appendRtfText(o, column->at(i));
                 if (i + 1 < column->size())
                     o += "\\par\r\n";
