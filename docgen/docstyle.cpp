@@ -69,6 +69,7 @@ ParaFormat columnFormat() {
 ParaFormat columnSideFormat(bool right) {
     ParaFormat f = columnFormat();
     (right ? f.indent : f.rightIndent) = page::kColumnGap / 2;
+    f.widowControl = false;
     return f;
 }
 

@@ -43,6 +43,9 @@ struct ParaFormat {
     Align align = Align::Left;
     bool keepWithNext = false;
     bool unbreakable = false;
+    // Widow and orphan control: two lines at least of the paragraph on each side of a page
+    // break within it.
+    bool widowControl = true;
     bool tabRight = false; // a tab to the right edge, filled with dots (the contents)
 
     friend bool operator==(const ParaFormat&, const ParaFormat&) = default;
@@ -57,7 +60,8 @@ ParaFormat formatOf(const Block& block);
 ParaFormat contentsEntryFormat(int level);
 ParaFormat columnFormat();
 // A paragraph of a Columns block in its column's half of the text's width: half the gap
-// between the columns on its inner side.
+// between the columns on its inner side. The columns are a table's row that may run on to the
+// next page, where LibreOffice keeps no widows and orphans: neither does any format here.
 ParaFormat columnSideFormat(bool right);
 // The text of a table's cells; the header's is bold.
 ParaFormat cellFormat(bool header);

@@ -147,7 +147,7 @@ private:
             o += "<w:keepNext/>";
         if (extra.pageBreak)
             o += "<w:pageBreakBefore/>";
-        o += "<w:widowControl w:val=\"0\"/>";
+        o += f.widowControl ? "<w:widowControl/>" : "<w:widowControl w:val=\"0\"/>";
         if (f.tabRight)
             o += "<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"" +
                  twips(page::kTextWidth - f.indent).toLatin1() + "\"/></w:tabs>";

@@ -81,8 +81,9 @@ void paragraphProperties(QXmlStreamWriter& x, const ParaFormat& f, Start start) 
                      f.align == Align::Center  ? QStringLiteral("center")
                      : f.align == Align::Right ? QStringLiteral("end")
                                                : QStringLiteral("start"));
-    x.writeAttribute(FO, QStringLiteral("orphans"), QStringLiteral("0"));
-    x.writeAttribute(FO, QStringLiteral("widows"), QStringLiteral("0"));
+    const QString lines = f.widowControl ? QStringLiteral("2") : QStringLiteral("0");
+    x.writeAttribute(FO, QStringLiteral("orphans"), lines);
+    x.writeAttribute(FO, QStringLiteral("widows"), lines);
     if (f.keepWithNext)
         x.writeAttribute(FO, QStringLiteral("keep-with-next"), QStringLiteral("always"));
     if (start == Start::NewPage)
@@ -120,17 +121,18 @@ QString masterOf(Start start) {
 class ParagraphStyles {
 public:
     QString nameOf(const ParaFormat& f, const QString& parent, Start start) {
-        const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9|%10")
-                                .arg(f.sizePt)
-                                .arg(f.bold)
-                                .arg(f.lineHeight)
-                                .arg(f.spaceBefore)
-                                .arg(f.spaceAfter)
-                                .arg(f.indent)
-                                .arg(f.rightIndent)
-                                .arg(int(f.align))
-                                .arg(int(f.keepWithNext) + 2 * int(f.tabRight))
-                                .arg(parent + u'|' + QString::number(int(start)));
+        const QString key =
+            QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9|%10")
+                .arg(f.sizePt)
+                .arg(f.bold)
+                .arg(f.lineHeight)
+                .arg(f.spaceBefore)
+                .arg(f.spaceAfter)
+                .arg(f.indent)
+                .arg(f.rightIndent)
+                .arg(int(f.align))
+                .arg(int(f.keepWithNext) + 2 * int(f.tabRight) + 4 * int(f.widowControl))
+                .arg(parent + u'|' + QString::number(int(start)));
         auto found = m_names.constFind(key);
         if (found != m_names.constEnd())
             return *found;

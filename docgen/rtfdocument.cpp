@@ -64,7 +64,7 @@ private:
         o += "}}\r\n\\paperw11906\\paperh16838\\margl" + number(page::mm(page::kLeftMm)) +
              "\\margr" + number(page::mm(page::kRightMm)) + "\\margt" +
              number(page::mm(page::kTopMm)) + "\\margb" + number(page::mm(page::kBottomMm)) +
-             "\\uc1\r\n";
+             "\\widowctrl\\uc1\r\n";
     }
 
     // The paragraph's control words after \pard\plain, and the character ones.
@@ -76,7 +76,8 @@ private:
         if (f.rightIndent > 0)
             w += "\\ri" + number(f.rightIndent);
         w += "\\sb" + number(f.spaceBefore) + "\\sa" + number(f.spaceAfter);
-        w += "\\sl-" + number(f.lineHeight) + "\\slmult0\\nowidctlpar";
+        w += "\\sl-" + number(f.lineHeight) + "\\slmult0" +
+             (f.widowControl ? "\\widctlpar" : "\\nowidctlpar");
         if (f.keepWithNext)
             w += "\\keepn";
         w += "\\f0\\fs" + QByteArray::number(f.sizePt * 2) + (f.bold ? "\\b" : "\\b0");
@@ -158,8 +159,8 @@ private:
             break;
         case BlockKind::Gap: {
             QByteArray& o = m_out.pending();
-            o += "\\pard\\plain\\sl-" + number(b.spacePt) +
-                 "\\slmult0\\nowidctlpar\\f0\\fs2\\par\r\n";
+            o +=
+                "\\pard\\plain\\sl-" + number(b.spacePt) + "\\slmult0\\widctlpar\\f0\\fs2\\par\r\n";
             break;
         }
         }
