@@ -4,6 +4,17 @@
 
 namespace tz {
 
+bool endsWithSheetEnd(SheetKind kind) {
+    return kind == SheetKind::Approval || kind == SheetKind::Title;
+}
+
+ParaFormat gapFormat(qreal height) {
+    ParaFormat f;
+    f.sizePt = 1;
+    f.lineHeight = height;
+    return f;
+}
+
 qreal lineHeightOf(int sizePt) {
     return std::round(sizePt * 1.15 * 2) / 2;
 }

@@ -29,6 +29,10 @@ constexpr qreal kColumnWidth = (kTextWidth - kColumnGap) / 2;
 constexpr qreal kCellPaddingX = 4;
 constexpr qreal kCellPaddingY = 2;
 constexpr qreal kRuleWidth = 0.5;
+// The empty paragraph that ends the approval and title sheets: Word keeps a section's page
+// settings in a paragraph of its own after the sheet's text, and every format writes one
+// alike, so that a sheet full to its foot runs on to another page in each of them.
+constexpr qreal kSheetEndPt = 0.5;
 
 } // namespace page
 
@@ -51,6 +55,9 @@ struct ParaFormat {
     friend bool operator==(const ParaFormat&, const ParaFormat&) = default;
 };
 
+// Whether a sheet ends with the empty paragraph of page::kSheetEndPt.
+bool endsWithSheetEnd(SheetKind kind);
+
 // The line height of a size: 1.15 times it, to the half point.
 qreal lineHeightOf(int sizePt);
 int headingSizePt(int level);
@@ -58,6 +65,8 @@ int headingSizePt(int level);
 // The format of a heading, a paragraph or each paragraph of a Lines block.
 ParaFormat formatOf(const Block& block);
 ParaFormat contentsEntryFormat(int level);
+// An empty paragraph of the height: a gap.
+ParaFormat gapFormat(qreal height);
 ParaFormat columnFormat();
 // A paragraph of a Columns block in its column's half of the text's width: half the gap
 // between the columns on its inner side. The columns are a table's row that may run on to the

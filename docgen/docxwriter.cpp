@@ -344,14 +344,14 @@ private:
         x.writeEndElement();
     }
 
-    // A paragraph of a point's height that carries the section's end.
+    // The sheet's end paragraph, which carries the section's end.
     void sectionEnd(QXmlStreamWriter& x, SheetKind kind) {
         x.writeStartElement(W, QStringLiteral("p"));
         x.writeStartElement(W, QStringLiteral("pPr"));
         x.writeStartElement(W, QStringLiteral("spacing"));
         x.writeAttribute(W, QStringLiteral("before"), QStringLiteral("0"));
         x.writeAttribute(W, QStringLiteral("after"), QStringLiteral("0"));
-        x.writeAttribute(W, QStringLiteral("line"), QStringLiteral("20"));
+        x.writeAttribute(W, QStringLiteral("line"), twips(page::kSheetEndPt));
         x.writeAttribute(W, QStringLiteral("lineRule"), QStringLiteral("exact"));
         x.writeEndElement();
         x.writeStartElement(W, QStringLiteral("rPr"));
@@ -370,7 +370,7 @@ private:
     // The approval and title sheets end their sections; the last section holds the rest and
     // ends the body.
     void endSheet(const Sheet& sheet) override {
-        if (sheet.kind == SheetKind::Approval || sheet.kind == SheetKind::Title)
+        if (endsWithSheetEnd(sheet.kind))
             sectionEnd(*m_x, sheet.kind);
     }
 

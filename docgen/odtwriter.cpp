@@ -448,7 +448,10 @@ private:
     }
 
     void beginSheet(const Sheet& sheet, qsizetype) override { m_start = startOf(sheet.kind); }
-    void endSheet(const Sheet&) override {}
+    void endSheet(const Sheet& sheet) override {
+        if (endsWithSheetEnd(sheet.kind))
+            paragraph(QStringView(), gapFormat(page::kSheetEndPt), false);
+    }
 
     void paragraph(QStringView text, const ParaFormat& f, bool unbreakable) override {
         paragraph(text, styleFor(f, QStringLiteral("Standard")), unbreakable);

@@ -3,6 +3,8 @@
 #include "docgen/fontwidths.h"
 #include "project/textlines.h"
 
+#include <optional>
+
 namespace tz {
 namespace {
 
@@ -67,6 +69,42 @@ QStringView firstLineOf(QStringView text) {
     return text.first(end);
 }
 
+// One column of a Columns block as it runs down the pages. A column without paragraphs is
+// one empty paragraph, as in a table's cell.
+class ColumnFlow {
+public:
+    ColumnFlow(const QStringList& paragraphs, qreal x)
+        : m_paragraphs(paragraphs.isEmpty() ? QStringList{QString()} : paragraphs), m_x(x) {}
+
+    bool done() const { return !m_lines && m_next >= m_paragraphs.size(); }
+
+    // Places the lines the page holds below top, the first one at least on a fresh page;
+    // returns the column's foot.
+    qreal fill(qreal top, bool fresh, const ParaFormat& f, PageSink* sink) {
+        qreal y = top;
+        while (!done()) {
+            if (!m_lines)
+                m_lines.emplace(m_paragraphs.at(m_next++), page::kColumnWidth, f);
+            if (!fresh && !fits(y, m_lines->kept(), f))
+                break;
+            if (sink)
+                sink->line({m_lines->current().text, m_x, y, m_lines->current().width, &f, 0});
+            y += f.lineHeight;
+            fresh = false;
+            m_lines->advance();
+            if (m_lines->atEnd())
+                m_lines.reset();
+        }
+        return y;
+    }
+
+private:
+    const QStringList m_paragraphs;
+    const qreal m_x;
+    qsizetype m_next = 0;
+    std::optional<ParagraphLines> m_lines;
+};
+
 class Pager {
 public:
     Pager(const Pagination& known, PageSink* sink) : m_known(known), m_sink(sink) {}
@@ -78,6 +116,8 @@ public:
             newPage(false);
             for (qsizetype i = 0; i < sheet.blocks.size(); ++i)
                 place(sheet.blocks, i);
+            if (endsWithSheetEnd(sheet.kind))
+                placeGap(page::kSheetEndPt);
         }
         m_result.sheets = m_counted;
         return m_result;
@@ -172,14 +212,18 @@ private:
             }
             break;
         case BlockKind::Gap:
-            if (b.spacePt > room()) {
-                newPage(true);
-            } else {
-                m_y += b.spacePt;
-                m_fresh = false;
-            }
+            placeGap(b.spacePt);
             break;
         }
+    }
+
+    // An empty paragraph of the gap's height in every format: where it does not fit, it
+    // stands at the top of the next page.
+    void placeGap(qreal height) {
+        if (height > room() + 0.01 && !m_fresh)
+            newPage(true);
+        m_y += height;
+        m_fresh = false;
     }
 
     // A space before at the top of a page that the text ran onto is left out, as word
@@ -206,31 +250,22 @@ private:
         m_y += f.spaceAfter;
     }
 
+    // Both columns fill the page and run on to the next page where it is full, as a table's
+    // row does.
     void placeColumns(const Block& b) {
-        const ParaFormat f = columnFormat();
-        const auto count = [&](const QStringList& column) {
-            int n = 0;
-            for (const QString& text : column)
-                breakLines(text, page::kColumnWidth, f, [&](QStringView, qreal) { ++n; });
-            return n;
-        };
-        const qreal height = qMax(count(b.left), count(b.right)) * f.lineHeight;
-        if (height > room() && !m_fresh)
+        ColumnFlow left(b.left, 0);
+        ColumnFlow right(b.right, page::kColumnWidth + page::kColumnGap);
+        for (;;) {
+            const qreal top = m_y;
+            const bool fresh = m_fresh;
+            m_y = qMax(left.fill(top, fresh, m_leftFormat, m_sink),
+                       right.fill(top, fresh, m_rightFormat, m_sink));
+            if (m_y > top)
+                m_fresh = false;
+            if (left.done() && right.done())
+                break;
             newPage(true);
-        const qreal top = m_y;
-        for (const QStringList* column : {&b.left, &b.right}) {
-            const qreal x = column == &b.left ? 0 : page::kColumnWidth + page::kColumnGap;
-            qreal y = top;
-            for (const QString& text : *column) {
-                breakLines(text, page::kColumnWidth, f, [&](QStringView line, qreal width) {
-                    if (m_sink)
-                        m_sink->line({line, x, y, width, &f, 0});
-                    y += f.lineHeight;
-                });
-            }
         }
-        m_y = top + height;
-        m_fresh = false;
     }
 
     // The rule above a row and the lines of each cell, each cell's text set inside its
@@ -291,6 +326,8 @@ private:
         m_fresh = false;
     }
 
+    const ParaFormat m_leftFormat = columnSideFormat(false);
+    const ParaFormat m_rightFormat = columnSideFormat(true);
     const ParaFormat m_headerFormat = cellFormat(true);
     const ParaFormat m_cellFormat = cellFormat(false);
     const Pagination& m_known;

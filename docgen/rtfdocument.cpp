@@ -34,6 +34,8 @@ public:
             section(sheet.kind, s == 0);
             for (const Block& b : sheet.blocks)
                 block(b, headings);
+            if (endsWithSheetEnd(sheet.kind))
+                gap(page::kSheetEndPt);
         }
         m_out.write("}\r\n");
     }
@@ -157,13 +159,15 @@ private:
         case BlockKind::Contents:
             contents(headings);
             break;
-        case BlockKind::Gap: {
-            QByteArray& o = m_out.pending();
-            o +=
-                "\\pard\\plain\\sl-" + number(b.spacePt) + "\\slmult0\\widctlpar\\f0\\fs2\\par\r\n";
+        case BlockKind::Gap:
+            gap(b.spacePt);
             break;
         }
-        }
+    }
+
+    void gap(qreal height) {
+        m_out.pending() +=
+            "\\pard\\plain\\sl-" + number(height) + "\\slmult0\\widctlpar\\f0\\fs2\\par\r\n";
     }
 
     void columns(const Block& b) {
