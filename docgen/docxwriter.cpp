@@ -148,9 +148,10 @@ private:
         if (extra.pageBreak)
             o += "<w:pageBreakBefore/>";
         o += f.widowControl ? "<w:widowControl/>" : "<w:widowControl w:val=\"0\"/>";
+        // Word measures tab stops from the margin, whatever the paragraph's indent.
         if (f.tabRight)
             o += "<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"" +
-                 twips(page::kTextWidth - f.indent).toLatin1() + "\"/></w:tabs>";
+                 twips(page::kTextWidth).toLatin1() + "\"/></w:tabs>";
         o += "<w:spacing w:before=\"" + twips(f.spaceBefore).toLatin1() + "\" w:after=\"" +
              twips(f.spaceAfter).toLatin1() + "\" w:line=\"" + twips(f.lineHeight).toLatin1() +
              "\" w:lineRule=\"exact\"/>";

@@ -22,6 +22,8 @@ const QString DC = QStringLiteral("http://purl.org/dc/elements/1.1/");
 const QString META = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:meta:1.0");
 const QString CONFIG = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:config:1.0");
 
+const QString kContentsLink = QStringLiteral("Contents_20_Link");
+
 QString pt(qreal points) {
     return QString::number(points, 'f', 2) + QStringLiteral("pt");
 }
@@ -274,6 +276,7 @@ private:
         number.align = Align::Center;
         number.sizePt = page::kNumberPt;
         namedStyle(x, QStringLiteral("Header"), QStringLiteral("Header"), number, 0);
+        contentsLinkStyle(x);
         x.writeEndElement();
 
         x.writeStartElement(OFFICE, QStringLiteral("automatic-styles"));
@@ -303,6 +306,20 @@ private:
         x.writeEndElement();
         x.writeEndElement();
         m_zip.endXml();
+    }
+
+    // The contents' links in the text's colour, not underlined: without a style of their own
+    // LibreOffice shows them as it shows links on the web.
+    static void contentsLinkStyle(QXmlStreamWriter& x) {
+        x.writeStartElement(STYLE, QStringLiteral("style"));
+        x.writeAttribute(STYLE, QStringLiteral("name"), kContentsLink);
+        x.writeAttribute(STYLE, QStringLiteral("display-name"), QStringLiteral("Contents Link"));
+        x.writeAttribute(STYLE, QStringLiteral("family"), QStringLiteral("text"));
+        x.writeStartElement(STYLE, QStringLiteral("text-properties"));
+        x.writeAttribute(FO, QStringLiteral("color"), QStringLiteral("#000000"));
+        x.writeAttribute(STYLE, QStringLiteral("text-underline-style"), QStringLiteral("none"));
+        x.writeEndElement();
+        x.writeEndElement();
     }
 
     static void namedStyle(QXmlStreamWriter& x, const QString& name, const QString& display,
@@ -626,6 +643,7 @@ private:
             x.writeAttribute(TEXT, QStringLiteral("style-name"),
                              QStringLiteral("Contents_20_%1").arg(level));
             x.writeEmptyElement(TEXT, QStringLiteral("index-entry-link-start"));
+            x.writeAttribute(TEXT, QStringLiteral("style-name"), kContentsLink);
             x.writeEmptyElement(TEXT, QStringLiteral("index-entry-text"));
             x.writeEmptyElement(TEXT, QStringLiteral("index-entry-tab-stop"));
             x.writeAttribute(STYLE, QStringLiteral("type"), QStringLiteral("right"));
@@ -642,6 +660,8 @@ private:
             x.writeStartElement(TEXT, QStringLiteral("a"));
             x.writeAttribute(XLINK, QStringLiteral("type"), QStringLiteral("simple"));
             x.writeAttribute(XLINK, QStringLiteral("href"), QStringLiteral("#_Toc%1").arg(i + 1));
+            x.writeAttribute(TEXT, QStringLiteral("style-name"), kContentsLink);
+            x.writeAttribute(TEXT, QStringLiteral("visited-style-name"), kContentsLink);
             characters(headings.at(i)->text, false);
             x.writeEmptyElement(TEXT, QStringLiteral("tab"));
             x.writeCharacters(QString::number(m_pages.headingPages.value(int(i))));

@@ -258,8 +258,8 @@ private:
         for (;;) {
             const qreal top = m_y;
             const bool fresh = m_fresh;
-            m_y = qMax(left.fill(top, fresh, m_leftFormat, m_sink),
-                       right.fill(top, fresh, m_rightFormat, m_sink));
+            const qreal leftFoot = left.fill(top, fresh, m_leftFormat, m_sink);
+            m_y = qMax(leftFoot, right.fill(top, fresh, m_rightFormat, m_sink));
             if (m_y > top)
                 m_fresh = false;
             if (left.done() && right.done())
