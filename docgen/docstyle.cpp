@@ -4,6 +4,17 @@
 
 namespace tz {
 
+bool endsWithSheetEnd(SheetKind kind) {
+    return kind == SheetKind::Approval || kind == SheetKind::Title;
+}
+
+ParaFormat gapFormat(qreal height) {
+    ParaFormat f;
+    f.sizePt = 1;
+    f.lineHeight = height;
+    return f;
+}
+
 qreal lineHeightOf(int sizePt) {
     return std::round(sizePt * 1.15 * 2) / 2;
 }
@@ -63,6 +74,13 @@ QList<qreal> tableColumnWidths(const Block& table) {
 ParaFormat columnFormat() {
     ParaFormat f;
     f.lineHeight = lineHeightOf(f.sizePt);
+    return f;
+}
+
+ParaFormat columnSideFormat(bool right) {
+    ParaFormat f = columnFormat();
+    (right ? f.indent : f.rightIndent) = page::kColumnGap / 2;
+    f.widowControl = false;
     return f;
 }
 

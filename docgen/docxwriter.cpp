@@ -147,15 +147,22 @@ private:
             o += "<w:keepNext/>";
         if (extra.pageBreak)
             o += "<w:pageBreakBefore/>";
-        o += "<w:widowControl w:val=\"0\"/>";
+        o += f.widowControl ? "<w:widowControl/>" : "<w:widowControl w:val=\"0\"/>";
+        // Word measures tab stops from the margin, whatever the paragraph's indent.
         if (f.tabRight)
             o += "<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"" +
-                 twips(page::kTextWidth - f.indent).toLatin1() + "\"/></w:tabs>";
+                 twips(page::kTextWidth).toLatin1() + "\"/></w:tabs>";
         o += "<w:spacing w:before=\"" + twips(f.spaceBefore).toLatin1() + "\" w:after=\"" +
              twips(f.spaceAfter).toLatin1() + "\" w:line=\"" + twips(f.lineHeight).toLatin1() +
              "\" w:lineRule=\"exact\"/>";
-        if (f.indent > 0)
-            o += "<w:ind w:left=\"" + twips(f.indent).toLatin1() + "\"/>";
+        if (f.indent > 0 || f.rightIndent > 0) {
+            o += "<w:ind";
+            if (f.indent > 0)
+                o += " w:left=\"" + twips(f.indent).toLatin1() + '"';
+            if (f.rightIndent > 0)
+                o += " w:right=\"" + twips(f.rightIndent).toLatin1() + '"';
+            o += "/>";
+        }
         if (f.align != Align::Left)
             o += f.align == Align::Center ? "<w:jc w:val=\"center\"/>" : "<w:jc w:val=\"right\"/>";
         if (extra.outlineLevel >= 0)
@@ -338,14 +345,14 @@ private:
         x.writeEndElement();
     }
 
-    // A paragraph of a point's height that carries the section's end.
+    // The sheet's end paragraph, which carries the section's end.
     void sectionEnd(QXmlStreamWriter& x, SheetKind kind) {
         x.writeStartElement(W, QStringLiteral("p"));
         x.writeStartElement(W, QStringLiteral("pPr"));
         x.writeStartElement(W, QStringLiteral("spacing"));
         x.writeAttribute(W, QStringLiteral("before"), QStringLiteral("0"));
         x.writeAttribute(W, QStringLiteral("after"), QStringLiteral("0"));
-        x.writeAttribute(W, QStringLiteral("line"), QStringLiteral("20"));
+        x.writeAttribute(W, QStringLiteral("line"), twips(page::kSheetEndPt));
         x.writeAttribute(W, QStringLiteral("lineRule"), QStringLiteral("exact"));
         x.writeEndElement();
         x.writeStartElement(W, QStringLiteral("rPr"));
@@ -364,7 +371,7 @@ private:
     // The approval and title sheets end their sections; the last section holds the rest and
     // ends the body.
     void endSheet(const Sheet& sheet) override {
-        if (sheet.kind == SheetKind::Approval || sheet.kind == SheetKind::Title)
+        if (endsWithSheetEnd(sheet.kind))
             sectionEnd(*m_x, sheet.kind);
     }
 
@@ -417,9 +424,7 @@ private:
             x.writeAttribute(W, QStringLiteral("type"), QStringLiteral("dxa"));
             x.writeEndElement();
             x.writeEndElement();
-            ParaFormat f = columnFormat();
-            // The gap between the columns, half on each side.
-            f.indent = column == &b.right ? page::kColumnGap / 2 : 0;
+            const ParaFormat f = columnSideFormat(column == &b.right);
             if (column->isEmpty())
                 paragraph(QStringView(), f, false);
             for (const QString& text : *column)

@@ -4,6 +4,8 @@
 #include "docgen/pagination.h"
 #include "docgen/typography.h"
 
+#include <optional>
+
 namespace tz {
 namespace {
 
@@ -69,17 +71,19 @@ Sheet approvalSheet(const ProjectValues& v) {
     return sheet;
 }
 
-qreal heightOf(const QList<Block>& blocks) {
+// The height of the blocks on one page; none when they run on to another.
+std::optional<qreal> heightOf(const QList<Block>& blocks) {
     DocModel one;
     one.sheets = {Sheet{SheetKind::Text, blocks}};
     class Bottom : public PageSink {
     public:
         qreal bottom = 0;
-        void beginPage(int) override {}
+        int pages = 0;
+        void beginPage(int) override { ++pages; }
         void line(const LaidLine& l) override { bottom = qMax(bottom, l.y + l.format->lineHeight); }
     } sink;
     paginate(one, {}, &sink);
-    return sink.bottom;
+    return sink.pages == 1 ? std::optional(sink.bottom) : std::nullopt;
 }
 
 Sheet titleSheet(const DocumentInputs& in) {
@@ -98,10 +102,13 @@ Sheet titleSheet(const DocumentInputs& in) {
         centred(documentDesignation(v.designation)),
         sheets,
     };
-    // The year at the foot of the sheet, whatever the name's length.
+    // The year at the foot of the sheet, where the sheet holds it; a name too long for one
+    // page runs on to the next and the year follows it there.
     const Block year = centred(QString::number(in.year));
-    const qreal used = heightOf(sheet.blocks + QList<Block>{year});
-    sheet.blocks += {gap(qMax<qreal>(0, page::kTextHeight - used - 2)), year};
+    const std::optional<qreal> used = heightOf(sheet.blocks + QList<Block>{year});
+    if (used && *used + 2 < page::kTextHeight)
+        sheet.blocks.append(gap(page::kTextHeight - *used - 2));
+    sheet.blocks.append(year);
     return sheet;
 }
 

@@ -34,13 +34,9 @@ void walkModel(const DocModel& model, const Pagination& pages, ModelVisitor& vis
             case BlockKind::Contents:
                 visitor.contents(headings);
                 break;
-            case BlockKind::Gap: {
-                ParaFormat f;
-                f.sizePt = 1;
-                f.lineHeight = b.spacePt;
-                visitor.paragraph(QStringView(), f, false);
+            case BlockKind::Gap:
+                visitor.paragraph(QStringView(), gapFormat(b.spacePt), false);
                 break;
-            }
             }
         }
         visitor.endSheet(sheet);

@@ -22,6 +22,8 @@ const QString DC = QStringLiteral("http://purl.org/dc/elements/1.1/");
 const QString META = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:meta:1.0");
 const QString CONFIG = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:config:1.0");
 
+const QString kContentsLink = QStringLiteral("Contents_20_Link");
+
 QString pt(qreal points) {
     return QString::number(points, 'f', 2) + QStringLiteral("pt");
 }
@@ -76,12 +78,14 @@ void paragraphProperties(QXmlStreamWriter& x, const ParaFormat& f, Start start) 
     x.writeAttribute(FO, QStringLiteral("margin-top"), pt(f.spaceBefore));
     x.writeAttribute(FO, QStringLiteral("margin-bottom"), pt(f.spaceAfter));
     x.writeAttribute(FO, QStringLiteral("margin-left"), pt(f.indent));
+    x.writeAttribute(FO, QStringLiteral("margin-right"), pt(f.rightIndent));
     x.writeAttribute(FO, QStringLiteral("text-align"),
                      f.align == Align::Center  ? QStringLiteral("center")
                      : f.align == Align::Right ? QStringLiteral("end")
                                                : QStringLiteral("start"));
-    x.writeAttribute(FO, QStringLiteral("orphans"), QStringLiteral("0"));
-    x.writeAttribute(FO, QStringLiteral("widows"), QStringLiteral("0"));
+    const QString lines = f.widowControl ? QStringLiteral("2") : QStringLiteral("0");
+    x.writeAttribute(FO, QStringLiteral("orphans"), lines);
+    x.writeAttribute(FO, QStringLiteral("widows"), lines);
     if (f.keepWithNext)
         x.writeAttribute(FO, QStringLiteral("keep-with-next"), QStringLiteral("always"));
     if (start == Start::NewPage)
@@ -119,16 +123,18 @@ QString masterOf(Start start) {
 class ParagraphStyles {
 public:
     QString nameOf(const ParaFormat& f, const QString& parent, Start start) {
-        const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
-                                .arg(f.sizePt)
-                                .arg(f.bold)
-                                .arg(f.lineHeight)
-                                .arg(f.spaceBefore)
-                                .arg(f.spaceAfter)
-                                .arg(f.indent)
-                                .arg(int(f.align))
-                                .arg(int(f.keepWithNext) + 2 * int(f.tabRight))
-                                .arg(parent + u'|' + QString::number(int(start)));
+        const QString key =
+            QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9|%10")
+                .arg(f.sizePt)
+                .arg(f.bold)
+                .arg(f.lineHeight)
+                .arg(f.spaceBefore)
+                .arg(f.spaceAfter)
+                .arg(f.indent)
+                .arg(f.rightIndent)
+                .arg(int(f.align))
+                .arg(int(f.keepWithNext) + 2 * int(f.tabRight) + 4 * int(f.widowControl))
+                .arg(parent + u'|' + QString::number(int(start)));
         auto found = m_names.constFind(key);
         if (found != m_names.constEnd())
             return *found;
@@ -270,6 +276,7 @@ private:
         number.align = Align::Center;
         number.sizePt = page::kNumberPt;
         namedStyle(x, QStringLiteral("Header"), QStringLiteral("Header"), number, 0);
+        contentsLinkStyle(x);
         x.writeEndElement();
 
         x.writeStartElement(OFFICE, QStringLiteral("automatic-styles"));
@@ -299,6 +306,20 @@ private:
         x.writeEndElement();
         x.writeEndElement();
         m_zip.endXml();
+    }
+
+    // The contents' links in the text's colour, not underlined: without a style of their own
+    // LibreOffice shows them as it shows links on the web.
+    static void contentsLinkStyle(QXmlStreamWriter& x) {
+        x.writeStartElement(STYLE, QStringLiteral("style"));
+        x.writeAttribute(STYLE, QStringLiteral("name"), kContentsLink);
+        x.writeAttribute(STYLE, QStringLiteral("display-name"), QStringLiteral("Contents Link"));
+        x.writeAttribute(STYLE, QStringLiteral("family"), QStringLiteral("text"));
+        x.writeStartElement(STYLE, QStringLiteral("text-properties"));
+        x.writeAttribute(FO, QStringLiteral("color"), QStringLiteral("#000000"));
+        x.writeAttribute(STYLE, QStringLiteral("text-underline-style"), QStringLiteral("none"));
+        x.writeEndElement();
+        x.writeEndElement();
     }
 
     static void namedStyle(QXmlStreamWriter& x, const QString& name, const QString& display,
@@ -381,6 +402,8 @@ private:
             x.writeStartElement(STYLE, QStringLiteral("table-properties"));
             x.writeAttribute(STYLE, QStringLiteral("width"), pt(page::kTextWidth));
             x.writeAttribute(TABLE, QStringLiteral("align"), QStringLiteral("left"));
+            // Neighbouring cells share one rule, as in the other formats.
+            x.writeAttribute(TABLE, QStringLiteral("border-model"), QStringLiteral("collapsing"));
             x.writeEndElement();
             x.writeEndElement();
         }
@@ -442,7 +465,10 @@ private:
     }
 
     void beginSheet(const Sheet& sheet, qsizetype) override { m_start = startOf(sheet.kind); }
-    void endSheet(const Sheet&) override {}
+    void endSheet(const Sheet& sheet) override {
+        if (endsWithSheetEnd(sheet.kind))
+            paragraph(QStringView(), gapFormat(page::kSheetEndPt), false);
+    }
 
     void paragraph(QStringView text, const ParaFormat& f, bool unbreakable) override {
         paragraph(text, styleFor(f, QStringLiteral("Standard")), unbreakable);
@@ -513,11 +539,10 @@ private:
     void columns(const Block& b) override {
         const Start start = m_start;
         m_start = Start::None;
-        ParaFormat left = columnFormat();
-        ParaFormat right = columnFormat();
-        right.indent = page::kColumnGap / 2;
-        const QString leftStyle = m_styles.nameOf(left, QStringLiteral("Standard"), Start::None);
-        const QString rightStyle = m_styles.nameOf(right, QStringLiteral("Standard"), Start::None);
+        const QString leftStyle =
+            m_styles.nameOf(columnSideFormat(false), QStringLiteral("Standard"), Start::None);
+        const QString rightStyle =
+            m_styles.nameOf(columnSideFormat(true), QStringLiteral("Standard"), Start::None);
         if (!m_x)
             return;
         m_x->writeStartElement(TABLE, QStringLiteral("table"));
@@ -618,6 +643,7 @@ private:
             x.writeAttribute(TEXT, QStringLiteral("style-name"),
                              QStringLiteral("Contents_20_%1").arg(level));
             x.writeEmptyElement(TEXT, QStringLiteral("index-entry-link-start"));
+            x.writeAttribute(TEXT, QStringLiteral("style-name"), kContentsLink);
             x.writeEmptyElement(TEXT, QStringLiteral("index-entry-text"));
             x.writeEmptyElement(TEXT, QStringLiteral("index-entry-tab-stop"));
             x.writeAttribute(STYLE, QStringLiteral("type"), QStringLiteral("right"));
@@ -634,6 +660,8 @@ private:
             x.writeStartElement(TEXT, QStringLiteral("a"));
             x.writeAttribute(XLINK, QStringLiteral("type"), QStringLiteral("simple"));
             x.writeAttribute(XLINK, QStringLiteral("href"), QStringLiteral("#_Toc%1").arg(i + 1));
+            x.writeAttribute(TEXT, QStringLiteral("style-name"), kContentsLink);
+            x.writeAttribute(TEXT, QStringLiteral("visited-style-name"), kContentsLink);
             characters(headings.at(i)->text, false);
             x.writeEmptyElement(TEXT, QStringLiteral("tab"));
             x.writeCharacters(QString::number(m_pages.headingPages.value(int(i))));

@@ -56,7 +56,8 @@ public:
             f.sizePt = page::kNumberPt;
             f.lineHeight = lineHeightOf(f.sizePt);
             const QString number = QString::number(shownNumber);
-            draw(number, (page::mm(page::kWidthMm) - textWidth(number, f)) / 2,
+            // Centred over the text, as the header of a word processor's page centres it.
+            draw(number, page::mm(page::kLeftMm) + (page::kTextWidth - textWidth(number, f)) / 2,
                  page::mm(page::kHeaderMm), f);
         }
     }
@@ -85,9 +86,9 @@ public:
         const qreal left = page::mm(page::kLeftMm);
         const qreal top = page::mm(page::kTopMm);
         m_content += "ET q " + PdfObjects::number(page::kRuleWidth * kScale) + " w " +
-                     position((left + x1) * kScale) + ' ' + position((top + y1) * kScale) +
-                     " m " + position((left + x2) * kScale) + ' ' +
-                     position((top + y2) * kScale) + " l S Q BT\n";
+                     position((left + x1) * kScale) + ' ' + position((top + y1) * kScale) + " m " +
+                     position((left + x2) * kScale) + ' ' + position((top + y2) * kScale) +
+                     " l S Q BT\n";
     }
 
     // Ends the last page; the numbers of the page objects, in order.

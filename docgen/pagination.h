@@ -2,6 +2,7 @@
 
 #include "docgen/docmodel.h"
 #include "docgen/docstyle.h"
+#include "docgen/linebreaker.h"
 
 #include <QList>
 #include <QStringView>
@@ -41,12 +42,6 @@ QList<const Block*> headingsOf(const DocModel& model);
 
 // The text of a paragraph with its field's value.
 QString paragraphText(const Block& block, const Pagination& pages);
-
-// Calls line() for each line a paragraph's text takes at the width, broken at spaces and,
-// unless the format is unbreakable, after hyphens; a word wider than a line is cut.
-void breakLines(QStringView text, qreal width, const ParaFormat& format,
-                const std::function<void(QStringView line, qreal width)>& line);
-qreal textWidth(QStringView text, const ParaFormat& format);
 
 // Lays the document out on pages with the fonts' widths. The numbers of an earlier pass go
 // into the contents and the fields; they do not change the layout.

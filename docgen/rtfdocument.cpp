@@ -34,6 +34,8 @@ public:
             section(sheet.kind, s == 0);
             for (const Block& b : sheet.blocks)
                 block(b, headings);
+            if (endsWithSheetEnd(sheet.kind))
+                gap(page::kSheetEndPt);
         }
         m_out.write("}\r\n");
     }
@@ -64,7 +66,7 @@ private:
         o += "}}\r\n\\paperw11906\\paperh16838\\margl" + number(page::mm(page::kLeftMm)) +
              "\\margr" + number(page::mm(page::kRightMm)) + "\\margt" +
              number(page::mm(page::kTopMm)) + "\\margb" + number(page::mm(page::kBottomMm)) +
-             "\\uc1\r\n";
+             "\\widowctrl\\uc1\r\n";
     }
 
     // The paragraph's control words after \pard\plain, and the character ones.
@@ -73,8 +75,11 @@ private:
         w += f.align == Align::Center ? "\\qc" : f.align == Align::Right ? "\\qr" : "\\ql";
         if (f.indent > 0)
             w += "\\li" + number(f.indent);
+        if (f.rightIndent > 0)
+            w += "\\ri" + number(f.rightIndent);
         w += "\\sb" + number(f.spaceBefore) + "\\sa" + number(f.spaceAfter);
-        w += "\\sl-" + number(f.lineHeight) + "\\slmult0\\nowidctlpar";
+        w += "\\sl-" + number(f.lineHeight) + "\\slmult0" +
+             (f.widowControl ? "\\widctlpar" : "\\nowidctlpar");
         if (f.keepWithNext)
             w += "\\keepn";
         w += "\\f0\\fs" + QByteArray::number(f.sizePt * 2) + (f.bold ? "\\b" : "\\b0");
@@ -154,28 +159,28 @@ private:
         case BlockKind::Contents:
             contents(headings);
             break;
-        case BlockKind::Gap: {
-            QByteArray& o = m_out.pending();
-            o += "\\pard\\plain\\sl-" + number(b.spacePt) +
-                 "\\slmult0\\nowidctlpar\\f0\\fs2\\par\r\n";
+        case BlockKind::Gap:
+            gap(b.spacePt);
             break;
-        }
         }
     }
 
+    void gap(qreal height) {
+        m_out.pending() +=
+            "\\pard\\plain\\sl-" + number(height) + "\\slmult0\\widctlpar\\f0\\fs2\\par\r\n";
+    }
+
     void columns(const Block& b) {
-        const ParaFormat f = columnFormat();
         const int half = twips(page::kTextWidth / 2);
         QByteArray& o = m_out.pending();
         o += "\\trowd\\trgaph0\\trleft0\\cellx" + QByteArray::number(half) + "\\cellx" +
              number(page::kTextWidth) + "\r\n";
         for (const QStringList* column : {&b.left, &b.right}) {
-            const QByteArray side = column == &b.left ? "\\ri" : "\\li";
+            const QByteArray words = formatWords(columnSideFormat(column == &b.right));
             if (column->isEmpty())
                 o += "\\pard\\plain\\intbl";
             for (qsizetype i = 0; i < column->size(); ++i) {
-                o += "\\pard\\plain\\intbl" + side + number(page::kColumnGap / 2) + formatWords(f) +
-                     ' ';
+                o += "\\pard\\plain\\intbl" + words + ' ';
                 appendRtfText(o, column->at(i));
                 if (i + 1 < column->size())
                     o += "\\par\r\n";
@@ -191,7 +196,9 @@ private:
         const QByteArray rule = "\\brdrs\\brdrw" + number(page::kRuleWidth);
         for (qsizetype r = 0; r < b.rows.size(); ++r) {
             QByteArray& o = m_out.pending();
-            o += "\\trowd\\trgaph" + number(page::kCellPaddingX) + "\\trleft0\\trkeep";
+            o += "\\trowd\\trgaph" + number(page::kCellPaddingX) + "\\trpaddt" +
+                 number(page::kCellPaddingY) + "\\trpaddft3\\trpaddb" +
+                 number(page::kCellPaddingY) + "\\trpaddfb3\\trleft0\\trkeep";
             if (r == 0)
                 o += "\\trhdr";
             qreal right = 0;
