@@ -26,10 +26,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 
 #include <cstdio>
 
@@ -92,17 +94,25 @@ int main(int argc, char** argv) {
         w.step3approval->btnNext->click();
         camera.shoot(w.step4, QStringLiteral("step4-extended"));
         w.step4->btnNext->click();
+        camera.shoot(w.step5, QStringLiteral("step5-extended"));
         w.step5->btnNext->click();
         camera.shoot(w.step6, QStringLiteral("step6-extended"));
         w.step6->btnNext->click();
         QSignalSpy preview(w.step6text->Preview, &PreviewPane::refreshed);
         preview.wait(10000);
-        w.step6text->SectionList->setCurrentRow(4);
+        w.step6text->SectionList->setCurrentRow(9);
+        // A misspelt word, to show its underline; the checker answers in the background.
+        w.step6text->SectionText->moveCursor(QTextCursor::End);
+        typeText(w.step6text->SectionText, QStringLiteral(" Обучение праводится на месте."));
+        QTest::qWait(2000);
         camera.shoot(w.step6text, QStringLiteral("step6text"));
         w.step6text->btnNext->click();
         QSignalSpy document(w.step7->Preview, &PreviewPane::refreshed);
         document.wait(10000);
         camera.shoot(w.step7, QStringLiteral("step7-extended"));
+        e.seam.fileAnswers = {copies.filePath(QStringLiteral("servicecenter.pdf"))};
+        w.step7->btnNext->click();
+        camera.shoot(w.step7, QStringLiteral("step7-saved"));
     }
     WizardFixture f({project});
     Windows& w = f.w();
