@@ -1,6 +1,7 @@
 // An export ended by SIGTERM, SIGHUP or SIGINT leaves no temporary file beside the document,
 // also where the file system names it while it is written (no O_TMPFILE: vfat, some network
 // file systems); the signal still ends the program.
+#include "../support/unnamedfiles.h"
 #include "app/cli.h"
 
 #include <QDir>
@@ -8,8 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdarg>
-#include <fcntl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,36 +16,10 @@
 namespace {
 
 // Set in the child only: the signal comes once the document is written, before it takes its
-// name, and O_TMPFILE is refused.
+// name; O_TMPFILE is refused there too.
 int signalAtSync = 0;
 
-int openFile(const char* path, int flags, va_list rest) {
-    const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
-    const mode_t mode = (flags & O_CREAT) || unnamed ? va_arg(rest, mode_t) : 0;
-    if (unnamed && signalAtSync != 0) {
-        errno = EOPNOTSUPP;
-        return -1;
-    }
-    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
-}
-
 } // namespace
-
-extern "C" int open(const char* path, int flags, ...) {
-    va_list rest;
-    va_start(rest, flags);
-    const int handle = openFile(path, flags, rest);
-    va_end(rest);
-    return handle;
-}
-
-extern "C" int open64(const char* path, int flags, ...) {
-    va_list rest;
-    va_start(rest, flags);
-    const int handle = openFile(path, flags, rest);
-    va_end(rest);
-    return handle;
-}
 
 extern "C" int fsync(int fd) {
     if (signalAtSync != 0)
@@ -65,6 +38,7 @@ TEST(ExportSignal, TheTemporaryFileGoesWithTheProgram) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             signalAtSync = signal;
+            refuseUnnamedFiles = true;
             ::_exit(runCommandLine({QStringLiteral("export"), project, document}).value_or(3));
         }
         int status = 0;

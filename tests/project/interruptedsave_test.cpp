@@ -1,6 +1,7 @@
 // A save killed on its way (SIGKILL, a crash) leaves nothing beside the file for long: where
 // the file system allows, the temporary file has no name until it is complete; elsewhere the
 // next save of the file removes what the killed one left, and nothing else.
+#include "../support/unnamedfiles.h"
 #include "project/atomicfile.h"
 #include "project/namelimit.h"
 #include "project/projectfile.h"
@@ -11,26 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdarg>
 #include <fcntl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-// Stands for a file system without O_TMPFILE (vfat, some network file systems).
-bool refuseUnnamedFiles = false;
-
-int openFile(const char* path, int flags, va_list rest) {
-    const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
-    const mode_t mode = (flags & O_CREAT) || unnamed ? va_arg(rest, mode_t) : 0;
-    if (unnamed && refuseUnnamedFiles) {
-        errno = EOPNOTSUPP;
-        return -1;
-    }
-    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
-}
 
 bool unnamedFilesWork(const QString& folder) {
     const int handle = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY, 0600);
@@ -46,22 +33,6 @@ QByteArray contentOf(const QString& path) {
 }
 
 } // namespace
-
-extern "C" int open(const char* path, int flags, ...) {
-    va_list rest;
-    va_start(rest, flags);
-    const int handle = openFile(path, flags, rest);
-    va_end(rest);
-    return handle;
-}
-
-extern "C" int open64(const char* path, int flags, ...) {
-    va_list rest;
-    va_start(rest, flags);
-    const int handle = openFile(path, flags, rest);
-    va_end(rest);
-    return handle;
-}
 
 TEST(InterruptedSave, NothingIsLeftBesideTheFileOnceTheNextSaveIsDone) {
     struct Case {
