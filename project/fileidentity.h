@@ -16,13 +16,16 @@ struct FileIdentity {
 };
 
 // What stat says of the file a path names, links followed. Times in nanoseconds since the
-// epoch; the change time is set by the system at every change and cannot be set back.
+// epoch; the change time is set by the system at every change and cannot be set back. The
+// birth time tells a file from a later one that got the inode of a deleted file; 0 where the
+// file system keeps none.
 struct FileStatus {
     FileIdentity identity;
     bool regular = false;
     qint64 size = 0;
     qint64 modified = 0;
     qint64 changed = 0;
+    qint64 born = 0;
     friend bool operator==(const FileStatus&, const FileStatus&) = default;
 };
 

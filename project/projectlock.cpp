@@ -38,16 +38,19 @@ QString identityLockFolder() {
     return ensurePrivateFolder(own) ? own : QString();
 }
 
-// The lock by the file's identity; none for a file that does not exist yet.
+// The lock by the file's identity; none for a file that does not exist yet. The birth time
+// is part of it: a wizard keeps its lock while its file is deleted, and a new file that gets
+// the same inode is another project.
 QString identityLockOf(const QString& project) {
     const std::optional<FileStatus> status = statusOf(project);
     const QString folder = status ? identityLockFolder() : QString();
     if (folder.isEmpty())
         return QString();
     return folder +
-           QStringLiteral("/tzwizard-%1-%2")
+           QStringLiteral("/tzwizard-%1-%2-%3")
                .arg(status->identity.device)
-               .arg(status->identity.inode) +
+               .arg(status->identity.inode)
+               .arg(status->born) +
            kLockSuffix;
 }
 

@@ -143,3 +143,32 @@ TEST(HardLinks, ASaveKeepsTheNamesOneFile) {
         }
     }
 }
+
+// A wizard keeps its lock while its file is deleted (by another program, or by the user);
+// a new file that gets the deleted one's inode is another project and opens elsewhere.
+TEST(HardLinks, ANewFileOnADeletedOnesInodeIsAnotherProject) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString deleted = dir.filePath(QStringLiteral("удалённое.tz"));
+    const QString path = dir.filePath(QStringLiteral("новое.tz"));
+    QFile file(deleted);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(".Title\r\n") > 0);
+    file.close();
+    tz::ProjectLock first;
+    ASSERT_EQ(first.lock(deleted), tz::ProjectLock::Outcome::Locked);
+    const quint64 inode = tz::statusOf(deleted)->identity.inode;
+    ASSERT_TRUE(QFile::remove(deleted));
+    // The file systems of today mostly hand a freed inode to the next new file at once.
+    bool reused = false;
+    for (int attempt = 0; attempt < 20 && !reused; ++attempt) {
+        QFile::remove(path);
+        QFile next(path);
+        ASSERT_TRUE(next.open(QIODevice::WriteOnly) && next.write(".Title\r\n") > 0);
+        next.close();
+        reused = tz::statusOf(path)->identity.inode == inode;
+    }
+    if (!reused)
+        GTEST_SKIP() << "the file system did not hand the inode on";
+    tz::ProjectLock second;
+    EXPECT_EQ(second.lock(path), tz::ProjectLock::Outcome::Locked);
+}
