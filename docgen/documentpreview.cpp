@@ -19,8 +19,10 @@ DocumentPreview previewOf(const DocumentInputs& inputs) {
     // As the outline writes them, without the typography's no-break spaces.
     for (const Block* heading : headingsOf(model))
         preview.headings.append(QString(heading->text).replace(QChar(0x00A0), u' '));
-    // The approval sheet, unnumbered, is the PDF's first page: a page's number is its index.
-    preview.headingPages = pages.headingPages;
+    // The approval sheet's pages come first and are not counted; the title sheet is page 1.
+    const int uncounted = pages.pages - pages.sheets;
+    for (const int shown : pages.headingPages)
+        preview.headingPages.append(uncounted + shown - 1);
     return preview;
 }
 

@@ -126,6 +126,7 @@ public:
 private:
     // A natural page break is one the text ran into; a sheet begins with a hard one.
     void newPage(bool natural) {
+        ++m_result.pages;
         if (m_kind != SheetKind::Approval)
             ++m_counted;
         const bool shown = m_kind != SheetKind::Approval && m_kind != SheetKind::Title;

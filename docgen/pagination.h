@@ -35,6 +35,7 @@ public:
 struct Pagination {
     QList<int> headingPages; // the page number shown on each heading's page, in order
     int sheets = 0;          // the sheets counted: all but the approval sheet
+    int pages = 0;           // every page, the approval sheet's too
 };
 
 // The headings of the text sheets, in order: the entries of the contents.

@@ -1,8 +1,12 @@
 #include "docgen/docstyle.h"
+#include "docgen/documentpreview.h"
 #include "docgen/extendeddocument.h"
 #include "docgen/pagination.h"
 
+#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace tz;
 
@@ -115,4 +119,32 @@ TEST(Pagination, LongApprovalValuesRunOnToAnotherPage) {
     EXPECT_GT(approvalPages, 1);
     // The title sheet counts the sheets from itself on.
     EXPECT_EQ(pages.sheets, laid.page + 1 - approvalPages);
+}
+
+// The preview opens each section on the page of the PDF that holds its heading, also when
+// the approval sheet takes more than one page.
+TEST(Pagination, ThePreviewFindsEachHeadingsPageAfterALongApprovalSheet) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "pagination_test";
+    char* argv[] = {name, nullptr};
+    QGuiApplication fonts(argc, argv);
+    DocumentInputs in;
+    in.extended = true;
+    in.values.approvedName = QStringList(400, QStringLiteral("Фамилия")).join(u' ');
+    const DocModel model = extendedDocument(in);
+    Laid laid;
+    paginate(model, {}, &laid);
+    const DocumentPreview preview = previewOf(in);
+    ASSERT_FALSE(preview.pdf.isEmpty());
+    ASSERT_EQ(preview.headingPages.size(), preview.headings.size());
+    // Searched from the end: the first line of a heading's words is its entry in the contents.
+    for (qsizetype h = 0; h < preview.headings.size(); ++h) {
+        const auto line =
+            std::find_if(laid.lines.rbegin(), laid.lines.rend(), [&](const Laid::Line& l) {
+                return QString(l.text).replace(QChar(0x00A0), u' ') == preview.headings.at(h);
+            });
+        ASSERT_NE(line, laid.lines.rend()) << qPrintable(preview.headings.at(h));
+        EXPECT_EQ(preview.headingPages.at(h), line->page) << qPrintable(preview.headings.at(h));
+    }
 }
