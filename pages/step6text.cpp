@@ -221,6 +221,11 @@ tz::DocumentInputs TfrmStep6text::documentInputs() const {
     return inputs;
 }
 
+tz::DocumentInputs TfrmStep6text::inputsOf(const tz::OutlineSection& section) const {
+    return section.editable ? tz::DocumentInputs{model().values(), session().projectUid(), true}
+                            : documentInputs();
+}
+
 // The preview shows the section chosen.
 void TfrmStep6text::SectionListChange() {
     m_binder->load();
@@ -240,7 +245,7 @@ void TfrmStep6text::showSection() {
         const QString own = tz::sectionText(tz::sectionTexts(model().values().sections),
                                             section->heading->text.toString());
         const QString text =
-            own.isNull() ? tz::defaultSectionText(*section, documentInputs()) : own;
+            own.isNull() ? tz::defaultSectionText(*section, inputsOf(*section)) : own;
         if (memoText(SectionText) != text)
             SectionText->setPlainText(memoLines(text));
         SectionText->setAccessibleName(section->heading->text.toString());
@@ -294,7 +299,7 @@ void TfrmStep6text::SectionTextChange() {
     const QString heading = section->heading->text.toString();
     const QString text = memoText(SectionText);
     QList<tz::SectionText> texts = tz::sectionTexts(model().values().sections);
-    const bool own = text != tz::defaultSectionText(*section, documentInputs());
+    const bool own = text != tz::defaultSectionText(*section, inputsOf(*section));
     QList<tz::SectionText> kept;
     for (const tz::OutlineSection& other : m_sections) {
         const QString otherHeading = other.heading->text.toString();
@@ -311,7 +316,7 @@ void TfrmStep6text::btnDefaultTextClick() {
     const tz::OutlineSection* section = chosenSection();
     if (!section)
         return;
-    SectionText->setPlainText(memoLines(tz::defaultSectionText(*section, documentInputs())));
+    SectionText->setPlainText(memoLines(tz::defaultSectionText(*section, inputsOf(*section))));
     SectionText->setFocus();
 }
 

@@ -49,6 +49,9 @@ protected:
 private:
     const tz::OutlineSection* chosenSection() const;
     tz::DocumentInputs documentInputs() const;
+    // What the section's default text is made of: the menu's functions only for a section
+    // that shows them, so that a keystroke in a text does not number a large tree.
+    tz::DocumentInputs inputsOf(const tz::OutlineSection& section) const;
     void showSection();
     void showDocuments();
     void showStages();
