@@ -2,6 +2,7 @@
 
 #include "project/menutree.h"
 #include "project/menutreeloader.h"
+#include "project/projectmodel.h"
 #include "project/random32.h"
 
 #include <QDate>
@@ -29,6 +30,17 @@ QList<DocumentFunction> numberedFunctions(const MenuTree& tree) {
 
 int documentYear() {
     return QDate::currentDate().year();
+}
+
+DocumentInputs documentInputsOf(const ProjectModel& model, const QString& projectUid,
+                                bool extended) {
+    DocumentInputs inputs{model.values(), projectUid};
+    if (extended) {
+        inputs.extended = true;
+        inputs.functions = numberedFunctions(model.tree());
+        inputs.year = documentYear();
+    }
+    return inputs;
 }
 
 bool addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText) {

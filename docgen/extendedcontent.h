@@ -9,6 +9,7 @@
 namespace tz {
 
 class MenuTree;
+class ProjectModel;
 
 // What the extended mode takes into the document besides the values.
 
@@ -22,5 +23,10 @@ bool addExtendedInputs(DocumentInputs& inputs, const QStringList& projectText);
 
 // This year, which the title sheet shows.
 int documentYear();
+
+// The document's inputs of an open project; in the extended mode with the tree's functions
+// and this year.
+DocumentInputs documentInputsOf(const ProjectModel& model, const QString& projectUid,
+                                bool extended);
 
 } // namespace tz

@@ -155,13 +155,7 @@ TfrmStep6text::TfrmStep6text(const PageContext& context)
     SectionPanel->insertWidget(DocumentPanel, DocumentList);
     SectionPanel->insertWidget(StagePanel, StageTable);
 
-    Preview = new PreviewPane(
-        [this] {
-            tz::DocumentInputs inputs = documentInputs();
-            inputs.year = tz::documentYear();
-            return inputs;
-        },
-        this);
+    Preview = new PreviewPane([this] { return documentInputs(); }, this);
     connect(&session(), &tz::ProjectSession::edited, this, [this] {
         if (isVisible())
             Preview->refreshSoon();
@@ -216,9 +210,7 @@ const tz::OutlineSection* TfrmStep6text::chosenSection() const {
 }
 
 tz::DocumentInputs TfrmStep6text::documentInputs() const {
-    tz::DocumentInputs inputs{model().values(), session().projectUid(), true};
-    inputs.functions = tz::numberedFunctions(model().tree());
-    return inputs;
+    return tz::documentInputsOf(model(), session().projectUid(), true);
 }
 
 tz::DocumentInputs TfrmStep6text::inputsOf(const tz::OutlineSection& section) const {

@@ -204,13 +204,7 @@ void TfrmStep7::btnDoneClick() {
 }
 
 tz::DocumentInputs TfrmStep7::documentInputs() const {
-    tz::DocumentInputs inputs{model().values(), session().projectUid()};
-    if (extendedMode()) {
-        inputs.extended = true;
-        inputs.functions = tz::numberedFunctions(model().tree());
-        inputs.year = tz::documentYear();
-    }
-    return inputs;
+    return tz::documentInputsOf(model(), session().projectUid(), extendedMode());
 }
 
 void TfrmStep7::showEvent(QShowEvent* event) {
